@@ -1,0 +1,49 @@
+#include "core/cascade.h"
+
+#include "core/outcome.h"
+#include "core/rules.h"
+
+namespace tw {
+
+void setopened(GameState& s, int c) {
+    if (!s.opened[c]) {
+        s.opened[c] = true;
+        --s.covered;
+    }
+}
+
+void removebox(GameState& s, Host& h, int a) {
+    if (s.opened[a]) return;
+    if (s.mark[a] == kFlag) {
+        ++s.minesleft;
+        h.showmines();
+    }
+    h.boxload(a, 300 + s.count[a]);
+    setopened(s, a);
+    if (!s.mine[a]) check(s, h, a);
+    if (s.playing) wincheck(s, h);
+}
+
+void check(GameState& s, Host& h, int b) {
+    const int y = (b - 1) / s.across + 1;
+    const int x = b - (y - 1) * s.across;
+    for (const NeighbourClass& cls : kCascadeOrder) {
+        if (s.rule[cls.digit] != 1) continue;
+        for (int k = 0; k < cls.size; ++k) {
+            const int i = x + cls.offsets[k].dx;
+            const int j = y + cls.offsets[k].dy;
+            if (i >= 1 && i <= s.across && j >= 1 && j <= s.down) checkmini(s, h, i, j);
+        }
+    }
+}
+
+void checkmini(GameState& s, Host& h, int i, int j) {
+    const int c = (j - 1) * s.across + i;
+    if (s.count[c] == 0 && !s.opened[c]) removebox(s, h, c);
+    if (s.count[c] != 0 && !s.opened[c]) {
+        setopened(s, c);
+        h.boxload(c, 300 + s.count[c]);
+    }
+}
+
+}  // namespace tw

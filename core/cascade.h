@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/host.h"
+#include "core/state.h"
+
+namespace tw {
+
+// Opens cell a, whose count is 0, and everything its neighbourhood reaches.
+void removebox(GameState& s, Host& h, int a);
+void check(GameState& s, Host& h, int b);
+void checkmini(GameState& s, Host& h, int i, int j);
+
+// Marks cell c opened, keeping the count of covered cells.
+void setopened(GameState& s, int c);
+
+}  // namespace tw

@@ -1,0 +1,28 @@
+#include "core/mines.h"
+
+#include <algorithm>
+
+namespace tw {
+
+double uniform01(GameState& s) {
+    // 53 random bits scaled by 2^-53: exactly representable, never 1.
+    return static_cast<double>(s.random() >> 11) * 0x1.0p-53;
+}
+
+void mineset(GameState& s, int q) {
+    const int n = s.cells();
+    const int free = (q >= 1 && q <= n) ? n - 1 : n;
+    // A count the field cannot hold would make the draw loop endless.
+    const int mines = std::clamp(s.totalmines, 0, free);
+    for (int laid = 0; laid < mines; ++laid) {
+        for (;;) {
+            const int pos = static_cast<int>(uniform01(s) * n) + 1;
+            if (!s.mine[pos] && pos != q) {
+                s.mine[pos] = true;
+                break;
+            }
+        }
+    }
+}
+
+}  // namespace tw

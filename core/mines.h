@@ -1,0 +1,13 @@
+#pragma once
+
+#include "core/state.h"
+
+namespace tw {
+
+// Lays `totalmines` mines at random, never on cell q.
+void mineset(GameState& s, int q);
+
+// A uniform number in [0, 1) from the game's generator.
+double uniform01(GameState& s);
+
+}  // namespace tw

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "core/host.h"
+#include "core/state.h"
+
+namespace tw {
+
+// The start-up sequence, run when the program starts and at every rebuild.
+void Form_Load(GameState& s, Host& h);
+void setvars(GameState& s);
+// Tears the main window down and builds it again for a new game.
+void rebuild(GameState& s, Host& h);
+void mnuNew_Click(GameState& s, Host& h);
+
+}  // namespace tw

@@ -1,0 +1,79 @@
+#include "input/cells.h"
+
+#include "core/cascade.h"
+#include "core/mines.h"
+#include "core/outcome.h"
+#include "core/rules.h"
+
+namespace tw {
+
+void Box_MouseDown(GameState& s, Screen& screen, int i, int button) {
+    (void)button;
+    if (s.playing) screen.setface(103);
+    if (i >= 1 && i <= s.cells() && s.mark[i] == kQuestion) screen.boxload(i, 406);
+}
+
+namespace {
+
+void openat(GameState& s, Screen& screen, int i) {
+    if (s.mine[i]) {
+        loseat(s, screen, i);
+    } else {
+        screen.boxload(i, 300 + s.count[i]);
+        if (s.count[i] == 0) removebox(s, screen, i);
+    }
+    setopened(s, i);
+    if (s.playing) wincheck(s, screen);
+}
+
+void stepmark(GameState& s, Screen& screen, int i) {
+    switch (s.mark[i]) {
+        case kNoMark:
+            screen.boxload(i, 401);
+            s.mark[i] = kFlag;
+            --s.minesleft;
+            screen.showmines();
+            break;
+        case kFlag:
+            if (screen.toolkit().isChecked(MenuItem::mnuMarks, 0)) {
+                screen.boxload(i, 405);
+                s.mark[i] = kQuestion;
+            } else {
+                screen.boxload(i, 400);
+                s.mark[i] = kNoMark;
+            }
+            ++s.minesleft;
+            screen.showmines();
+            break;
+        default:
+            screen.boxload(i, 400);
+            s.mark[i] = kNoMark;
+            break;
+    }
+}
+
+}  // namespace
+
+void Box_MouseUp(GameState& s, Screen& screen, int i, int button) {
+    const int n = s.cells();
+    if (!s.minesplaced) {
+        mineset(s, i);
+        minecheck(s);
+        s.minesplaced = true;
+    }
+    if (!s.won) screen.setface(101);
+    if (!s.playing || i > n || i < 1) return;
+    if (!screen.timerrunning() && button == kLeftButton) {
+        screen.starttimer();
+        s.seconds = 1;
+        screen.boxload(n + 6, 201);
+    }
+    if (s.opened[i]) return;
+    if (button == kLeftButton && s.mark[i] != kFlag) {
+        openat(s, screen, i);
+    } else if (button == kRightButton) {
+        stepmark(s, screen, i);
+    }
+}
+
+}  // namespace tw

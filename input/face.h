@@ -1,0 +1,11 @@
+#pragma once
+
+#include "core/state.h"
+#include "view/screen.h"
+
+namespace tw {
+
+void Smile_MouseDown(GameState& s, Screen& screen);
+void Smile_MouseUp(GameState& s, Screen& screen);
+
+}  // namespace tw

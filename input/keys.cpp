@@ -1,0 +1,17 @@
+#include "input/keys.h"
+
+namespace tw {
+
+void Form_KeyDown(const GameState& s, Screen& screen, int keycode, int shift) {
+    (void)shift;
+    if (keycode != kKeyH) return;
+    for (int i = 1; i <= s.cells(); ++i) screen.setpointer(i, s.mine[i] ? Pointer::Cross : Pointer::Arrow);
+}
+
+void Form_KeyUp(const GameState& s, Screen& screen, int keycode, int shift) {
+    (void)shift;
+    if (keycode != kKeyH) return;
+    for (int i = 1; i <= s.cells(); ++i) screen.setpointer(i, Pointer::Arrow);
+}
+
+}  // namespace tw

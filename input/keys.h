@@ -1,0 +1,13 @@
+#pragma once
+
+#include "core/state.h"
+#include "view/screen.h"
+
+namespace tw {
+
+inline constexpr int kKeyH = 72;
+
+void Form_KeyDown(const GameState& s, Screen& screen, int keycode, int shift);
+void Form_KeyUp(const GameState& s, Screen& screen, int keycode, int shift);
+
+}  // namespace tw

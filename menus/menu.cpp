@@ -1,0 +1,42 @@
+#include "menus/menu.h"
+
+#include "core/levels.h"
+#include "core/rules.h"
+#include "core/startup.h"
+
+namespace tw {
+
+void mnuGT_Click(GameState& s, Screen& screen, int index) {
+    if (index < 1 || index > 31) return;
+    Toolkit& tk = screen.toolkit();
+    for (int mask : {1, 3, 9, 27, 31}) tk.setChecked(MenuItem::mnuGT, mask, false);
+    tk.setChecked(MenuItem::mnuGT, index, true);
+    setrule(s, index);
+    s.minesplaced = false;
+    s.won = false;
+    rebuild(s, screen);
+}
+
+void mnuMarks_Click(Screen& screen) {
+    Toolkit& tk = screen.toolkit();
+    tk.setChecked(MenuItem::mnuMarks, 0, !tk.isChecked(MenuItem::mnuMarks, 0));
+}
+
+void mnuExit_Click(Screen& screen) { screen.toolkit().quit(); }
+
+void mnuBeginner_Click(GameState& s, Screen& screen) {
+    chooselevel(s, Level::Beginner);
+    rebuild(s, screen);
+}
+
+void mnuIntermediate_Click(GameState& s, Screen& screen) {
+    chooselevel(s, Level::Intermediate);
+    rebuild(s, screen);
+}
+
+void mnuHard_Click(GameState& s, Screen& screen) {
+    chooselevel(s, Level::Expert);
+    rebuild(s, screen);
+}
+
+}  // namespace tw

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "headless_game.h"
+#include "menus/menu.h"
+
+namespace tw {
+namespace {
+
+using testing::HeadlessGame;
+
+struct Placed {
+    int left, top, width, height;
+    bool operator==(const Placed&) const = default;
+};
+
+Placed placed(const HeadlessToolkit& tk, Elem e, int i = 0) {
+    const auto& el = tk.element(e, i);
+    return {el.left, el.top, el.width, el.height};
+}
+
+TEST(Layout, FirstStartIsABeginnerFieldWithEveryElementInPlace) {
+    HeadlessGame g;
+    const auto& tk = g.tk;
+    EXPECT_EQ(152, tk.clientWidth());
+    EXPECT_EQ(195, tk.clientHeight());
+    EXPECT_EQ(71, tk.boxCount());
+    EXPECT_EQ(63, tk.element(Elem::Smile).left);
+    EXPECT_EQ(kBuiltInFace, tk.picture(Elem::Smile));
+    EXPECT_EQ((Placed{16, 15, 41, 25}), placed(tk, Elem::FrameN, 0));
+    EXPECT_EQ((Placed{93, 15, 41, 25}), placed(tk, Elem::FrameN, 1));
+    EXPECT_EQ((Placed{12, 0, 128, 55}), placed(tk, Elem::FrameM));
+    EXPECT_EQ((Placed{140, 55, 12, 128}), placed(tk, Elem::FrameW, 1));
+    EXPECT_EQ((Placed{12, 183, 128, 12}), placed(tk, Elem::FrameB));
+    EXPECT_EQ((Placed{140, 183, 12, 12}), placed(tk, Elem::FrameCR));
+    EXPECT_EQ((Placed{12, 55, 16, 16}), placed(tk, Elem::Box, 1));
+    EXPECT_EQ((Placed{124, 55, 16, 16}), placed(tk, Elem::Box, 8)) << "cell `across` is the top-right one";
+    EXPECT_EQ((Placed{124, 167, 16, 16}), placed(tk, Elem::Box, 64));
+    EXPECT_EQ((Placed{18, 17, 11, 21}), placed(tk, Elem::Box, 65));
+    EXPECT_EQ((Placed{121, 17, 11, 21}), placed(tk, Elem::Box, 70));
+    EXPECT_EQ("010", g.counter(true));
+    EXPECT_EQ("000", g.counter(false));
+    EXPECT_EQ(64u, tk.boxesShowing(400, 1, 64).size());
+    EXPECT_FALSE(tk.element(Elem::Box, 0).visible);
+    EXPECT_TRUE(tk.window(Form::Form1).visible);
+    EXPECT_EQ(kWindowIcon, tk.icon());
+    EXPECT_TRUE(tk.isChecked(MenuItem::mnuBeginner, 0));
+    EXPECT_TRUE(tk.isChecked(MenuItem::mnuGT, 3));
+    EXPECT_EQ(3, g.s().rule[0]);
+    EXPECT_EQ(10, g.s().minesleft);
+}
+
+TEST(Layout, StackingPutsCellsInFrontOfTheFaceAndTheFaceInFrontOfThePanel) {
+    HeadlessGame g;
+    g.newfield(5, 2, 3);
+    const auto& tk = g.tk;
+    EXPECT_EQ(45, tk.element(Elem::FrameN, 1).left) << "at five columns the counter backgrounds overlap";
+    EXPECT_GT(tk.element(Elem::FrameN, 1).z, tk.element(Elem::FrameN, 0).z);
+    EXPECT_GT(tk.element(Elem::Smile).z, tk.element(Elem::FrameN, 1).z);
+    EXPECT_GT(tk.element(Elem::Box, 1).z, tk.element(Elem::Smile).z);
+    EXPECT_GT(tk.element(Elem::Box, 2).z, tk.element(Elem::Box, 6).z) << "cells are created column by column";
+    EXPECT_GT(tk.element(Elem::Box, 16).z, tk.element(Elem::Box, 10).z);
+}
+
+TEST(Layout, EveryLevelSizesTheClientAreaByItsField) {
+    HeadlessGame g;
+    mnuHard_Click(g.s(), g.game);
+    EXPECT_EQ(504, g.tk.clientWidth());
+    EXPECT_EQ(323, g.tk.clientHeight());
+    EXPECT_EQ(239, g.tk.element(Elem::Smile).left);
+    EXPECT_EQ(445, g.tk.element(Elem::FrameN, 1).left);
+    EXPECT_EQ(99, g.s().totalmines);
+    EXPECT_EQ("099", g.counter(true));
+    mnuIntermediate_Click(g.s(), g.game);
+    EXPECT_EQ((std::pair{280, 323}), (std::pair{g.tk.clientWidth(), g.tk.clientHeight()}));
+    EXPECT_TRUE(g.tk.isChecked(MenuItem::mnuIntermediate, 0));
+    EXPECT_FALSE(g.tk.isChecked(MenuItem::mnuBeginner, 0));
+
+    g.newfield(5, 1, 1);
+    EXPECT_EQ(104, g.tk.clientWidth());
+    EXPECT_EQ(83, g.tk.clientHeight());
+    EXPECT_EQ(71, g.tk.element(Elem::FrameCL).top);
+    EXPECT_EQ(16, g.tk.element(Elem::FrameW, 0).height);
+    EXPECT_EQ(12, g.tk.boxCount());
+}
+
+TEST(Layout, ARebuildStartsEveryCellAndCounterAfresh) {
+    HeadlessGame g;
+    g.laymines({64});
+    g.tk.click(1);
+    g.tk.click(64, kRightButton);
+    g.tk.tick();
+    g.tk.clickFace();
+    EXPECT_EQ(64u, g.tk.boxesShowing(400, 1, 64).size());
+    EXPECT_EQ("010", g.counter(true));
+    EXPECT_EQ("000", g.counter(false));
+    EXPECT_FALSE(g.tk.timerEnabled());
+    EXPECT_EQ(kBuiltInFace, g.tk.picture(Elem::Smile));
+    for (int c = 1; c <= 64; ++c) {
+        EXPECT_FALSE(g.s().mine[c] || g.s().opened[c] || g.s().mark[c] != kNoMark) << c;
+    }
+}
+
+}  // namespace
+}  // namespace tw

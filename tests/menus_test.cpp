@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "headless_game.h"
+
+namespace tw {
+namespace {
+
+using testing::HeadlessGame;
+
+TEST(GameType, AChosenTypeSurvivesEveryKindOfNewGame) {
+    HeadlessGame g;
+    g.tk.choose(MenuItem::mnuGT, 9);
+    EXPECT_EQ((std::array<std::int16_t, 6>{9, 0, 1, 0, 0, 1}), g.s().rule);
+    g.tk.choose(MenuItem::mnuGT, 31);
+    g.tk.choose(MenuItem::mnuNew);
+    g.tk.clickFace();
+    g.tk.choose(MenuItem::mnuHard);
+    g.tk.choose(MenuItem::mnuCustom);
+    g.tk.pressOK();
+    EXPECT_EQ(31, g.s().rule[0]);
+    for (int mask : {1, 3, 9, 27}) EXPECT_FALSE(g.tk.isChecked(MenuItem::mnuGT, mask)) << mask;
+    EXPECT_TRUE(g.tk.isChecked(MenuItem::mnuGT, 31));
+}
+
+TEST(GameType, ChoosingOneMidGameDiscardsTheGameSilently) {
+    HeadlessGame g;
+    g.tk.click(20);
+    ASSERT_TRUE(g.s().minesplaced);
+    g.tk.choose(MenuItem::mnuGT, 1);
+    EXPECT_FALSE(g.s().minesplaced);
+    EXPECT_TRUE(g.tk.messages().empty());
+    EXPECT_EQ(64u, g.tk.boxesShowing(400, 1, 64).size());
+}
+
+TEST(Levels, EachLevelItemStartsANewGameOnItsField) {
+    HeadlessGame g;
+    g.tk.click(1);
+    g.tk.choose(MenuItem::mnuBeginner);
+    EXPECT_FALSE(g.s().minesplaced) << "choosing the same level still discards the game";
+    g.tk.choose(MenuItem::mnuHard);
+    EXPECT_EQ((std::array{30, 16, 99}), (std::array{g.s().across, g.s().down, g.s().totalmines}));
+    g.tk.choose(MenuItem::mnuIntermediate);
+    EXPECT_EQ((std::array{16, 16, 40}), (std::array{g.s().across, g.s().down, g.s().totalmines}));
+    EXPECT_EQ(40, g.s().minesleft);
+}
+
+TEST(Exit, EndsTheProgramEvenWhileTheClockRuns) {
+    HeadlessGame g;
+    g.tk.click(1);
+    ASSERT_TRUE(g.tk.timerEnabled());
+    g.tk.choose(MenuItem::mnuExit);
+    EXPECT_TRUE(g.tk.quitRequested());
+}
+
+struct Entry {
+    std::string width, height, mines;
+    int across, down, totalmines;
+};
+
+TEST(CustomField, OKCorrectsEntriesSilently) {
+    const std::vector<Entry> entries = {
+        {"3", "5", "10", 8, 5, 10},
+        {"40", "10", "20", 37, 10, 20},
+        {"20", "30", "20", 20, 27, 20},
+        {"10", "10", "0", 10, 10, 1},
+        {"10", "10", "150", 10, 10, 99},
+        {"", "", "", 8, 1, 1},
+        {"10", "0.5", "3", 10, 1, 3},
+        {"10.5", "2.9", "100", 10, 2, 19},
+        {"12 columns", "abc", "-3", 12, 1, 1},
+        {"1e999", "-1e999", "1e999", 37, 1, 36},
+        {"-1e999", "&H1B", "&O777", 8, 27, 215},
+    };
+    for (const Entry& e : entries) {
+        HeadlessGame g;
+        g.tk.choose(MenuItem::mnuCustom);
+        g.tk.typeText(TextBox::Acr, e.width);
+        g.tk.typeText(TextBox::Dwn, e.height);
+        g.tk.typeText(TextBox::TM, e.mines);
+        g.tk.pressOK();
+        const std::string what = e.width + " / " + e.height + " / " + e.mines;
+        EXPECT_EQ(e.across, g.s().across) << what;
+        EXPECT_EQ(e.down, g.s().down) << what;
+        EXPECT_EQ(e.totalmines, g.s().totalmines) << what;
+        EXPECT_TRUE(g.tk.messages().empty());
+        EXPECT_EQ(16 * e.across + 24, g.tk.clientWidth()) << what;
+        EXPECT_TRUE(g.tk.isChecked(MenuItem::mnuCustom, 0));
+        EXPECT_TRUE(g.tk.window(Form::Form1).enabled);
+        EXPECT_FALSE(g.tk.window(Form::Form2).visible);
+        g.tk.click(1);
+        EXPECT_TRUE(g.s().minesplaced) << "a full field still leaves the first cell free: " << what;
+    }
+}
+
+TEST(CustomField, TheDialogKeepsItsTextsAsTyped) {
+    HeadlessGame g;
+    g.tk.choose(MenuItem::mnuCustom);
+    EXPECT_EQ("8", g.tk.text(TextBox::Acr));
+    EXPECT_EQ("8", g.tk.text(TextBox::Dwn));
+    EXPECT_EQ("10", g.tk.text(TextBox::TM));
+    EXPECT_FALSE(g.tk.window(Form::Form1).enabled);
+    g.tk.choose(MenuItem::mnuNew);
+    g.tk.click(1);
+    EXPECT_FALSE(g.s().minesplaced) << "the main window takes no input while the dialog is open";
+    g.tk.typeText(TextBox::Acr, "100");
+    g.tk.pressOK();
+    EXPECT_EQ(37, g.s().across);
+    g.tk.choose(MenuItem::mnuBeginner);
+    g.tk.choose(MenuItem::mnuCustom);
+    EXPECT_EQ("100", g.tk.text(TextBox::Acr));
+}
+
+TEST(CustomField, CancelAndCloseLeaveTheGameInProgress) {
+    for (bool close : {false, true}) {
+        HeadlessGame g;
+        g.tk.choose(MenuItem::mnuHard);
+        g.tk.click(100);
+        const auto mines = g.s().mine;
+        g.tk.choose(MenuItem::mnuCustom);
+        g.tk.typeText(TextBox::Acr, "5");
+        if (close) {
+            g.tk.closeForm(Form::Form2);
+        } else {
+            g.tk.pressCancel();
+        }
+        EXPECT_FALSE(g.tk.window(Form::Form2).visible);
+        EXPECT_TRUE(g.tk.window(Form::Form1).enabled);
+        EXPECT_TRUE(g.s().levelexpert);
+        EXPECT_FALSE(g.s().levelcustom);
+        EXPECT_EQ(30, g.s().across);
+        g.tk.click(200);
+        EXPECT_EQ(mines, g.s().mine) << "the mines stay where they were";
+        g.tk.choose(MenuItem::mnuNew);
+        EXPECT_TRUE(g.tk.isChecked(MenuItem::mnuHard, 0));
+    }
+}
+
+TEST(Help, IsModalInEffectAndTheClockGoesOn) {
+    for (bool close : {false, true}) {
+        HeadlessGame g;
+        g.tk.click(1);
+        g.tk.choose(MenuItem::mnuHowTo);
+        EXPECT_TRUE(g.tk.window(Form::Form3).visible);
+        EXPECT_FALSE(g.tk.window(Form::Form1).enabled);
+        g.tk.clickFace();
+        g.tk.click(2, kRightButton);
+        EXPECT_EQ(kNoMark, g.s().mark[2]);
+        g.tk.tick();
+        if (close) {
+            g.tk.closeForm(Form::Form3);
+        } else {
+            g.tk.pressHelpOK();
+        }
+        EXPECT_FALSE(g.tk.window(Form::Form3).visible);
+        EXPECT_TRUE(g.tk.window(Form::Form1).enabled);
+        EXPECT_EQ("002", g.counter(false));
+    }
+}
+
+}  // namespace
+}  // namespace tw

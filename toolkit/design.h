@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+
+#include "toolkit/catalogue.h"
+#include "toolkit/toolkit.h"
+
+namespace tw {
+
+struct DesignElement {
+    Elem elem;
+    int index;
+    int picture;
+    int left;
+    int top;
+    int width;
+    int height;
+    bool visible;
+};
+
+// The main window as designed, back to front, laid out for an 8 x 8 field; every build
+// starts from these and the layout then moves what depends on the field size.
+inline constexpr std::array<DesignElement, 12> kForm1Design = {{
+    {Elem::FrameL, 0, 501, 0, 0, 12, 55, true},
+    {Elem::FrameM, 0, 503, 12, 0, 128, 55, true},
+    {Elem::FrameR, 0, 502, 140, 0, 12, 55, true},
+    {Elem::FrameN, 0, 500, 16, 15, 41, 25, true},
+    {Elem::FrameN, 1, 500, 93, 15, 41, 25, true},
+    {Elem::Smile, 0, kBuiltInFace, 63, 15, 26, 26, true},
+    {Elem::FrameW, 0, 507, 0, 55, 12, 128, true},
+    {Elem::FrameW, 1, 507, 140, 55, 12, 128, true},
+    {Elem::FrameCL, 0, 504, 0, 183, 12, 12, true},
+    {Elem::FrameB, 0, 506, 12, 183, 128, 12, true},
+    {Elem::FrameCR, 0, 505, 140, 183, 12, 12, true},
+    {Elem::Box, 0, 300, 0, 0, 16, 16, false},
+}};
+
+inline constexpr int kDesignClientWidth = 152;
+inline constexpr int kDesignClientHeight = 195;
+
+}  // namespace tw

@@ -1,0 +1,137 @@
+#pragma once
+
+#include <array>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "toolkit/toolkit.h"
+
+namespace tw {
+
+// A toolkit with no display: it records everything the game asks of its windows and lets a
+// test press buttons, type keys, choose menu items and tick the timer.
+class HeadlessToolkit final : public Toolkit {
+public:
+    struct Element {
+        bool exists = false;
+        int picture = 0;
+        int left = 0;
+        int top = 0;
+        int width = 0;
+        int height = 0;
+        bool visible = false;
+        long z = 0;
+        Pointer pointer = Pointer::Arrow;
+    };
+    struct PictureSet {
+        Elem elem;
+        int index;
+        int picture;
+        bool operator==(const PictureSet&) const = default;
+    };
+    struct MessageBoxShown {
+        std::string text;
+        std::string title;
+        bool information;
+    };
+    struct Window {
+        bool exists = false;
+        bool visible = false;
+        bool enabled = true;
+    };
+
+    HeadlessToolkit() = default;
+
+    void setEvents(Events* events) override { events_ = events; }
+
+    void setPicture(Elem elem, int index, int picture) override;
+    void move(Elem elem, int index, int left, int top) override;
+    void resize(Elem elem, int index, int width, int height) override;
+    int width(Elem elem, int index) const override;
+    void show(Elem elem, int index) override;
+    void bringToFront(Elem elem, int index) override;
+    void setPointer(Elem elem, int index, Pointer pointer) override;
+    void createBox(int index) override;
+
+    void buildForm1() override;
+    void destroyForm1() override;
+    void setClientSize(int width, int height) override;
+    void setIcon(int icon) override { icon_ = icon; }
+    void showForm(Form form) override;
+    void hideForm(Form form) override;
+    void enableForm(Form form, bool enabled) override;
+    bool formExists(Form form) const override;
+
+    void setChecked(MenuItem item, int index, bool checked) override;
+    bool isChecked(MenuItem item, int index) const override;
+
+    void setText(TextBox box, std::string_view text) override;
+    std::string text(TextBox box) const override;
+
+    void messageBox(std::string_view text, std::string_view title, bool information) override;
+
+    void setTimerEnabled(bool enabled) override { timer_ = enabled; }
+    bool timerEnabled() const override { return timer_; }
+
+    void quit() override { quit_ = true; }
+
+    // What a test reads back.
+    const Element& element(Elem elem, int index = 0) const;
+    int picture(Elem elem, int index = 0) const { return element(elem, index).picture; }
+    int boxCount() const { return static_cast<int>(boxes_.size()); }
+    const Window& window(Form form) const { return windows_[static_cast<int>(form)]; }
+    int clientWidth() const { return clientWidth_; }
+    int clientHeight() const { return clientHeight_; }
+    int icon() const { return icon_; }
+    bool quitRequested() const { return quit_; }
+    const std::vector<MessageBoxShown>& messages() const { return messages_; }
+    // Every picture set since the log was last cleared, in order.
+    const std::vector<PictureSet>& pictureLog() const { return log_; }
+    void clearPictureLog() { log_.clear(); }
+    void setPictureLogging(bool on) { logging_ = on; }
+    // The Box elements from `first` to `last` whose picture is `picture`.
+    std::vector<int> boxesShowing(int picture, int first, int last) const;
+
+    // What a player does. Input reaches a window only while it exists, is shown and enabled,
+    // and an element only while it is shown.
+    void press(int box, int button = kLeftButton);
+    void release(int box, int button = kLeftButton);
+    void click(int box, int button = kLeftButton);
+    void pressFace(int button = kLeftButton);
+    void releaseFace(int button = kLeftButton);
+    void clickFace(int button = kLeftButton);
+    void keyDown(int keycode, int shift = 0);
+    void keyUp(int keycode, int shift = 0);
+    void choose(MenuItem item, int index = 0);
+    void tick();
+    void typeText(TextBox box, std::string_view text);
+    void pressOK();
+    void pressCancel();
+    void pressHelpOK();
+    void closeForm(Form form);
+
+private:
+    Element& at(Elem elem, int index);
+    bool form1TakesInput() const;
+    bool formTakesInput(Form form) const;
+
+    Events* events_ = nullptr;
+    std::map<std::pair<Elem, int>, Element> frames_;
+    std::vector<Element> boxes_;
+    long nextZ_ = 0;
+    std::array<Window, 3> windows_{};
+    int clientWidth_ = 0;
+    int clientHeight_ = 0;
+    int icon_ = 0;
+    std::map<std::pair<MenuItem, int>, bool> checks_;
+    std::array<std::string, 3> texts_{};
+    std::vector<MessageBoxShown> messages_;
+    std::vector<PictureSet> log_;
+    bool logging_ = true;
+    bool timer_ = false;
+    bool quit_ = false;
+};
+
+}  // namespace tw
