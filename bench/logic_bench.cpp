@@ -1,0 +1,112 @@
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "app/game.h"
+#include "core/mines.h"
+#include "core/outcome.h"
+#include "core/rules.h"
+#include "core/startup.h"
+#include "input/cells.h"
+#include "toolkit/headless.h"
+
+namespace {
+
+using namespace tw;
+
+// A headless game whose best-times file lives in a scratch folder.
+struct Bench {
+    Bench() : folder(std::filesystem::temp_directory_path() / "tilewarden-bench"), game(tk, folder) {
+        tk.setPictureLogging(false);
+        game.state().fixedseed = 7;
+        game.start();
+    }
+    void newfield(int across, int down, int totalmines, int mask) {
+        GameState& s = game.state();
+        s.levelbeginner = s.levelintermediate = s.levelexpert = false;
+        s.levelcustom = true;
+        s.across = across;
+        s.down = down;
+        s.totalmines = totalmines;
+        setrule(s, mask);
+        mnuNew_Click(s, game);
+    }
+    HeadlessToolkit tk;
+    std::filesystem::path folder;
+    Game game;
+};
+
+void BM_mineset(benchmark::State& state) {
+    GameState s;
+    s.across = static_cast<int>(state.range(0));
+    s.down = static_cast<int>(state.range(1));
+    s.totalmines = static_cast<int>(state.range(2));
+    for (auto _ : state) {
+        s.mine.fill(false);
+        mineset(s, 1);
+        benchmark::DoNotOptimize(s.mine);
+    }
+}
+BENCHMARK(BM_mineset)->Args({30, 16, 99})->Args({37, 27, 998})->ArgNames({"across", "down", "mines"});
+
+void BM_minecheck(benchmark::State& state) {
+    GameState s;
+    s.across = static_cast<int>(state.range(0));
+    s.down = static_cast<int>(state.range(1));
+    s.totalmines = s.cells() / 5;
+    setrule(s, static_cast<int>(state.range(2)));
+    s.fixedseed = 3;
+    s.random.seed(3);
+    mineset(s, 1);
+    for (auto _ : state) {
+        minecheck(s);
+        benchmark::DoNotOptimize(s.count);
+    }
+}
+BENCHMARK(BM_minecheck)->Args({30, 16, 3})->Args({30, 16, 31})->Args({37, 27, 3})->Args({37, 27, 31})
+    ->ArgNames({"across", "down", "mask"});
+
+// The first click on a 37 x 27 field with one mine: placing, counting, the cascade over the
+// whole field with its pictures, and the win.
+void BM_fullcascade(benchmark::State& state) {
+    Bench b;
+    const int mask = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        b.newfield(37, 27, 1, mask);
+        state.ResumeTiming();
+        Box_MouseUp(b.game.state(), b.game, 1, kLeftButton);
+    }
+    if (!b.game.state().won) state.SkipWithError("the cascade did not open the field");
+}
+BENCHMARK(BM_fullcascade)->Arg(1)->Arg(3)->Arg(9)->Arg(27)->Arg(31)->ArgName("mask");
+
+void BM_losssweep(benchmark::State& state) {
+    Bench b;
+    for (auto _ : state) {
+        state.PauseTiming();
+        b.newfield(37, 27, 200, 3);
+        GameState& s = b.game.state();
+        for (int c = 1; c <= 200; ++c) s.mine[c * 4] = true;
+        minecheck(s);
+        s.minesplaced = true;
+        state.ResumeTiming();
+        Box_MouseUp(s, b.game, 4, kLeftButton);
+    }
+}
+BENCHMARK(BM_losssweep);
+
+void BM_imageload(benchmark::State& state) {
+    Bench b;
+    b.newfield(37, 27, 100, 3);
+    for (auto _ : state) {
+        b.tk.destroyForm1();
+        b.tk.buildForm1();
+        b.game.imageload();
+    }
+}
+BENCHMARK(BM_imageload);
+
+}  // namespace
+
+BENCHMARK_MAIN();

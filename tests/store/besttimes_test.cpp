@@ -1,0 +1,338 @@
+#include "store/besttimes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string quotedline() { return "\"" + std::string(tw::kDefaultRecord) + "\""; }
+std::string createdbytes() { return quotedline() + "\r\n"; }
+
+std::string slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void spit(const fs::path& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(out.good()) << path;
+}
+
+std::vector<std::string> entries(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Permission bits do not stop root, so those faults are played by an unprivileged child.
+bool dropprivileges() {
+    if (::geteuid() != 0) return true;
+    constexpr uid_t kNobody = 65534;
+    return ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+}
+
+// A full disk: past ten bytes every write fails with EFBIG instead of killing the process.
+bool limitfilesize() {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) != 0) return false;
+    limit.rlim_cur = 10;
+    return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
+// Runs scoreload in a child after `prepare`, keeping a dropped user id or a file size
+// limit out of the test process. Empty when the child could not prepare.
+std::optional<std::string> scoreloadinchild(const fs::path& folder, const std::function<bool()>& prepare) {
+    int pipefds[2];
+    if (::pipe(pipefds) != 0) {
+        ADD_FAILURE() << "pipe failed";
+        return std::nullopt;
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipefds[0]);
+        if (!prepare()) ::_exit(77);
+        const std::string line = tw::scoreload(folder);
+        std::string_view rest = line;
+        while (!rest.empty()) {
+            const ssize_t put = ::write(pipefds[1], rest.data(), rest.size());
+            if (put <= 0) ::_exit(1);
+            rest.remove_prefix(static_cast<std::size_t>(put));
+        }
+        ::_exit(0);
+    }
+    ::close(pipefds[1]);
+    std::string line;
+    char chunk[4096];
+    for (ssize_t got; (got = ::read(pipefds[0], chunk, sizeof chunk)) > 0;) line.append(chunk, static_cast<std::size_t>(got));
+    ::close(pipefds[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 77) return std::nullopt;
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "child status " << status;
+    return line;
+}
+
+class BestTimesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string name = ::testing::TempDir() + "besttimes-XXXXXX";
+        ASSERT_NE(::mkdtemp(name.data()), nullptr);
+        root_ = name;
+        fs::permissions(root_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                   fs::perms::others_read | fs::perms::others_exec);
+        folder_ = root_ / "tilewarden";
+    }
+
+    void TearDown() override {
+        std::error_code error;
+        fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add, error);
+        for (auto it = fs::recursive_directory_iterator(root_, error); it != fs::recursive_directory_iterator();
+             it.increment(error)) {
+            if (!it->is_symlink(error)) fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
+        }
+        fs::remove_all(root_, error);
+    }
+
+    fs::path file() const { return folder_ / tw::kBestTimesName; }
+
+    void makefile(std::string_view bytes) {
+        fs::create_directories(folder_);
+        spit(file(), bytes);
+    }
+
+    fs::path root_;
+    fs::path folder_;
+};
+
+TEST_F(BestTimesTest, FirstStartCreatesTheQuotedRecordAndLaterStartsReadItBack) {
+    EXPECT_EQ(tw::scoreload(folder_), tw::kDefaultRecord);
+    EXPECT_EQ(slurp(file()), createdbytes());
+    EXPECT_EQ(fs::file_size(file()), 37u);
+    EXPECT_EQ(entries(folder_), std::vector<std::string>{"minebs.txt"});
+
+    const std::string again = tw::scoreload(folder_);
+    EXPECT_EQ(again, quotedline());
+    EXPECT_EQ(again.size(), 35u);
+    EXPECT_EQ(tw::scoreload(folder_), quotedline());
+    EXPECT_EQ(slurp(file()), createdbytes());
+}
+
+TEST_F(BestTimesTest, ReadsTheFirstLineAndLeavesTheFileAsItIs) {
+    std::string binary;
+    for (int byte = 0; byte < 256; ++byte) {
+        if (byte != '\r') binary.push_back(static_cast<char>(byte));
+    }
+    struct Case {
+        std::string bytes;
+        std::string line;
+    };
+    const std::vector<Case> cases = {
+        {"hello\r\n", "hello"},
+        {"first\r\nsecond\r\nthird\r\n", "first"},
+        {"no line end", "no line end"},
+        {"lone\nfeed\r\nnext", "lone\nfeed"},
+        {"\n\n\r\n", "\n\n"},
+        {"carriage\rreturn", "carriage"},
+        {"\r\nafter an empty line", ""},
+        {"\"\"\r\n", "\"\""},
+        {std::string("nul\0inside\r\n", 12), std::string("nul\0inside", 10)},
+        {binary + "\r\ntail", binary},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.bytes.substr(0, 40)));
+        makefile(c.bytes);
+        EXPECT_EQ(tw::scoreload(folder_), c.line);
+        EXPECT_EQ(slurp(file()), c.bytes);
+    }
+}
+
+TEST_F(BestTimesTest, EmptyFileGivesAnEmptyRecordAndStaysEmpty) {
+    makefile("");
+    EXPECT_EQ(tw::scoreload(folder_), "");
+    EXPECT_EQ(fs::file_size(file()), 0u);
+}
+
+TEST_F(BestTimesTest, ReadingStopsAfter64KiBOfTheFirstLine) {
+    const std::size_t limit = tw::kBestTimesLineLimit;
+    makefile(std::string(limit + 10, 'x'));
+    constexpr off_t kHundredMegabytes = 100 * 1024 * 1024;
+    ASSERT_EQ(::truncate(file().c_str(), kHundredMegabytes), 0);
+    EXPECT_EQ(tw::scoreload(folder_), std::string(limit, 'x'));
+    EXPECT_EQ(fs::file_size(file()), static_cast<std::uintmax_t>(kHundredMegabytes));
+
+    makefile(std::string(limit, 'y') + "\r\n");
+    EXPECT_EQ(tw::scoreload(folder_), std::string(limit, 'y'));
+    makefile(std::string(limit - 1, 'z') + "\r");
+    EXPECT_EQ(tw::scoreload(folder_), std::string(limit - 1, 'z'));
+}
+
+TEST_F(BestTimesTest, NameDifferingInCaseIsAnotherFile) {
+    fs::create_directories(folder_);
+    spit(folder_ / "MINEBS.TXT", "\"upper\"\r\n");
+    EXPECT_EQ(tw::scoreload(folder_), tw::kDefaultRecord);
+    EXPECT_EQ(slurp(folder_ / "MINEBS.TXT"), "\"upper\"\r\n");
+    EXPECT_EQ(slurp(file()), createdbytes());
+}
+
+TEST_F(BestTimesTest, FolderUnderAFileCannotBeCreated) {
+    spit(root_ / "plain", "not a folder");
+    EXPECT_EQ(tw::scoreload(root_ / "plain" / "tilewarden"), tw::kDefaultRecord);
+    EXPECT_EQ(slurp(root_ / "plain"), "not a folder");
+}
+
+TEST_F(BestTimesTest, FolderUnderAReadOnlyParentCannotBeCreated) {
+    const fs::path locked = root_ / "locked";
+    fs::create_directory(locked);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                                fs::perms::others_exec);
+    const auto line = scoreloadinchild(locked / "tilewarden", dropprivileges);
+    if (!line) GTEST_SKIP() << "cannot run as an unprivileged user";
+    EXPECT_EQ(*line, tw::kDefaultRecord);
+    EXPECT_TRUE(entries(locked).empty());
+}
+
+TEST_F(BestTimesTest, ReadOnlyFolderGetsNoFileAndNothingLeftBehind) {
+    fs::create_directory(folder_);
+    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                                 fs::perms::others_exec);
+    const auto line = scoreloadinchild(folder_, dropprivileges);
+    if (!line) GTEST_SKIP() << "cannot run as an unprivileged user";
+    EXPECT_EQ(*line, tw::kDefaultRecord);
+    EXPECT_TRUE(entries(folder_).empty());
+}
+
+TEST_F(BestTimesTest, UnreadableFileIsNeitherReadNorReplaced) {
+    makefile("\"kept\"\r\n");
+    fs::permissions(folder_, fs::perms::all);
+    fs::permissions(file(), fs::perms::none);
+    const auto line = scoreloadinchild(folder_, dropprivileges);
+    if (!line) GTEST_SKIP() << "cannot run as an unprivileged user";
+    EXPECT_EQ(*line, tw::kDefaultRecord);
+    EXPECT_EQ(fs::status(file()).permissions(), fs::perms::none);
+    fs::permissions(file(), fs::perms::owner_read);
+    EXPECT_EQ(slurp(file()), "\"kept\"\r\n");
+    EXPECT_EQ(entries(folder_), std::vector<std::string>{"minebs.txt"});
+}
+
+TEST_F(BestTimesTest, DiskFullWhileCreatingLeavesNoFileBehind) {
+    fs::create_directory(folder_);
+    const auto line = scoreloadinchild(folder_, limitfilesize);
+    ASSERT_TRUE(line.has_value()) << "cannot limit the file size";
+    EXPECT_EQ(*line, tw::kDefaultRecord);
+    EXPECT_TRUE(entries(folder_).empty());
+
+    EXPECT_EQ(tw::scoreload(folder_), tw::kDefaultRecord);
+    EXPECT_EQ(slurp(file()), createdbytes());
+}
+
+TEST_F(BestTimesTest, EntriesThatAreNotOrdinaryFilesAreLeftAlone) {
+    fs::create_directories(file());
+    spit(file() / "inside", "inner");
+    EXPECT_EQ(tw::scoreload(folder_), tw::kDefaultRecord);
+    EXPECT_TRUE(fs::is_directory(fs::symlink_status(file())));
+    EXPECT_EQ(slurp(file() / "inside"), "inner");
+    fs::remove_all(file());
+
+    ASSERT_EQ(::mkfifo(file().c_str(), 0644), 0);
+    EXPECT_EQ(tw::scoreload(folder_), tw::kDefaultRecord);
+    EXPECT_TRUE(fs::is_fifo(fs::symlink_status(file())));
+    EXPECT_EQ(entries(folder_), std::vector<std::string>{"minebs.txt"});
+}
+
+TEST_F(BestTimesTest, SymbolicLinkIsReadThroughButNeverWrittenOrReplaced) {
+    fs::create_directories(folder_);
+    const fs::path target = root_ / "elsewhere.txt";
+    spit(target, "\"linked\"\r\nrest");
+    fs::create_symlink(target, file());
+    EXPECT_EQ(tw::scoreload(folder_), "\"linked\"");
+    EXPECT_EQ(slurp(target), "\"linked\"\r\nrest");
+    EXPECT_TRUE(fs::is_symlink(file()));
+    EXPECT_EQ(fs::read_symlink(file()), target);
+}
+
+TEST_F(BestTimesTest, SymbolicLinkToNothingOrToAFolderIsLeftAlone) {
+    fs::create_directories(folder_);
+    const fs::path missing = root_ / "missing.txt";
+    fs::create_symlink(missing, file());
+    EXPECT_EQ(tw::scoreload(folder_), tw::kDefaultRecord);
+    EXPECT_FALSE(fs::exists(fs::symlink_status(missing)));
+    EXPECT_EQ(fs::read_symlink(file()), missing);
+    fs::remove(file());
+
+    fs::create_symlink(root_, file());
+    EXPECT_EQ(tw::scoreload(folder_), tw::kDefaultRecord);
+    EXPECT_EQ(fs::read_symlink(file()), root_);
+    EXPECT_EQ(entries(folder_), std::vector<std::string>{"minebs.txt"});
+}
+
+class Environment {
+public:
+    Environment(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        if (value != nullptr) {
+            ::setenv(name, value, 1);
+        } else {
+            ::unsetenv(name);
+        }
+    }
+    Environment(const Environment&) = delete;
+    Environment& operator=(const Environment&) = delete;
+    ~Environment() {
+        if (old_) {
+            ::setenv(name_, old_->c_str(), 1);
+        } else {
+            ::unsetenv(name_);
+        }
+    }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(BestTimesFolderTest, FollowsTheDataHomeThenHomeThenTheCurrentFolder) {
+    struct Case {
+        const char* data;
+        const char* home;
+        fs::path folder;
+    };
+    const std::vector<Case> cases = {
+        {"/data", "/home/player", "/data/tilewarden"},
+        {"relative/data", "/home/player", "/home/player/.local/share/tilewarden"},
+        {"", "/home/player", "/home/player/.local/share/tilewarden"},
+        {nullptr, "/home/player", "/home/player/.local/share/tilewarden"},
+        {nullptr, nullptr, "."},
+        {"relative/data", "", "."},
+        {"/data", nullptr, "/data/tilewarden"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.data ? c.data : "(unset)") + " " + (c.home ? c.home : "(unset)"));
+        const Environment data("XDG_DATA_HOME", c.data);
+        const Environment home("HOME", c.home);
+        EXPECT_EQ(tw::besttimesfolder(), c.folder);
+    }
+}
+
+}  // namespace
