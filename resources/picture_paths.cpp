@@ -1,0 +1,7 @@
+#include "picture_paths.h"
+
+namespace tw::resources {
+
+std::string bitmap_path(int number) { return ":/bitmaps/" + std::to_string(number) + ".bmp"; }
+
+}  // namespace tw::resources

@@ -1,0 +1,100 @@
+#include "catalogue_sizes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+const std::filesystem::path resources{TW_RESOURCES_DIR};
+
+Bytes read_file(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::uint32_t le16(const Bytes& b, std::size_t at) { return b.at(at) | b.at(at + 1) << 8; }
+std::uint32_t le32(const Bytes& b, std::size_t at) { return le16(b, at) | le16(b, at + 2) << 16; }
+
+constexpr std::array<std::array<std::uint8_t, 3>, 16> standard_palette{{
+    {0, 0, 0}, {128, 0, 0}, {0, 128, 0}, {128, 128, 0}, {0, 0, 128}, {128, 0, 128}, {0, 128, 128},
+    {192, 192, 192}, {128, 128, 128}, {255, 0, 0}, {0, 255, 0}, {255, 255, 0}, {0, 0, 255},
+    {255, 0, 255}, {0, 255, 255}, {255, 255, 255},
+}};
+
+// Checks a BITMAPINFOHEADER with its palette at `at` and returns the size of the pixel rows.
+std::uint32_t expect_4bit_header(const Bytes& b, std::size_t at, int width, int height) {
+    EXPECT_EQ(le32(b, at), 40u);
+    EXPECT_EQ(le32(b, at + 4), static_cast<std::uint32_t>(width));
+    EXPECT_EQ(le32(b, at + 8), static_cast<std::uint32_t>(height));
+    EXPECT_EQ(le16(b, at + 12), 1u) << "planes";
+    EXPECT_EQ(le16(b, at + 14), 4u) << "bits per pixel";
+    EXPECT_EQ(le32(b, at + 16), 0u) << "BI_RGB";
+    for (std::size_t i = 0; i < 16; ++i) {
+        const std::size_t entry = at + 40 + 4 * i;
+        EXPECT_EQ((std::array<std::uint8_t, 3>{b.at(entry + 2), b.at(entry + 1), b.at(entry)}), standard_palette[i])
+            << "palette entry " << i;
+    }
+    return static_cast<std::uint32_t>((width * 4 + 31) / 32 * 4 * height);
+}
+
+TEST(BitmapFiles, EveryBitmapIsAn4BitUncompressedBmpOfItsCatalogueSize) {
+    for (const ExpectedBitmap& expected : expected_bitmaps()) {
+        SCOPED_TRACE("bitmap " + std::to_string(expected.number));
+        const Bytes b = read_file(resources / "bitmaps" / (std::to_string(expected.number) + ".bmp"));
+        ASSERT_GE(b.size(), 14u + 40u + 64u);
+        EXPECT_EQ(b[0], 'B');
+        EXPECT_EQ(b[1], 'M');
+        EXPECT_EQ(le32(b, 2), b.size());
+        EXPECT_EQ(le32(b, 10), 14u + 40u + 64u) << "pixels follow the palette";
+        const std::uint32_t rows = expect_4bit_header(b, 14, expected.width, expected.height);
+        EXPECT_EQ(b.size(), 14u + 40u + 64u + rows);
+    }
+}
+
+TEST(BitmapFiles, BitmapFolderHoldsOnlyCatalogueNumbers) {
+    std::vector<std::string> expected;
+    for (const ExpectedBitmap& e : expected_bitmaps()) expected.push_back(std::to_string(e.number) + ".bmp");
+    std::vector<std::string> found;
+    for (const auto& entry : std::filesystem::directory_iterator(resources / "bitmaps"))
+        found.push_back(entry.path().filename().string());
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, expected);
+}
+
+TEST(BitmapFiles, WindowIconHolds16And32Pixel4BitImagesWithMasks) {
+    const Bytes b = read_file(resources / "icons" / "tilewarden.ico");
+    ASSERT_GE(b.size(), 6u + 2 * 16u);
+    EXPECT_EQ(le16(b, 0), 0u);
+    EXPECT_EQ(le16(b, 2), 1u) << "icon, not cursor";
+    ASSERT_EQ(le16(b, 4), 2u);
+    std::vector<int> sizes;
+    for (std::size_t i = 0; i < 2; ++i) {
+        const std::size_t entry = 6 + 16 * i;
+        const int size = b.at(entry);
+        sizes.push_back(size);
+        SCOPED_TRACE("icon " + std::to_string(size));
+        EXPECT_EQ(b.at(entry + 1), size);
+        EXPECT_EQ(b.at(entry + 2), 16) << "colour count";
+        EXPECT_EQ(le16(b, entry + 6), 4u) << "bits per pixel";
+        const std::uint32_t length = le32(b, entry + 8);
+        const std::uint32_t offset = le32(b, entry + 12);
+        ASSERT_LE(offset + length, b.size());
+        const std::uint32_t colours = expect_4bit_header(b, offset, size, 2 * size);
+        const std::uint32_t mask = static_cast<std::uint32_t>((size + 31) / 32 * 4 * size);
+        EXPECT_EQ(length, 40u + 64u + colours / 2 + mask);
+    }
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, (std::vector<int>{16, 32}));
+}
+
+}  // namespace
