@@ -8,7 +8,7 @@
 namespace tw {
 
 HeadlessToolkit::Element& HeadlessToolkit::at(Elem elem, int index) {
-    if (elem == Elem::Box) return boxes_.at(static_cast<std::size_t>(index));
+    if (elem == Elem::Box) return boxes_.at(index);
     auto found = frames_.find({elem, index});
     if (found == frames_.end()) throw std::out_of_range("no such element");
     return found->second;
@@ -54,14 +54,15 @@ void HeadlessToolkit::setPointer(Elem elem, int index, Pointer pointer) {
 
 void HeadlessToolkit::createBox(int index) {
     if (index < 1) throw std::out_of_range("Box element 0 is the design's");
-    if (static_cast<std::size_t>(index) >= boxes_.size()) boxes_.resize(static_cast<std::size_t>(index) + 1);
+    if (index >= boxCount()) boxes_.resize(static_cast<std::size_t>(index) + 1);
     Element copy = boxes_[0];
     copy.visible = false;
     copy.z = ++nextZ_;
-    boxes_[static_cast<std::size_t>(index)] = copy;
+    boxes_[index] = copy;
 }
 
 void HeadlessToolkit::buildForm1() {
+    ++builds_;
     frames_.clear();
     boxes_.clear();
     nextZ_ = 0;
@@ -84,6 +85,7 @@ void HeadlessToolkit::buildForm1() {
 }
 
 void HeadlessToolkit::destroyForm1() {
+    pressed_.reset();
     frames_.clear();
     boxes_.clear();
     checks_.clear();
@@ -130,7 +132,7 @@ void HeadlessToolkit::messageBox(std::string_view text, std::string_view title, 
 std::vector<int> HeadlessToolkit::boxesShowing(int picture, int first, int last) const {
     std::vector<int> found;
     for (int i = first; i <= last; ++i) {
-        if (boxes_.at(static_cast<std::size_t>(i)).picture == picture) found.push_back(i);
+        if (boxes_.at(i).picture == picture) found.push_back(i);
     }
     return found;
 }
@@ -143,14 +145,12 @@ bool HeadlessToolkit::formTakesInput(Form form) const {
 bool HeadlessToolkit::form1TakesInput() const { return formTakesInput(Form::Form1); }
 
 void HeadlessToolkit::press(int box, int button) {
-    if (!form1TakesInput() || box < 1 || box >= boxCount() || !boxes_[static_cast<std::size_t>(box)].visible) return;
+    if (!form1TakesInput() || pressed_ || box < 1 || box >= boxCount() || !boxes_[box].visible) return;
+    pressed_ = box;
     events_->Box_MouseDown(box, button);
 }
 
-void HeadlessToolkit::release(int box, int button) {
-    if (!form1TakesInput() || box < 1 || box >= boxCount() || !boxes_[static_cast<std::size_t>(box)].visible) return;
-    events_->Box_MouseUp(box, button);
-}
+void HeadlessToolkit::release(int, int button) { deliverRelease(button); }
 
 void HeadlessToolkit::click(int box, int button) {
     press(box, button);
@@ -158,16 +158,27 @@ void HeadlessToolkit::click(int box, int button) {
 }
 
 void HeadlessToolkit::pressFace(int button) {
-    if (form1TakesInput()) events_->Smile_MouseDown(button);
+    if (!form1TakesInput() || pressed_) return;
+    pressed_ = -1;
+    events_->Smile_MouseDown(button);
 }
 
-void HeadlessToolkit::releaseFace(int button) {
-    if (form1TakesInput()) events_->Smile_MouseUp(button);
-}
+void HeadlessToolkit::releaseFace(int button) { deliverRelease(button); }
 
 void HeadlessToolkit::clickFace(int button) {
     pressFace(button);
     releaseFace(button);
+}
+
+void HeadlessToolkit::deliverRelease(int button) {
+    if (!pressed_ || !form1TakesInput()) return;
+    const int target = *pressed_;
+    pressed_.reset();
+    if (target < 0) {
+        events_->Smile_MouseUp(button);
+    } else {
+        events_->Box_MouseUp(target, button);
+    }
 }
 
 void HeadlessToolkit::keyDown(int keycode, int shift) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -86,6 +87,8 @@ public:
     int clientHeight() const { return clientHeight_; }
     int icon() const { return icon_; }
     bool quitRequested() const { return quit_; }
+    // How many times the main window has been built.
+    int builds() const { return builds_; }
     const std::vector<MessageBoxShown>& messages() const { return messages_; }
     // Every picture set since the log was last cleared, in order.
     const std::vector<PictureSet>& pictureLog() const { return log_; }
@@ -95,7 +98,8 @@ public:
     std::vector<int> boxesShowing(int picture, int first, int last) const;
 
     // What a player does. Input reaches a window only while it exists, is shown and enabled,
-    // and an element only while it is shown.
+    // and an element only while it is shown. A release goes to the element that took the
+    // press, wherever it happens; a release with no press before it reaches nothing.
     void press(int box, int button = kLeftButton);
     void release(int box, int button = kLeftButton);
     void click(int box, int button = kLeftButton);
@@ -117,7 +121,11 @@ private:
     bool form1TakesInput() const;
     bool formTakesInput(Form form) const;
 
+    void deliverRelease(int button);
+
     Events* events_ = nullptr;
+    // The element holding the mouse between a press and its release: a Box index, or -1 for Smile.
+    std::optional<int> pressed_;
     std::map<std::pair<Elem, int>, Element> frames_;
     std::vector<Element> boxes_;
     long nextZ_ = 0;
@@ -132,6 +140,7 @@ private:
     bool logging_ = true;
     bool timer_ = false;
     bool quit_ = false;
+    int builds_ = 0;
 };
 
 }  // namespace tw
