@@ -27,13 +27,11 @@ void removebox(GameState& s, Host& h, int a) {
 void check(GameState& s, Host& h, int b) {
     const int y = (b - 1) / s.across + 1;
     const int x = b - (y - 1) * s.across;
-    for (const NeighbourClass& cls : kCascadeOrder) {
-        if (s.rule[cls.digit] != 1) continue;
-        for (int k = 0; k < cls.size; ++k) {
-            const int i = x + cls.offsets[k].dx;
-            const int j = y + cls.offsets[k].dy;
-            if (i >= 1 && i <= s.across && j >= 1 && j <= s.down) checkmini(s, h, i, j);
-        }
+    const OffsetList& active = kCascadeOffsets[digitmask(s) & 31];
+    for (int k = 0; k < active.size; ++k) {
+        const int i = x + active.offsets[k].dx;
+        const int j = y + active.offsets[k].dy;
+        if (i >= 1 && i <= s.across && j >= 1 && j <= s.down) checkmini(s, h, i, j);
     }
 }
 

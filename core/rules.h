@@ -36,6 +36,35 @@ inline constexpr std::array<NeighbourClass, 5> kCascadeOrder = {{
     {1, {{{+2, +2}, {-2, +2}, {+2, -2}, {-2, -2}}}, 4},
 }};
 
+// The offsets a rule switches on, in the order of the given class table.
+struct OffsetList {
+    std::array<Offset, 24> offsets;
+    int size;
+};
+
+constexpr OffsetList activeoffsets(const std::array<NeighbourClass, 5>& order, int mask) {
+    OffsetList list{};
+    for (const NeighbourClass& cls : order) {
+        if ((mask >> (5 - cls.digit) & 1) == 0) continue;
+        for (int k = 0; k < cls.size; ++k) list.offsets[list.size++] = cls.offsets[k];
+    }
+    return list;
+}
+
+constexpr std::array<OffsetList, 32> offsetsbymask(const std::array<NeighbourClass, 5>& order) {
+    std::array<OffsetList, 32> table{};
+    for (int mask = 0; mask < 32; ++mask) table[mask] = activeoffsets(order, mask);
+    return table;
+}
+
+inline constexpr std::array<OffsetList, 32> kCountOffsets = offsetsbymask(kCountOrder);
+inline constexpr std::array<OffsetList, 32> kCascadeOffsets = offsetsbymask(kCascadeOrder);
+
+// The mask that the rule digits rule[1..5] spell.
+constexpr int digitmask(const GameState& s) {
+    return s.rule[1] * 16 + s.rule[2] * 8 + s.rule[3] * 4 + s.rule[4] * 2 + s.rule[5];
+}
+
 // Stores `mask` (1..31) in rule[0] and its five binary digits, leftmost first, in rule[1..5].
 void setrule(GameState& s, int mask);
 
