@@ -1,0 +1,136 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdint>
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "app/game.h"
+#include "core/rules.h"
+#include "toolkit/catalogue.h"
+#include "toolkit/qt/board.h"
+#include "toolkit/qt/qttoolkit.h"
+
+namespace tw::gui {
+
+// The whole program on its real widgets, with its best-times file in a folder of its own.
+struct GuiGame {
+    GuiGame()
+        : folder(std::filesystem::temp_directory_path() /
+                 ("tilewarden-gui-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)))),
+          game(tk, folder) {
+        game.state().fixedseed = 4242;
+        game.start();
+        settle();
+    }
+    ~GuiGame() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+    GuiGame(const GuiGame&) = delete;
+    GuiGame& operator=(const GuiGame&) = delete;
+
+    GameState& s() { return game.state(); }
+    MainWindow& window() { return *tk.form1(); }
+    Board& board() { return tk.form1()->board(); }
+
+    // Lets torn-down windows go and pending paints and activations happen.
+    void settle() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QApplication::processEvents();
+        if (window().isVisible()) {
+            window().activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&window()));
+        }
+    }
+
+    // Lays the mines on exactly these cells and counts, as the first release would.
+    void laymines(std::initializer_list<int> cells) {
+        ASSERT_EQ(s().totalmines, static_cast<int>(cells.size()));
+        for (int c : cells) s().mine[c] = true;
+        minecheck(s());
+        s().minesplaced = true;
+    }
+
+    // The Beginner field's ten mines as a wall down column 5 (cells 6, 14, .., 62) and cells 8
+    // and 16: a click left of the wall cascades up to it and never wins.
+    void laywall() { laymines({6, 14, 22, 30, 38, 46, 54, 62, 8, 16}); }
+
+    QPoint centre(Elem elem, int index) {
+        const Board::Element* element = board().find(elem, index);
+        EXPECT_NE(nullptr, element);
+        return element == nullptr ? QPoint() : element->rect.center();
+    }
+    void click(int cell, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(&board(), button, {}, centre(Elem::Box, cell));
+    }
+    void press(int cell, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mousePress(&board(), button, {}, centre(Elem::Box, cell));
+    }
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(&window(), key, modifiers);
+    }
+
+    int picture(int cell) { return board().find(Elem::Box, cell)->picture; }
+    int face() { return board().find(Elem::Smile, 0)->picture; }
+    // The three digit pictures of the mines counter (first) or the seconds counter.
+    std::string counter(bool mines) {
+        const int first = s().cells() + (mines ? 1 : 4);
+        std::string shown;
+        for (int k = 0; k < 3; ++k) {
+            const int p = picture(first + k);
+            shown += p == 210 ? '-' : static_cast<char>('0' + p - 200);
+        }
+        return shown;
+    }
+    QSize client() { return board().size(); }
+    bool checked(MenuItem item, int index = 0) { return window().action(item, index)->isChecked(); }
+
+    // One tick of the seconds timer, delivered the way the timer itself delivers it.
+    void tick() {
+        QTimer& second = window().second();
+        ASSERT_TRUE(second.isActive());
+        QTimerEvent event(second.timerId());
+        QCoreApplication::sendEvent(&second, &event);
+    }
+
+    QtToolkit tk;
+    std::filesystem::path folder;
+    Game game;
+};
+
+// A message box as the player saw it.
+struct SeenBox {
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Closes every message box that opens while `action` runs, noting what each said.
+template <typename Action>
+std::vector<SeenBox> answerMessageBoxes(Action action) {
+    std::vector<SeenBox> seen;
+    QTimer closer;
+    closer.setInterval(0);
+    QObject::connect(&closer, &QTimer::timeout, [&seen] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen.push_back({box->text(), box->windowTitle(), box->icon()});
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    closer.start();
+    action();
+    return seen;
+}
+
+}  // namespace tw::gui

@@ -1,0 +1,259 @@
+#include "gui_game.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+
+namespace tw::gui {
+namespace {
+
+TEST(Window, IsFixedCaptionedAndBuiltWithItsInitialMenu) {
+    GuiGame g;
+    EXPECT_EQ("Tilewarden", g.window().windowTitle());
+    EXPECT_EQ(QSize(152, 195), g.client());
+    const QIcon drawn(QStringLiteral(":/icons/tilewarden.ico"));
+    ASSERT_FALSE(drawn.availableSizes().isEmpty()) << "the icon does not decode";
+    EXPECT_EQ(drawn.pixmap(32).toImage(), g.window().windowIcon().pixmap(32).toImage());
+    EXPECT_EQ(g.window().minimumSize(), g.window().maximumSize());
+    EXPECT_FALSE(g.window().windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(g.window().windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(g.checked(MenuItem::mnuBeginner));
+    EXPECT_TRUE(g.checked(MenuItem::mnuGT, 3));
+    EXPECT_FALSE(g.checked(MenuItem::mnuMarks));
+    EXPECT_FALSE(g.window().second().isActive());
+    EXPECT_NE(nullptr, g.board().find(Elem::Box, 70));
+    EXPECT_EQ(nullptr, g.board().find(Elem::Box, 71));
+}
+
+TEST(Window, TheFaceRebuildsTheWindowEvenWhenReleasedElsewhere) {
+    GuiGame g;
+    g.laywall();
+    g.click(5, Qt::RightButton);
+    g.click(1);
+    QPointer<MainWindow> old = &g.window();
+    const QPoint oldPos = g.window().pos();
+
+    QTest::mousePress(&g.board(), Qt::RightButton, {}, g.centre(Elem::Smile, 0));
+    EXPECT_EQ(102, g.face());
+    QTest::mouseRelease(&g.board(), Qt::RightButton, {}, g.centre(Elem::Box, 30));
+    ASSERT_NE(old.data(), g.tk.form1());
+    g.settle();
+    EXPECT_TRUE(old.isNull()) << "the torn-down window is deleted";
+    EXPECT_EQ(oldPos, g.window().pos());
+    EXPECT_EQ(kBuiltInFace, g.face());
+    EXPECT_FALSE(g.window().second().isActive());
+    EXPECT_FALSE(g.s().minesplaced);
+    for (int cell = 1; cell <= 64; ++cell) ASSERT_EQ(400, g.picture(cell));
+    EXPECT_EQ("010", g.counter(true));
+    EXPECT_EQ("000", g.counter(false));
+}
+
+TEST(Window, LevelKeysResizeTheClientArea) {
+    GuiGame g;
+    g.key(Qt::Key_E, Qt::ControlModifier);
+    g.settle();
+    EXPECT_EQ(QSize(16 * 30 + 24, 16 * 16 + 67), g.client());
+    EXPECT_TRUE(g.checked(MenuItem::mnuHard));
+    EXPECT_FALSE(g.checked(MenuItem::mnuBeginner));
+    EXPECT_EQ(g.board().geometry().bottom() + 1, g.window().height());
+
+    g.key(Qt::Key_I, Qt::ControlModifier);
+    g.settle();
+    EXPECT_EQ(QSize(16 * 16 + 24, 16 * 16 + 67), g.client());
+    EXPECT_TRUE(g.checked(MenuItem::mnuIntermediate));
+
+    g.key(Qt::Key_M, Qt::ControlModifier);
+    EXPECT_TRUE(g.checked(MenuItem::mnuMarks));
+    g.key(Qt::Key_M, Qt::ControlModifier);
+    EXPECT_FALSE(g.checked(MenuItem::mnuMarks));
+    g.key(Qt::Key_M, Qt::ControlModifier);
+    EXPECT_TRUE(g.checked(MenuItem::mnuMarks));
+    g.key(Qt::Key_F2);
+    g.settle();
+    EXPECT_FALSE(g.checked(MenuItem::mnuMarks)) << "a new game brings Marks back unchecked";
+
+    g.key(Qt::Key_B, Qt::ControlModifier);
+    g.settle();
+    EXPECT_EQ(QSize(152, 195), g.client());
+    EXPECT_TRUE(g.checked(MenuItem::mnuBeginner));
+    EXPECT_FALSE(g.checked(MenuItem::mnuIntermediate));
+}
+
+TEST(Window, AGameTypeItemChecksOnlyItselfAcrossNewGames) {
+    GuiGame g;
+    g.window().action(MenuItem::mnuGT, 31)->trigger();
+    g.settle();
+    for (int mask : {1, 3, 9, 27}) EXPECT_FALSE(g.checked(MenuItem::mnuGT, mask));
+    EXPECT_TRUE(g.checked(MenuItem::mnuGT, 31));
+    EXPECT_EQ(31, g.s().rule[0]);
+    g.key(Qt::Key_F2);
+    g.settle();
+    EXPECT_TRUE(g.checked(MenuItem::mnuGT, 31));
+}
+
+TEST(Window, ADisabledMainWindowTakesNoInput) {
+    GuiGame g;
+    g.laywall();
+    g.tk.enableForm(Form::Form1, false);
+    g.key(Qt::Key_E, Qt::ControlModifier);
+    g.key(Qt::Key_M, Qt::ControlModifier);
+    g.click(1);
+    QTest::mouseClick(&g.board(), Qt::LeftButton, {}, g.centre(Elem::Smile, 0));
+    g.settle();
+    EXPECT_EQ(QSize(152, 195), g.client());
+    EXPECT_FALSE(g.checked(MenuItem::mnuMarks));
+    EXPECT_EQ(400, g.picture(1));
+    EXPECT_TRUE(g.s().minesplaced) << "the face was not pressed";
+}
+
+struct CustomField : ::testing::Test {
+    GuiGame g;
+    CustomDialog& dialog() { return *g.tk.form2(); }
+    void type(TextBox box, const QString& text) {
+        QLineEdit& edit = dialog().box(box);
+        edit.selectAll();
+        QTest::keyClicks(&edit, text);
+    }
+    void open() {
+        g.key(Qt::Key_C, Qt::ControlModifier);
+        ASSERT_NE(nullptr, g.tk.form2());
+        ASSERT_TRUE(dialog().isVisible());
+        EXPECT_FALSE(g.window().isEnabled());
+    }
+};
+
+TEST_F(CustomField, OpensWithTheFieldAndTheDesignedControls) {
+    EXPECT_FALSE(g.tk.formExists(Form::Form2));
+    open();
+    EXPECT_EQ("Custom Field", dialog().windowTitle());
+    EXPECT_EQ(QSize(225, 110), dialog().size());
+    EXPECT_EQ("8", dialog().box(TextBox::Acr).text());
+    EXPECT_EQ("8", dialog().box(TextBox::Dwn).text());
+    EXPECT_EQ("10", dialog().box(TextBox::TM).text());
+    EXPECT_EQ(QRect(72, 16, 57, 19), dialog().box(TextBox::Dwn).geometry());
+    EXPECT_EQ(QRect(72, 48, 57, 19), dialog().box(TextBox::Acr).geometry());
+    EXPECT_EQ(QRect(142, 16, 73, 20), dialog().okButton().geometry());
+    EXPECT_TRUE(dialog().okButton().isDefault());
+    EXPECT_EQ(&dialog().okButton(), dialog().focusWidget());
+
+    std::vector<QWidget*> order{&dialog().okButton()};
+    for (int k = 0; k < 4; ++k) order.push_back(order.back()->nextInFocusChain());
+    EXPECT_EQ(&dialog().box(TextBox::Acr), order[1]);
+    EXPECT_EQ(&dialog().box(TextBox::Dwn), order[2]);
+    EXPECT_EQ(&dialog().box(TextBox::TM), order[3]);
+    EXPECT_EQ(&dialog().cancelButton(), order[4]);
+}
+
+TEST_F(CustomField, OkStartsANewGameOnTheTypedField) {
+    open();
+    type(TextBox::Acr, "10");
+    type(TextBox::Dwn, "5");
+    type(TextBox::TM, "3");
+    QTest::mouseClick(&dialog().okButton(), Qt::LeftButton);
+    g.settle();
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_TRUE(g.window().isEnabled());
+    EXPECT_EQ(QSize(16 * 10 + 24, 16 * 5 + 67), g.client());
+    EXPECT_TRUE(g.checked(MenuItem::mnuCustom));
+    EXPECT_FALSE(g.checked(MenuItem::mnuBeginner));
+    EXPECT_EQ("003", g.counter(true));
+
+    open();
+    EXPECT_EQ("10", dialog().box(TextBox::Acr).text()) << "the dialog keeps its texts";
+    type(TextBox::Acr, "5");
+    type(TextBox::Dwn, "1");
+    QTest::keyClick(&dialog().box(TextBox::Dwn), Qt::Key_Return);
+    g.settle();
+    EXPECT_EQ(QSize(5 * 16 + 24, 16 + 67), g.client()) << "Enter presses the default button";
+}
+
+TEST_F(CustomField, CancelAndTheCloseControlChangeNothing) {
+    open();
+    type(TextBox::Acr, "20");
+    QTest::mouseClick(&dialog().cancelButton(), Qt::LeftButton);
+    g.settle();
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_TRUE(g.window().isEnabled());
+    EXPECT_EQ(QSize(152, 195), g.client());
+    EXPECT_TRUE(g.checked(MenuItem::mnuBeginner));
+    EXPECT_FALSE(g.checked(MenuItem::mnuCustom));
+
+    open();
+    dialog().close();
+    EXPECT_TRUE(g.tk.formExists(Form::Form2));
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_TRUE(g.window().isEnabled());
+    EXPECT_EQ(QSize(152, 195), g.client());
+}
+
+TEST(Help, ShowsTheFourParagraphsInOrderAndOkGivesTheWindowBack) {
+    GuiGame g;
+    g.laywall();
+    g.window().action(MenuItem::mnuHowTo, 0)->trigger();
+    HelpWindow* help = g.tk.form3();
+    ASSERT_NE(nullptr, help);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_FALSE(g.window().isEnabled());
+    EXPECT_EQ("Tilewarden Help", help->windowTitle());
+    EXPECT_EQ(QSize(249, 282), help->size());
+    EXPECT_EQ("How To Play", help->heading().text());
+    EXPECT_TRUE(help->paragraph(0).text().startsWith("1. Normal - Mines are scattered"));
+    EXPECT_TRUE(help->paragraph(1).text().startsWith("2. Adjacent - Play and objective"));
+    EXPECT_TRUE(help->paragraph(2).text().startsWith("3. Super - Instead of being shown"));
+    EXPECT_EQ("4. Knight - In chess, a Knight moves one space and then two. In this version of "
+              "tilewarden, you are shown the number of mines that are a knight's move away from "
+              "the square you clicked.",
+              help->paragraph(3).text());
+    for (int row = 0; row < 4; ++row) {
+        QLabel& paragraph = help->paragraph(row);
+        EXPECT_LE(paragraph.heightForWidth(paragraph.width()), paragraph.height())
+            << "paragraph " << row + 1 << " is cut off";
+    }
+
+    g.click(1);
+    EXPECT_EQ(400, g.picture(1)) << "the main window is disabled";
+
+    QTest::mouseClick(&help->okButton(), Qt::LeftButton);
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_TRUE(g.window().isEnabled());
+    g.click(1);
+    EXPECT_TRUE(g.s().opened[1]);
+
+    g.window().action(MenuItem::mnuHowTo, 0)->trigger();
+    EXPECT_EQ(help, g.tk.form3()) << "the help window is only hidden and shown again";
+    help->close();
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_TRUE(g.window().isEnabled());
+}
+
+// Ends a run that the program failed to end, so that a fault fails the test instead of hanging it.
+struct ExitGuard {
+    ExitGuard() {
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        timer.start(10000);
+    }
+    QTimer timer;
+};
+
+TEST(Exit, EndsTheRunningProgram) {
+    GuiGame g;
+    g.laywall();
+    g.click(1);
+    const ExitGuard guard;
+    QTimer::singleShot(0, [&g] { g.key(Qt::Key_X, Qt::ControlModifier); });
+    EXPECT_EQ(0, QApplication::exec());
+    EXPECT_FALSE(g.window().isVisible());
+}
+
+TEST(Exit, TheCloseControlEndsTheProgramToo) {
+    GuiGame g;
+    const ExitGuard guard;
+    QTimer::singleShot(0, [&g] { g.window().close(); });
+    EXPECT_EQ(0, QApplication::exec());
+    EXPECT_FALSE(g.window().isVisible());
+}
+
+}  // namespace
+}  // namespace tw::gui

@@ -1,0 +1,229 @@
+#include "toolkit/qt/board.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+#include "toolkit/catalogue.h"
+
+namespace tw {
+
+namespace {
+
+int buttonCode(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton: return kLeftButton;
+        case Qt::RightButton: return kRightButton;
+        case Qt::MiddleButton: return kMiddleButton;
+        default: return 0;
+    }
+}
+
+bool takesMouse(Elem elem) { return elem == Elem::Box || elem == Elem::Smile; }
+
+}  // namespace
+
+Board::Board(Pictures& pictures, QWidget* parent) : QWidget(parent), pictures_(pictures) {
+    for (auto& row : frameSlots_) row.fill(-1);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+int Board::slot(Elem elem, int index) const {
+    if (index < 0) return -1;
+    if (elem == Elem::Box) {
+        return index < static_cast<int>(boxSlots_.size()) ? boxSlots_[index] : -1;
+    }
+    return index < 2 ? frameSlots_[static_cast<int>(elem)][index] : -1;
+}
+
+const Board::Element* Board::find(Elem elem, int index) const {
+    const int s = slot(elem, index);
+    return s < 0 ? nullptr : &elements_[s];
+}
+
+void Board::add(const Element& element) {
+    if (element.index < 0 || (element.elem != Elem::Box && element.index > 1)) return;
+    int s = slot(element.elem, element.index);
+    if (s >= 0) {
+        repaint(elements_[s]);
+        elements_[s] = element;
+        order_.erase(std::find(order_.begin(), order_.end(), s));
+    } else {
+        s = static_cast<int>(elements_.size());
+        elements_.push_back(element);
+        if (element.elem == Elem::Box) {
+            if (element.index >= static_cast<int>(boxSlots_.size())) boxSlots_.resize(element.index + 1, -1);
+            boxSlots_[element.index] = s;
+        } else {
+            frameSlots_[static_cast<int>(element.elem)][element.index] = s;
+        }
+    }
+    order_.push_back(s);
+    repaint(elements_[s]);
+}
+
+void Board::createBox(int index) {
+    const Element* model = find(Elem::Box, 0);
+    if (model == nullptr || index <= 0) return;
+    Element copy = *model;
+    copy.index = index;
+    copy.visible = false;
+    add(copy);
+}
+
+void Board::repaint(const Element& element) {
+    if (element.visible && !element.rect.isEmpty()) update(element.rect);
+}
+
+void Board::setPicture(Elem elem, int index, int picture) {
+    const int s = slot(elem, index);
+    if (s < 0) return;
+    Element& element = elements_[s];
+    if (element.picture == picture) return;
+    repaint(element);
+    element.picture = picture;
+    if (!isStretched(elem)) element.rect.setSize(pictures_.bitmap(picture).size());
+    repaint(element);
+}
+
+void Board::move(Elem elem, int index, int left, int top) {
+    const int s = slot(elem, index);
+    if (s < 0) return;
+    Element& element = elements_[s];
+    if (element.rect.topLeft() == QPoint(left, top)) return;
+    repaint(element);
+    element.rect.moveTopLeft(QPoint(left, top));
+    repaint(element);
+}
+
+void Board::resize(Elem elem, int index, int width, int height) {
+    const int s = slot(elem, index);
+    if (s < 0) return;
+    Element& element = elements_[s];
+    repaint(element);
+    element.rect.setSize(QSize(std::max(width, 0), std::max(height, 0)));
+    repaint(element);
+}
+
+int Board::width(Elem elem, int index) const {
+    const Element* element = find(elem, index);
+    return element == nullptr ? 0 : element->rect.width();
+}
+
+void Board::show(Elem elem, int index) {
+    const int s = slot(elem, index);
+    if (s < 0 || elements_[s].visible) return;
+    elements_[s].visible = true;
+    repaint(elements_[s]);
+}
+
+void Board::bringToFront(Elem elem, int index) {
+    const int s = slot(elem, index);
+    if (s < 0 || order_.back() == s) return;
+    order_.erase(std::find(order_.begin(), order_.end(), s));
+    order_.push_back(s);
+    repaint(elements_[s]);
+}
+
+void Board::setPointer(Elem elem, int index, Pointer pointer) {
+    const int s = slot(elem, index);
+    if (s < 0) return;
+    elements_[s].pointer = pointer;
+    if (s == hovered_) refreshCursor();
+}
+
+int Board::topmostAt(QPoint pos, bool inputOnly) const {
+    for (auto it = order_.rbegin(); it != order_.rend(); ++it) {
+        const Element& element = elements_[*it];
+        if (!element.visible || !element.rect.contains(pos)) continue;
+        if (inputOnly && !takesMouse(element.elem)) continue;
+        return *it;
+    }
+    return -1;
+}
+
+const Board::Element* Board::inputElementAt(QPoint pos) const {
+    const int s = topmostAt(pos, true);
+    return s < 0 ? nullptr : &elements_[s];
+}
+
+void Board::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect area = event->rect();
+    painter.fillRect(area, QColor(192, 192, 192));
+    for (const int s : order_) {
+        const Element& element = elements_[s];
+        if (!element.visible || !element.rect.intersects(area)) continue;
+        const QPixmap& pixmap = pictures_.bitmap(element.picture);
+        if (isStretched(element.elem)) {
+            painter.drawPixmap(element.rect, pixmap);
+        } else {
+            painter.drawPixmap(element.rect.topLeft(), pixmap,
+                               QRect(QPoint(0, 0), element.rect.size()));
+        }
+    }
+}
+
+void Board::press(int s, int button) {
+    if (events_ == nullptr) return;
+    const Element& element = elements_[s];
+    if (element.elem == Elem::Smile) {
+        events_->Smile_MouseDown(button);
+    } else {
+        events_->Box_MouseDown(element.index, button);
+    }
+}
+
+void Board::release(int s, int button) {
+    if (events_ == nullptr) return;
+    const Element& element = elements_[s];
+    if (element.elem == Elem::Smile) {
+        events_->Smile_MouseUp(button);
+    } else {
+        events_->Box_MouseUp(element.index, button);
+    }
+}
+
+void Board::mousePressEvent(QMouseEvent* event) {
+    const int button = buttonCode(event->button());
+    if (button == 0) return;
+    // While one button is held, further presses belong to the element that took the first.
+    if (pressed_ < 0) pressed_ = topmostAt(event->position().toPoint(), true);
+    if (pressed_ >= 0) press(pressed_, button);
+}
+
+void Board::mouseReleaseEvent(QMouseEvent* event) {
+    const int button = buttonCode(event->button());
+    const int s = pressed_;
+    if (event->buttons() == Qt::NoButton) pressed_ = -1;
+    if (button != 0 && s >= 0) release(s, button);
+}
+
+void Board::mouseMoveEvent(QMouseEvent* event) {
+    hover(topmostAt(event->position().toPoint(), false));
+}
+
+void Board::leaveEvent(QEvent*) { hover(-1); }
+
+void Board::hover(int s) {
+    if (s == hovered_) return;
+    hovered_ = s;
+    refreshCursor();
+}
+
+void Board::refreshCursor() {
+    const bool cross = hovered_ >= 0 && elements_[hovered_].pointer == Pointer::Cross;
+    if (cross == crossShown_) return;
+    crossShown_ = cross;
+    if (cross) {
+        setCursor(Qt::CrossCursor);
+    } else {
+        unsetCursor();
+    }
+}
+
+}  // namespace tw

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QRect>
+#include <QWidget>
+
+#include <array>
+#include <vector>
+
+#include "toolkit/toolkit.h"
+#include "toolkit/qt/pictures.h"
+
+namespace tw {
+
+// The main window's client area: one widget that draws every image element itself, back to
+// front, and passes mouse presses and releases to the element they belong to.
+class Board final : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Element {
+        Elem elem;
+        int index;
+        int picture;
+        QRect rect;
+        bool visible;
+        Pointer pointer;
+    };
+
+    Board(Pictures& pictures, QWidget* parent);
+
+    void setEvents(Events* events) { events_ = events; }
+
+    // Adds an element in front of all others; an existing one of that name is replaced.
+    void add(const Element& element);
+    void createBox(int index);
+    void setPicture(Elem elem, int index, int picture);
+    void move(Elem elem, int index, int left, int top);
+    void resize(Elem elem, int index, int width, int height);
+    int width(Elem elem, int index) const;
+    void show(Elem elem, int index);
+    void bringToFront(Elem elem, int index);
+    void setPointer(Elem elem, int index, Pointer pointer);
+
+    const Element* find(Elem elem, int index) const;
+    // The element the mouse would reach at `pos`, or nullptr.
+    const Element* inputElementAt(QPoint pos) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    int slot(Elem elem, int index) const;
+    int topmostAt(QPoint pos, bool inputOnly) const;
+    void repaint(const Element& element);
+    void hover(int slot);
+    void refreshCursor();
+    void press(int slot, int button);
+    void release(int slot, int button);
+
+    Pictures& pictures_;
+    Events* events_ = nullptr;
+    std::vector<Element> elements_;
+    // Slots back to front.
+    std::vector<int> order_;
+    std::array<std::array<int, 2>, 10> frameSlots_{};
+    std::vector<int> boxSlots_;
+    int pressed_ = -1;
+    int hovered_ = -1;
+    bool crossShown_ = false;
+};
+
+}  // namespace tw

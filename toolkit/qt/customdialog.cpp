@@ -1,0 +1,82 @@
+#include "toolkit/qt/customdialog.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace tw {
+
+namespace {
+
+// The labels run up to their text boxes so that their captions are never clipped.
+void label(QWidget* parent, const QString& caption, QWidget* buddy, int top) {
+    auto* label = new QLabel(caption, parent);
+    label->setGeometry(8, top, 62, 19);
+    label->setBuddy(buddy);
+}
+
+}  // namespace
+
+CustomDialog::CustomDialog(Events* events)
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      events_(events),
+      dwn_(new QLineEdit(this)),
+      acr_(new QLineEdit(this)),
+      tm_(new QLineEdit(this)),
+      ok_(new QPushButton(QStringLiteral("OK"), this)),
+      cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
+    setWindowTitle(QStringLiteral("Custom Field"));
+    setFixedSize(225, 110);
+    dwn_->setGeometry(72, 16, 57, 19);
+    acr_->setGeometry(72, 48, 57, 19);
+    tm_->setGeometry(72, 80, 57, 19);
+    ok_->setGeometry(142, 16, 73, 20);
+    cancel_->setGeometry(142, 40, 73, 20);
+    label(this, QStringLiteral("&Height:"), dwn_, 16);
+    label(this, QStringLiteral("&Width:"), acr_, 48);
+    label(this, QStringLiteral("&Mines:"), tm_, 80);
+    ok_->setDefault(true);
+    ok_->setAutoDefault(true);
+    cancel_->setAutoDefault(false);
+    setTabOrder(ok_, acr_);
+    setTabOrder(acr_, dwn_);
+    setTabOrder(dwn_, tm_);
+    setTabOrder(tm_, cancel_);
+    ok_->setFocus();
+    connect(ok_, &QPushButton::clicked, this, [this] {
+        if (events_ != nullptr) events_->OK_Click();
+    });
+    connect(cancel_, &QPushButton::clicked, this, [this] {
+        if (events_ != nullptr) events_->Cancel_Click();
+    });
+    QRect frame(QPoint(0, 0), size());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        frame.moveCenter(screen->availableGeometry().center());
+    }
+    move(frame.topLeft());
+}
+
+QLineEdit& CustomDialog::box(TextBox box) {
+    switch (box) {
+        case TextBox::Acr: return *acr_;
+        case TextBox::Dwn: return *dwn_;
+        case TextBox::TM: break;
+    }
+    return *tm_;
+}
+
+// Escape acts as the Cancel button; the dialog never closes itself.
+void CustomDialog::reject() {
+    if (events_ != nullptr) events_->Cancel_Click();
+}
+
+void CustomDialog::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (events_ != nullptr) events_->Form_Close(Form::Form2);
+}
+
+}  // namespace tw

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+
+#include "toolkit/toolkit.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace tw {
+
+// Form2: the width, height and mine count of a custom field. It reports its buttons and its
+// close control and leaves showing and hiding itself to the game.
+class CustomDialog final : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CustomDialog(Events* events);
+
+    void setEvents(Events* events) { events_ = events; }
+    QLineEdit& box(TextBox box);
+    QPushButton& okButton() { return *ok_; }
+    QPushButton& cancelButton() { return *cancel_; }
+
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Events* events_;
+    QLineEdit* dwn_;
+    QLineEdit* acr_;
+    QLineEdit* tm_;
+    QPushButton* ok_;
+    QPushButton* cancel_;
+};
+
+}  // namespace tw

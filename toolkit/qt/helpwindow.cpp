@@ -1,0 +1,81 @@
+#include "toolkit/qt/helpwindow.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace tw {
+
+namespace {
+
+constexpr std::array<const char*, 4> kParagraphs = {
+    "1. Normal - Mines are scattered throughout the board. Each tile tells you how many mines "
+    "are adjacent or diagonal to it. Your objective is to open all of the squares that do not "
+    "contain mines. Use right clicks to mark squares you know to be mines.",
+    "2. Adjacent - Play and objective are the same as #1, but the cells only tell you the "
+    "number of mines directly adjacent to them.",
+    "3. Super - Instead of being shown mines that are 1 space away as in #1, you are shown the "
+    "number of mines that are two spaces or less away.",
+    "4. Knight - In chess, a Knight moves one space and then two. In this version of "
+    "tilewarden, you are shown the number of mines that are a knight's move away from the "
+    "square you clicked.",
+};
+
+constexpr std::array<QRect, 4> kParagraphRects = {
+    QRect(0, 24, 249, 73), QRect(0, 96, 249, 49), QRect(0, 144, 249, 49), QRect(0, 192, 249, 57)};
+
+void paint(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+HelpWindow::HelpWindow(Events* events)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      events_(events),
+      label1_(new QLabel(QStringLiteral("How To Play"), this)),
+      command1_(new QPushButton(QStringLiteral("OK"), this)) {
+    setWindowTitle(QStringLiteral("Tilewarden Help"));
+    setFixedSize(249, 282);
+    paint(this, QColor(128, 255, 128));
+
+    QFont headingFont(QStringLiteral("Sans Serif"));
+    headingFont.setStyleHint(QFont::SansSerif);
+    headingFont.setPointSizeF(13.5);
+    headingFont.setBold(true);
+    label1_->setFont(headingFont);
+    label1_->setAlignment(Qt::AlignCenter);
+    label1_->setGeometry(32, 0, 185, 25);
+    paint(label1_, QColor(255, 128, 0));
+
+    QFont textFont = font();
+    textFont.setPointSizeF(7.5);
+    for (std::size_t row = 0; row < paragraphs_.size(); ++row) {
+        auto* paragraph = new QLabel(QString::fromLatin1(kParagraphs[row]), this);
+        paragraph->setWordWrap(true);
+        paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        paragraph->setFont(textFont);
+        paragraph->setGeometry(kParagraphRects[row]);
+        paint(paragraph, QColor(255, 255, 128));
+        paragraphs_[row] = paragraph;
+    }
+    // The heading lies over the first paragraph's top edge, as designed.
+    label1_->raise();
+
+    command1_->setGeometry(80, 248, 81, 33);
+    command1_->setFocus();
+    connect(command1_, &QPushButton::clicked, this, [this] {
+        if (events_ != nullptr) events_->Command1_Click();
+    });
+}
+
+void HelpWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (events_ != nullptr) events_->Form_Close(Form::Form3);
+}
+
+}  // namespace tw

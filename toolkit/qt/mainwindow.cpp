@@ -1,0 +1,152 @@
+#include "toolkit/qt/mainwindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+#include "toolkit/design.h"
+#include "toolkit/qt/board.h"
+
+namespace tw {
+
+namespace {
+
+int shiftState(Qt::KeyboardModifiers modifiers) {
+    int shift = 0;
+    if (modifiers & Qt::ShiftModifier) shift |= 1;
+    if (modifiers & Qt::ControlModifier) shift |= 2;
+    if (modifiers & Qt::AltModifier) shift |= 4;
+    return shift;
+}
+
+}  // namespace
+
+// Only a checked item is checkable, so that unchecked ones show no empty box.
+void setCheckMark(QAction& action, bool checked) {
+    if (checked) {
+        action.setCheckable(true);
+        action.setChecked(true);
+    } else {
+        action.setChecked(false);
+        action.setCheckable(false);
+    }
+}
+
+MainWindow::MainWindow(Pictures& pictures, Events* events)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      events_(events),
+      menuBar_(new QMenuBar(this)),
+      board_(new Board(pictures, this)),
+      second_(new QTimer(this)) {
+    setWindowTitle(QStringLiteral("Tilewarden"));
+    // Tight item padding keeps all three menus on the bar of a Beginner-wide window.
+    menuBar_->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 3px; }"));
+    buildMenus();
+    for (const DesignElement& design : kForm1Design) {
+        board_->add({design.elem, design.index, design.picture,
+                     QRect(design.left, design.top, design.width, design.height), design.visible,
+                     Pointer::Arrow});
+    }
+    board_->setEvents(events);
+    second_->setInterval(1000);
+    connect(second_, &QTimer::timeout, this, [this] {
+        if (events_ != nullptr) events_->Second_Timer();
+    });
+    setClientSize(kDesignClientWidth, kDesignClientHeight);
+}
+
+void MainWindow::setEvents(Events* events) {
+    events_ = events;
+    board_->setEvents(events);
+}
+
+void MainWindow::retire() {
+    second_->stop();
+    setEvents(nullptr);
+}
+
+QAction* MainWindow::addItem(QMenu* menu, const QString& caption, MenuItem item, int index,
+                             const QKeySequence& key, bool checked) {
+    QAction* action = menu->addAction(caption);
+    setCheckMark(*action, checked);
+    if (!key.isEmpty()) action->setShortcut(key);
+    // Check marks belong to the game: undo Qt's own toggle before reporting the command.
+    connect(action, &QAction::triggered, this, [this, action, item, index](bool nowChecked) {
+        if (action->isCheckable()) action->setChecked(!nowChecked);
+        if (events_ != nullptr) events_->Menu_Click(item, index);
+    });
+    addAction(action);
+    actions_[{item, index}] = action;
+    return action;
+}
+
+void MainWindow::buildMenus() {
+    QMenu* game = menuBar_->addMenu(QStringLiteral("Game"));
+    addItem(game, QStringLiteral("New Game"), MenuItem::mnuNew, 0, QKeySequence(Qt::Key_F2), false);
+    game->addSeparator();
+    addItem(game, QStringLiteral("Beginner"), MenuItem::mnuBeginner, 0,
+            QKeySequence(Qt::CTRL | Qt::Key_B), true);
+    addItem(game, QStringLiteral("Intermediate"), MenuItem::mnuIntermediate, 0,
+            QKeySequence(Qt::CTRL | Qt::Key_I), false);
+    addItem(game, QStringLiteral("Expert"), MenuItem::mnuHard, 0, QKeySequence(Qt::CTRL | Qt::Key_E),
+            false);
+    addItem(game, QStringLiteral("Custom..."), MenuItem::mnuCustom, 0,
+            QKeySequence(Qt::CTRL | Qt::Key_C), false);
+    game->addSeparator();
+    addItem(game, QStringLiteral("Marks (?)"), MenuItem::mnuMarks, 0,
+            QKeySequence(Qt::CTRL | Qt::Key_M), false);
+    game->addSeparator();
+    addItem(game, QStringLiteral("Exit"), MenuItem::mnuExit, 0, QKeySequence(Qt::CTRL | Qt::Key_X),
+            false);
+
+    QMenu* types = menuBar_->addMenu(QStringLiteral("Game Type"));
+    addItem(types, QStringLiteral("Adjacent (rule 00001)"), MenuItem::mnuGT, 1, {}, false);
+    addItem(types, QStringLiteral("Normal (rule 00011)"), MenuItem::mnuGT, 3, {}, true);
+    addItem(types, QStringLiteral("Super Adjacent (rule 01001)"), MenuItem::mnuGT, 9, {}, false);
+    addItem(types, QStringLiteral("Super Normal (rule 11011)"), MenuItem::mnuGT, 27, {}, false);
+    addItem(types, QStringLiteral("Super Sweeper (rule 11111)"), MenuItem::mnuGT, 31, {}, false);
+
+    QMenu* help = menuBar_->addMenu(QStringLiteral("&Help"));
+    addItem(help, QStringLiteral("&How to Play"), MenuItem::mnuHowTo, 0, {}, false);
+}
+
+QAction* MainWindow::action(MenuItem item, int index) const {
+    const auto found = actions_.find({item, index});
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+void MainWindow::setClientSize(int width, int height) {
+    int menuHeight = menuBar_->heightForWidth(width);
+    if (menuHeight < 0) menuHeight = menuBar_->sizeHint().height();
+    menuBar_->setGeometry(0, 0, width, menuHeight);
+    board_->setGeometry(0, menuHeight, width, height);
+    setFixedSize(width, menuHeight + height);
+    QRect frame(QPoint(0, 0), size());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        frame.moveCenter(screen->availableGeometry().center());
+    }
+    move(frame.topLeft());
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (events_ != nullptr) events_->Form_KeyDown(event->key(), shiftState(event->modifiers()));
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+    // Only the real release counts; a held key reports its repeats as presses.
+    if (event->isAutoRepeat()) return;
+    if (events_ != nullptr) events_->Form_KeyUp(event->key(), shiftState(event->modifiers()));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (events_ != nullptr) events_->Form_Close(Form::Form1);
+}
+
+}  // namespace tw

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QWidget>
+
+#include <map>
+#include <utility>
+
+#include "toolkit/toolkit.h"
+#include "toolkit/qt/pictures.h"
+
+class QAction;
+class QMenuBar;
+class QTimer;
+
+namespace tw {
+
+class Board;
+
+void setCheckMark(QAction& action, bool checked);
+
+// Form1: the menu bar above the board, the one-second timer, and the window's keys.
+class MainWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    MainWindow(Pictures& pictures, Events* events);
+
+    void setEvents(Events* events);
+    // Stops the timer and all reports: the window is on its way out.
+    void retire();
+
+    // Sizes the area below the menu bar and centres the window on the screen.
+    void setClientSize(int width, int height);
+
+    Board& board() { return *board_; }
+    QMenuBar& menuBar() { return *menuBar_; }
+    QTimer& second() { return *second_; }
+    // The menu item, or nullptr when there is none of that name and index.
+    QAction* action(MenuItem item, int index) const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    QAction* addItem(QMenu* menu, const QString& caption, MenuItem item, int index,
+                     const QKeySequence& key, bool checked);
+
+    Events* events_;
+    QMenuBar* menuBar_;
+    Board* board_;
+    QTimer* second_;
+    std::map<std::pair<MenuItem, int>, QAction*> actions_;
+};
+
+}  // namespace tw

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QIcon>
+#include <QPointer>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "toolkit/toolkit.h"
+#include "toolkit/qt/customdialog.h"
+#include "toolkit/qt/helpwindow.h"
+#include "toolkit/qt/mainwindow.h"
+#include "toolkit/qt/pictures.h"
+
+namespace tw {
+
+// The game's windows as Qt widgets. Needs a QApplication for its whole life.
+class QtToolkit final : public Toolkit {
+public:
+    QtToolkit();
+    ~QtToolkit() override;
+    QtToolkit(const QtToolkit&) = delete;
+    QtToolkit& operator=(const QtToolkit&) = delete;
+
+    void setEvents(Events* events) override;
+
+    void setPicture(Elem elem, int index, int picture) override;
+    void move(Elem elem, int index, int left, int top) override;
+    void resize(Elem elem, int index, int width, int height) override;
+    int width(Elem elem, int index) const override;
+    void show(Elem elem, int index) override;
+    void bringToFront(Elem elem, int index) override;
+    void setPointer(Elem elem, int index, Pointer pointer) override;
+    void createBox(int index) override;
+
+    void buildForm1() override;
+    void destroyForm1() override;
+    void setClientSize(int width, int height) override;
+    void setIcon(int icon) override;
+    void showForm(Form form) override;
+    void hideForm(Form form) override;
+    void enableForm(Form form, bool enabled) override;
+    bool formExists(Form form) const override;
+
+    void setChecked(MenuItem item, int index, bool checked) override;
+    bool isChecked(MenuItem item, int index) const override;
+
+    void setText(TextBox box, std::string_view text) override;
+    std::string text(TextBox box) const override;
+
+    void messageBox(std::string_view text, std::string_view title, bool information) override;
+
+    void setTimerEnabled(bool enabled) override;
+    bool timerEnabled() const override;
+
+    void quit() override;
+
+    // The live windows, or nullptr where there is none.
+    MainWindow* form1() const { return form1_.get(); }
+    CustomDialog* form2() const { return form2_.get(); }
+    HelpWindow* form3() const { return form3_.get(); }
+    Pictures& pictures() { return pictures_; }
+
+private:
+    QWidget* window(Form form) const;
+
+    Events* events_ = nullptr;
+    Pictures pictures_;
+    QIcon icon_;
+    std::unique_ptr<MainWindow> form1_;
+    // Torn-down main windows stay on screen until their successor is shown, then go.
+    std::vector<QPointer<MainWindow>> retired_;
+    std::unique_ptr<CustomDialog> form2_;
+    std::unique_ptr<HelpWindow> form3_;
+    // What the Custom Field boxes hold before the dialog exists.
+    std::array<std::string, 3> texts_{};
+};
+
+}  // namespace tw
