@@ -31,7 +31,10 @@ void check(GameState& s, Host& h, int b) {
     for (int k = 0; k < active.size; ++k) {
         const int i = x + active.offsets[k].dx;
         const int j = y + active.offsets[k].dy;
-        if (i >= 1 && i <= s.across && j >= 1 && j <= s.down) checkmini(s, h, i, j);
+        // An open neighbour has nothing left to do in checkmini, so it is not visited at all.
+        if (i >= 1 && i <= s.across && j >= 1 && j <= s.down && !s.opened[(j - 1) * s.across + i]) {
+            checkmini(s, h, i, j);
+        }
     }
 }
 
