@@ -1,10 +1,12 @@
 #include "toolkit/qt/board.h"
 
+#include <QImage>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 #include "toolkit/catalogue.h"
 
@@ -23,6 +25,21 @@ int buttonCode(Qt::MouseButton button) {
 
 bool takesMouse(Elem elem) { return elem == Elem::Box || elem == Elem::Smile; }
 
+const QColor kBackground(192, 192, 192);
+
+// Products of a ratio may land a hair off a whole number; this much is not a pixel.
+constexpr qreal kSlack = 1e-6;
+
+int floorOf(qreal v) { return static_cast<int>(std::floor(v + kSlack)); }
+int ceilOf(qreal v) { return static_cast<int>(std::ceil(v - kSlack)); }
+
+// The rectangle scaled by `factor`, widened outwards to whole pixels.
+QRect scaledOut(const QRect& rect, qreal factor) {
+    const QPoint topLeft(floorOf(rect.left() * factor), floorOf(rect.top() * factor));
+    const QPoint end(ceilOf((rect.right() + 1) * factor), ceilOf((rect.bottom() + 1) * factor));
+    return QRect(topLeft, end - QPoint(1, 1));
+}
+
 }  // namespace
 
 Board::Board(Pictures& pictures, QWidget* parent) : QWidget(parent), pictures_(pictures) {
@@ -30,6 +47,34 @@ Board::Board(Pictures& pictures, QWidget* parent) : QWidget(parent), pictures_(p
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
+}
+
+int Board::scale() const { return std::max(1, qRound(devicePixelRatioF())); }
+
+// At a fractional ratio the widget is made a little larger or smaller than the board in
+// logical pixels, so that the board fills it at the whole factor.
+QSize Board::setClientSize(QSize size) {
+    clientSize_ = size;
+    const qreal perPixel = scale() / devicePixelRatioF();
+    return {ceilOf(size.width() * perPixel), ceilOf(size.height() * perPixel)};
+}
+
+QPoint Board::toBoard(QPointF widgetPos) const {
+    const qreal perPixel = devicePixelRatioF() / scale();
+    return {floorOf(widgetPos.x() * perPixel), floorOf(widgetPos.y() * perPixel)};
+}
+
+QPointF Board::toWidget(QPoint boardPos) const {
+    const qreal perPixel = scale() / devicePixelRatioF();
+    return {(boardPos.x() + 0.5) * perPixel, (boardPos.y() + 0.5) * perPixel};
+}
+
+QRect Board::widgetRect(const QRect& boardRect) const {
+    return scaledOut(boardRect, scale() / devicePixelRatioF());
+}
+
+QRect Board::boardRect(const QRect& widgetRect) const {
+    return scaledOut(widgetRect, devicePixelRatioF() / scale()) & QRect(QPoint(0, 0), clientSize_);
 }
 
 int Board::slot(Elem elem, int index) const {
@@ -76,7 +121,7 @@ void Board::createBox(int index) {
 }
 
 void Board::repaint(const Element& element) {
-    if (element.visible && !element.rect.isEmpty()) update(element.rect);
+    if (element.visible && !element.rect.isEmpty()) update(widgetRect(element.rect));
 }
 
 void Board::setPicture(Elem elem, int index, int picture) {
@@ -151,21 +196,36 @@ const Board::Element* Board::inputElementAt(QPoint pos) const {
     return s < 0 ? nullptr : &elements_[s];
 }
 
+// The board is drawn in board pixels and then enlarged by whole device pixels without
+// smoothing, so every picture pixel stays a sharp square and every element edge a whole pixel.
 void Board::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QRect area = event->rect();
-    painter.fillRect(area, QColor(192, 192, 192));
-    for (const int s : order_) {
-        const Element& element = elements_[s];
-        if (!element.visible || !element.rect.intersects(area)) continue;
-        const QPixmap& pixmap = pictures_.bitmap(element.picture);
-        if (isStretched(element.elem)) {
-            painter.drawPixmap(element.rect, pixmap);
-        } else {
-            painter.drawPixmap(element.rect.topLeft(), pixmap,
-                               QRect(QPoint(0, 0), element.rect.size()));
+    painter.fillRect(event->rect(), kBackground);
+    const QRect area = boardRect(event->rect());
+    if (area.isEmpty()) return;
+    QImage scene(area.size(), QImage::Format_RGB32);
+    {
+        QPainter scenePainter(&scene);
+        scenePainter.translate(-area.topLeft());
+        scenePainter.fillRect(area, kBackground);
+        for (const int s : order_) {
+            const Element& element = elements_[s];
+            if (!element.visible || !element.rect.intersects(area)) continue;
+            const QPixmap& pixmap = pictures_.bitmap(element.picture);
+            if (isStretched(element.elem)) {
+                scenePainter.drawPixmap(element.rect, pixmap);
+            } else {
+                scenePainter.drawPixmap(element.rect.topLeft(), pixmap,
+                                        QRect(QPoint(0, 0), element.rect.size()));
+            }
         }
     }
+    const int k = scale();
+    // scaled() repeats pixels unless asked to smooth them.
+    if (k > 1) scene = scene.scaled(area.size() * k);
+    const qreal ratio = devicePixelRatioF();
+    scene.setDevicePixelRatio(ratio);
+    painter.drawImage(QPointF(area.left() * k / ratio, area.top() * k / ratio), scene);
 }
 
 void Board::press(int s, int button) {
@@ -192,7 +252,7 @@ void Board::mousePressEvent(QMouseEvent* event) {
     const int button = buttonCode(event->button());
     if (button == 0) return;
     // While one button is held, further presses belong to the element that took the first.
-    if (pressed_ < 0) pressed_ = topmostAt(event->position().toPoint(), true);
+    if (pressed_ < 0) pressed_ = topmostAt(toBoard(event->position()), true);
     if (pressed_ >= 0) press(pressed_, button);
 }
 
@@ -204,7 +264,7 @@ void Board::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void Board::mouseMoveEvent(QMouseEvent* event) {
-    hover(topmostAt(event->position().toPoint(), false));
+    hover(topmostAt(toBoard(event->position()), false));
 }
 
 void Board::leaveEvent(QEvent*) { hover(-1); }

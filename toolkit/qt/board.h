@@ -12,7 +12,8 @@
 namespace tw {
 
 // The main window's client area: one widget that draws every image element itself, back to
-// front, and passes mouse presses and releases to the element they belong to.
+// front, and passes mouse presses and releases to the element they belong to. Element
+// rectangles are board pixels; on screen each board pixel is a square of scale() device pixels.
 class Board final : public QWidget {
     Q_OBJECT
 
@@ -29,6 +30,16 @@ public:
     Board(Pictures& pictures, QWidget* parent);
 
     void setEvents(Events* events) { events_ = events; }
+
+    // Sets the size in board pixels and sizes the widget to show it whole; returns the
+    // widget's size.
+    QSize setClientSize(QSize size);
+    QSize clientSize() const { return clientSize_; }
+    // Device pixels per board pixel: the device pixel ratio rounded to a whole number, at least 1.
+    int scale() const;
+    // A point of the widget in board pixels, and back to the middle of that board pixel.
+    QPoint toBoard(QPointF widgetPos) const;
+    QPointF toWidget(QPoint boardPos) const;
 
     // Adds an element in front of all others; an existing one of that name is replaced.
     void add(const Element& element);
@@ -55,6 +66,8 @@ protected:
 private:
     int slot(Elem elem, int index) const;
     int topmostAt(QPoint pos, bool inputOnly) const;
+    QRect widgetRect(const QRect& boardRect) const;
+    QRect boardRect(const QRect& widgetRect) const;
     void repaint(const Element& element);
     void hover(int slot);
     void refreshCursor();
@@ -63,6 +76,7 @@ private:
 
     Pictures& pictures_;
     Events* events_ = nullptr;
+    QSize clientSize_;
     std::vector<Element> elements_;
     // Slots back to front.
     std::vector<int> order_;

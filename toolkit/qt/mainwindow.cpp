@@ -122,11 +122,12 @@ QAction* MainWindow::action(MenuItem item, int index) const {
 }
 
 void MainWindow::setClientSize(int width, int height) {
-    int menuHeight = menuBar_->heightForWidth(width);
+    const QSize boardSize = board_->setClientSize(QSize(width, height));
+    int menuHeight = menuBar_->heightForWidth(boardSize.width());
     if (menuHeight < 0) menuHeight = menuBar_->sizeHint().height();
-    menuBar_->setGeometry(0, 0, width, menuHeight);
-    board_->setGeometry(0, menuHeight, width, height);
-    setFixedSize(width, menuHeight + height);
+    menuBar_->setGeometry(0, 0, boardSize.width(), menuHeight);
+    board_->setGeometry(QRect(QPoint(0, menuHeight), boardSize));
+    setFixedSize(boardSize.width(), menuHeight + boardSize.height());
     QRect frame(QPoint(0, 0), size());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         frame.moveCenter(screen->availableGeometry().center());

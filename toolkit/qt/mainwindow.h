@@ -29,7 +29,7 @@ public:
     // Stops the timer and all reports: the window is on its way out.
     void retire();
 
-    // Sizes the area below the menu bar and centres the window on the screen.
+    // Sizes the area below the menu bar, in board pixels, and centres the window on the screen.
     void setClientSize(int width, int height);
 
     Board& board() { return *board_; }

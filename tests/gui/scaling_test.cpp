@@ -1,0 +1,192 @@
+#include "gui_game.h"
+
+#include <QBackingStore>
+#include <QImage>
+#include <QMouseEvent>
+
+#include <cmath>
+
+namespace tw::gui {
+namespace {
+
+// The ratio this run was started with: ctest runs the executable once per QT_SCALE_FACTOR.
+qreal startedRatio() {
+    bool ok = false;
+    const qreal ratio = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
+    return ok ? ratio : 1.0;
+}
+
+int wholeFactor(qreal ratio) { return std::max(1, static_cast<int>(std::lround(ratio))); }
+
+QImage resourcePicture(int number, QSize size = {}) {
+    QImage image(QStringLiteral(":/bitmaps/%1.bmp").arg(number));
+    EXPECT_FALSE(image.isNull()) << "picture " << number << " is missing from the resources";
+    image = image.convertToFormat(QImage::Format_RGB32);
+    return size.isValid() ? image.scaled(size) : image;
+}
+
+// Whether `shot` shows `picture` (scaled to `size` in board pixels when given) at board
+// position `at`, every picture pixel as a k x k square of device pixels starting at `origin`.
+::testing::AssertionResult shows(const QImage& shot, QPoint origin, int k, QPoint at, int picture,
+                                 QSize size = {}) {
+    const QImage expected = resourcePicture(picture, size);
+    for (int y = 0; y < expected.height(); ++y) {
+        for (int x = 0; x < expected.width(); ++x) {
+            for (int j = 0; j < k * k; ++j) {
+                const QPoint device = origin + k * (at + QPoint(x, y)) + QPoint(j % k, j / k);
+                if (!shot.rect().contains(device) || shot.pixel(device) != expected.pixel(x, y)) {
+                    return ::testing::AssertionFailure()
+                           << "picture " << picture << " differs at (" << x << ", " << y << ") of ("
+                           << at.x() << ", " << at.y() << "), device pixel (" << device.x() << ", "
+                           << device.y() << ")";
+                }
+            }
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// Every board pixel of `area` (board pixels) is one colour across its k x k device pixels.
+::testing::AssertionResult blocky(const QImage& shot, QPoint origin, int k, QSize area) {
+    for (int y = 0; y < area.height() * k; ++y) {
+        for (int x = 0; x < area.width() * k; ++x) {
+            const QPoint device = origin + QPoint(x, y);
+            const QPoint corner = origin + QPoint(x / k * k, y / k * k);
+            if (shot.pixel(device) != shot.pixel(corner)) {
+                return ::testing::AssertionFailure()
+                       << "device pixel (" << device.x() << ", " << device.y() << ") is smoothed";
+            }
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// The fresh Beginner board, as every build shows it.
+void expectFreshBeginner(const QImage& shot, QPoint origin, int k) {
+    EXPECT_TRUE(blocky(shot, origin, k, {152, 195}));
+    EXPECT_TRUE(shows(shot, origin, k, {0, 0}, 501));
+    EXPECT_TRUE(shows(shot, origin, k, {12, 0}, 503, {4, 55}));
+    EXPECT_TRUE(shows(shot, origin, k, {140, 0}, 502));
+    EXPECT_TRUE(shows(shot, origin, k, {0, 55}, 507, {12, 128}));
+    EXPECT_TRUE(shows(shot, origin, k, {140, 55}, 507, {12, 128}));
+    EXPECT_TRUE(shows(shot, origin, k, {0, 183}, 504));
+    EXPECT_TRUE(shows(shot, origin, k, {12, 183}, 506, {128, 12}));
+    EXPECT_TRUE(shows(shot, origin, k, {140, 183}, 505));
+    EXPECT_TRUE(shows(shot, origin, k, {63, 15}, kBuiltInFace));
+    for (int d = 0; d < 3; ++d) {
+        EXPECT_TRUE(shows(shot, origin, k, {18 + 13 * d, 17}, d == 1 ? 201 : 200));
+        EXPECT_TRUE(shows(shot, origin, k, {95 + 13 * d, 17}, 200));
+    }
+    // Cells side by side, each exactly where its neighbour ends: no gap, no seam.
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            ASSERT_TRUE(shows(shot, origin, k, {12 + 16 * x, 55 + 16 * y}, 400));
+        }
+    }
+}
+
+struct Scaling : ::testing::Test {
+    GuiGame g;
+    const qreal ratio = startedRatio();
+    const int k = wholeFactor(ratio);
+
+    QImage grabbed(QWidget& widget) {
+        return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    // What the window holds for the screen, painted piece by piece as the game went.
+    QImage onScreen() {
+        QApplication::processEvents();
+        QBackingStore* store = g.window().backingStore();
+        const auto* image =
+            store == nullptr ? nullptr : dynamic_cast<const QImage*>(store->paintDevice());
+        return image == nullptr ? QImage() : image->convertToFormat(QImage::Format_RGB32);
+    }
+    QPoint boardOrigin() {
+        const QPointF device = QPointF(g.board().mapTo(&g.window(), QPoint(0, 0))) * ratio;
+        return device.toPoint();
+    }
+    // A pointer finer than a widget pixel, as a screen of this ratio delivers it.
+    void clickBoardPixel(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        const QPointF pos = g.board().toWidget(at);
+        const QPointF global = g.board().mapToGlobal(pos);
+        QMouseEvent press(QEvent::MouseButtonPress, pos, global, button, button, Qt::NoModifier);
+        QCoreApplication::sendEvent(&g.board(), &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, pos, global, button, Qt::NoButton,
+                            Qt::NoModifier);
+        QCoreApplication::sendEvent(&g.board(), &release);
+    }
+    void clickCell(int cell) { clickBoardPixel(g.board().find(Elem::Box, cell)->rect.center()); }
+};
+
+TEST_F(Scaling, RunsAtTheRatioItWasStartedWith) {
+    EXPECT_DOUBLE_EQ(ratio, g.board().devicePixelRatioF());
+    EXPECT_DOUBLE_EQ(ratio, g.window().devicePixelRatioF());
+    EXPECT_EQ(k, g.board().scale());
+}
+
+TEST_F(Scaling, TheBoardIsTheWholeFactorLargerInDevicePixels) {
+    EXPECT_EQ(QSize(152, 195), g.board().clientSize());
+    const QImage board = grabbed(g.board());
+    // Only the part of a widget pixel that the scaled board leaves over may lie beyond it.
+    EXPECT_GE(board.width(), 152 * k);
+    EXPECT_GE(board.height(), 195 * k);
+    EXPECT_LT(board.width() - 152 * k, ratio);
+    EXPECT_LT(board.height() - 195 * k, ratio);
+    if (ratio == k) {
+        EXPECT_EQ(QSize(152, 195), g.board().size());
+        EXPECT_EQ(QSize(152, 195) * k, board.size());
+        EXPECT_EQ(g.window().size() * k, grabbed(g.window()).size());
+    }
+
+    g.window().action(MenuItem::mnuHard, 0)->trigger();
+    g.settle();
+    ASSERT_EQ(QSize(504, 323), g.board().clientSize());
+    const QImage expert = grabbed(g.board());
+    EXPECT_GE(expert.width(), 504 * k);
+    EXPECT_LT(expert.width() - 504 * k, ratio);
+    EXPECT_TRUE(blocky(expert, {}, k, {504, 323}));
+    EXPECT_TRUE(shows(expert, {}, k, {12, 55 + 16 * 16}, 506, {480, 12}));
+    EXPECT_TRUE(shows(expert, {}, k, {12 + 16 * 29, 55 + 16 * 15}, 400));
+}
+
+TEST_F(Scaling, EveryPicturePixelIsASharpSquareAndTheCellsMeetWithoutSeams) {
+    expectFreshBeginner(grabbed(g.board()), {}, k);
+}
+
+TEST_F(Scaling, TheWindowOnTheScreenShowsTheSameBoard) {
+    const QImage screen = onScreen();
+    ASSERT_FALSE(screen.isNull());
+    expectFreshBeginner(screen, boardOrigin(), k);
+}
+
+TEST_F(Scaling, PiecewiseRepaintsAfterPlayStaySharp) {
+    g.laywall();
+    clickCell(1);
+    clickCell(62);
+    const QImage screen = onScreen();
+    ASSERT_FALSE(screen.isNull());
+    const QPoint origin = boardOrigin();
+    EXPECT_TRUE(blocky(screen, origin, k, {152, 195}));
+    EXPECT_TRUE(shows(screen, origin, k, {12, 55}, 300));
+    EXPECT_TRUE(shows(screen, origin, k, {12 + 16 * 4, 55 + 16 * 7}, 302));
+    EXPECT_TRUE(shows(screen, origin, k, {12 + 16 * 5, 55 + 16 * 7}, 403));
+    EXPECT_TRUE(shows(screen, origin, k, {12 + 16 * 5, 55}, 402));
+    EXPECT_TRUE(shows(screen, origin, k, {63, 15}, 104));
+    EXPECT_TRUE(shows(screen, origin, k, {121, 17}, 201));
+}
+
+TEST_F(Scaling, TheMouseReachesTheCellUnderItUpToItsEdge) {
+    g.laywall();
+    // The last board pixel of cell 1 and the first of cell 2.
+    clickBoardPixel({12 + 15, 55 + 15}, Qt::RightButton);
+    EXPECT_EQ(1, g.s().mark[1]);
+    EXPECT_EQ(0, g.s().mark[2]);
+    clickBoardPixel({12 + 16, 55}, Qt::RightButton);
+    EXPECT_EQ(1, g.s().mark[2]);
+    EXPECT_EQ(0, g.s().mark[10]);
+    clickBoardPixel({12 + 16, 55 + 16}, Qt::LeftButton);
+    EXPECT_TRUE(g.s().opened[10]);
+}
+
+}  // namespace
+}  // namespace tw::gui
