@@ -28,11 +28,14 @@ void check(GameState& s, Host& h, int b) {
     const int y = (b - 1) / s.across + 1;
     const int x = b - (y - 1) * s.across;
     const OffsetList& active = kCascadeOffsets[digitmask(s) & 31];
+    // Two cells away from every edge all offsets lie inside the field.
+    const bool inner = x > 2 && x < s.across - 1 && y > 2 && y < s.down - 1;
     for (int k = 0; k < active.size; ++k) {
-        const int i = x + active.offsets[k].dx;
-        const int j = y + active.offsets[k].dy;
+        const Offset o = active.offsets[k];
+        const int i = x + o.dx;
+        const int j = y + o.dy;
         // An open neighbour has nothing left to do in checkmini, so it is not visited at all.
-        if (i >= 1 && i <= s.across && j >= 1 && j <= s.down && !s.opened[(j - 1) * s.across + i]) {
+        if ((inner || (i >= 1 && i <= s.across && j >= 1 && j <= s.down)) && !s.opened[b + o.dy * s.across + o.dx]) {
             checkmini(s, h, i, j);
         }
     }
