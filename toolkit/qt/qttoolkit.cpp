@@ -19,9 +19,15 @@ QString qtext(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The icon's 16 and 32 pixel forms, from PNG copies: Qt reads PNG itself, while reading the
+// .ico would load an image-format plugin at every start.
 QIcon loadIcon() {
-    QIcon icon(QStringLiteral(":/icons/tilewarden.ico"));
-    if (!icon.availableSizes().isEmpty()) return icon;
+    QIcon icon;
+    for (const int size : {16, 32}) {
+        const QPixmap form(QStringLiteral(":/icons/tilewarden-%1.png").arg(size));
+        if (!form.isNull()) icon.addPixmap(form);
+    }
+    if (!icon.isNull()) return icon;
     QPixmap placeholder(32, 32);
     placeholder.fill(QColor(255, 0, 255));
     return QIcon(placeholder);
