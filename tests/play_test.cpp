@@ -233,3 +233,41 @@ TEST(Keys, HoldingHShowsACrosshairOverEveryMine) {
 
 }  // namespace
 }  // namespace tw
+
+namespace tw {
+namespace {
+
+using Set = HeadlessToolkit::PictureSet;
+
+std::vector<Set> sets(HeadlessGame& g, int cell, int button) {
+    g.tk.press(cell, button);
+    g.tk.clearPictureLog();
+    g.tk.release(cell, button);
+    return g.tk.pictureLog();
+}
+
+TEST(Release, SetsItsPicturesInTheOrderOfItsSteps) {
+    HeadlessGame g;
+    g.newfield(5, 2, 2);
+    g.laymines({1, 2});
+    // Face first, then the clock's units place, then the cell and its cascade.
+    EXPECT_EQ((std::vector<Set>{{Elem::Smile, 0, 101}, {Elem::Box, 16, 201}, {Elem::Box, 3, 301}}),
+              sets(g, 3, kLeftButton));
+
+    g.s().minesleft = 0;
+    EXPECT_EQ((std::vector<Set>{{Elem::Smile, 0, 101}, {Elem::Box, 4, 401}, {Elem::Box, 12, 200},
+                                {Elem::Box, 13, 201}, {Elem::Box, 11, 210}}),
+              sets(g, 4, kRightButton))
+        << "a negative count draws tens and units, then the minus sign";
+
+    g.tk.click(6, kRightButton);
+    const auto loss = sets(g, 2, kLeftButton);
+    EXPECT_EQ((std::vector<Set>{{Elem::Smile, 0, 101}, {Elem::Box, 1, 402}, {Elem::Box, 2, 402},
+                                {Elem::Box, 4, 404}, {Elem::Box, 6, 404}, {Elem::Box, 2, 403},
+                                {Elem::Smile, 0, 104}}),
+              loss)
+        << "the sweep runs in cell order and the hit mine comes after it";
+}
+
+}  // namespace
+}  // namespace tw
