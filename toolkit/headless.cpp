@@ -7,15 +7,12 @@
 
 namespace tw {
 
-HeadlessToolkit::Element& HeadlessToolkit::at(Elem elem, int index) {
-    if (elem == Elem::Box) return boxes_.at(index);
-    auto found = frames_.find({elem, index});
-    if (found == frames_.end()) throw std::out_of_range("no such element");
-    return found->second;
+const HeadlessToolkit::Element& HeadlessToolkit::element(Elem elem, int index) const {
+    return elem == Elem::Box ? boxes_.at(index) : frames_.at({elem, index});
 }
 
-const HeadlessToolkit::Element& HeadlessToolkit::element(Elem elem, int index) const {
-    return const_cast<HeadlessToolkit*>(this)->at(elem, index);
+HeadlessToolkit::Element& HeadlessToolkit::at(Elem elem, int index) {
+    return elem == Elem::Box ? boxes_.at(index) : frames_.at({elem, index});
 }
 
 void HeadlessToolkit::setPicture(Elem elem, int index, int picture) {
