@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Gathers the raw benchmark output of scripts/bench into one table of figures against their
 budgets, prints it and writes it as JSON.
 

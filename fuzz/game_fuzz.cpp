@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays arbitrary sequences of presses, releases, keys, menu commands, dialog entries and
 // timer ticks on the headless toolkit, checking after every event what the rules imply.
 #include <cstddef>

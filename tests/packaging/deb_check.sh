@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the .deb with CPack, unpacks it into a scratch root and starts the unpacked program.
 # Exits 77 (skipped) when the Debian tools are absent.
 # Usage: deb_check.sh CPACK BUILD_DIR SCRATCH_DIR APP_ID

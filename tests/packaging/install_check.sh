@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch root and checks that every desktop file lands where the
 # desktop looks for it and that the files agree with each other and with the project version.
 # Usage: install_check.sh CMAKE BUILD_DIR STAGE_DIR APP_ID VERSION

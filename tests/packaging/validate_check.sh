@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the desktop's own validator on one installed file; exits 77 (skipped) when the tool is absent.
 # Usage: validate_check.sh desktop|metainfo|manpage FILE
 set -uo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/qt/qttoolkit.h"
 
 #include <QAction>
