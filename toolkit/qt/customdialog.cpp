@@ -77,7 +77,7 @@ void CustomDialog::reject() {
 
 void CustomDialog::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (events_ != nullptr) events_->Form_Close(Form::Form2);
+    if (isEnabled() && events_ != nullptr) events_->Form_Close(Form::Form2);
 }
 
 }  // namespace tw

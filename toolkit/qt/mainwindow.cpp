@@ -55,7 +55,8 @@ MainWindow::MainWindow(Pictures& pictures, Events* events)
                      Pointer::Arrow});
     }
     board_->setEvents(events);
-    second_->setInterval(1000);
+    second_->setInterval(kSecondPeriodMs);
+    second_->setTimerType(Qt::PreciseTimer);
     connect(second_, &QTimer::timeout, this, [this] {
         if (events_ != nullptr) events_->Second_Timer();
     });
@@ -87,8 +88,14 @@ QAction* MainWindow::addItem(QMenu* menu, const QString& caption, MenuItem item,
     return action;
 }
 
+// An open menu takes the mouse: releases of buttons held on the board go to it.
+void MainWindow::connectMenu(QMenu* menu) {
+    connect(menu, &QMenu::aboutToShow, board_, &Board::forgetTargets);
+}
+
 void MainWindow::buildMenus() {
     QMenu* game = menuBar_->addMenu(QStringLiteral("Game"));
+    connectMenu(game);
     addItem(game, QStringLiteral("New Game"), MenuItem::mnuNew, 0, QKeySequence(Qt::Key_F2), false);
     game->addSeparator();
     addItem(game, QStringLiteral("Beginner"), MenuItem::mnuBeginner, 0,
@@ -107,6 +114,7 @@ void MainWindow::buildMenus() {
             false);
 
     QMenu* types = menuBar_->addMenu(QStringLiteral("Game Type"));
+    connectMenu(types);
     addItem(types, QStringLiteral("Adjacent (rule 00001)"), MenuItem::mnuGT, 1, {}, false);
     addItem(types, QStringLiteral("Normal (rule 00011)"), MenuItem::mnuGT, 3, {}, true);
     addItem(types, QStringLiteral("Super Adjacent (rule 01001)"), MenuItem::mnuGT, 9, {}, false);
@@ -114,6 +122,7 @@ void MainWindow::buildMenus() {
     addItem(types, QStringLiteral("Super Sweeper (rule 11111)"), MenuItem::mnuGT, 31, {}, false);
 
     QMenu* help = menuBar_->addMenu(QStringLiteral("&Help"));
+    connectMenu(help);
     addItem(help, QStringLiteral("&How to Play"), MenuItem::mnuHowTo, 0, {}, false);
 }
 
@@ -148,7 +157,7 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (events_ != nullptr) events_->Form_Close(Form::Form1);
+    if (isEnabled() && events_ != nullptr) events_->Form_Close(Form::Form1);
 }
 
 }  // namespace tw

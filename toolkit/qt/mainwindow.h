@@ -46,6 +46,7 @@ protected:
 
 private:
     void buildMenus();
+    void connectMenu(QMenu* menu);
     QAction* addItem(QMenu* menu, const QString& caption, MenuItem item, int index,
                      const QKeySequence& key, bool checked);
 

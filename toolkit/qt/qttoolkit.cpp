@@ -130,6 +130,7 @@ void QtToolkit::showForm(Form form) {
     if (form == Form::Form3 && !form3_) form3_ = std::make_unique<HelpWindow>(events_);
     QWidget* shown = window(form);
     if (shown == nullptr) return;
+    shown->setWindowState(shown->windowState() & ~Qt::WindowMinimized);
     shown->show();
     shown->raise();
     shown->activateWindow();
