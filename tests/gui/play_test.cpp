@@ -22,26 +22,6 @@ TEST(Play, AFirstClickOnAnEmptyCornerCascades) {
     EXPECT_EQ(101, g.face());
 }
 
-TEST(Play, ThePressShowsTheSurprisedFaceUntilTheRelease) {
-    GuiGame g;
-    g.laywall();
-    g.press(10);
-    EXPECT_EQ(103, g.face());
-    EXPECT_EQ(400, g.picture(10)) << "a press opens nothing";
-    QTest::mouseRelease(&g.board(), Qt::LeftButton, {}, g.centre(Elem::Box, 10));
-    EXPECT_EQ(101, g.face());
-    EXPECT_TRUE(g.s().opened[10]);
-}
-
-TEST(Play, TheReleaseGoesToTheCellThatTookThePress) {
-    GuiGame g;
-    g.laywall();
-    g.press(3, Qt::RightButton);
-    QTest::mouseRelease(&g.board(), Qt::RightButton, {}, g.centre(Elem::Box, 40));
-    EXPECT_EQ(401, g.picture(3));
-    EXPECT_EQ(400, g.picture(40));
-}
-
 TEST(Play, ALossShowsEveryMineAndEveryWrongFlag) {
     GuiGame g;
     g.laywall();
@@ -113,35 +93,6 @@ TEST(Play, AWinStopsTheClockAndCongratulatesOnce) {
     EXPECT_FALSE(g.window().second().isActive());
     EXPECT_EQ("001", g.counter(false));
     EXPECT_EQ(400, g.picture(64)) << "the mines stay covered";
-}
-
-TEST(Play, HoldingHShowsTheCrosshairOverMines) {
-    GuiGame g;
-    g.laywall();
-    QTest::mouseMove(&g.board(), g.centre(Elem::Box, 62));
-    EXPECT_EQ(Qt::ArrowCursor, g.board().cursor().shape());
-
-    QKeyEvent down(QEvent::KeyPress, Qt::Key_H, Qt::NoModifier, QStringLiteral("h"));
-    QApplication::sendEvent(&g.window(), &down);
-    EXPECT_EQ(Qt::CrossCursor, g.board().cursor().shape());
-    EXPECT_EQ(Pointer::Cross, g.board().find(Elem::Box, 62)->pointer);
-    EXPECT_EQ(Pointer::Arrow, g.board().find(Elem::Box, 61)->pointer);
-
-    QKeyEvent repeatUp(QEvent::KeyRelease, Qt::Key_H, Qt::NoModifier, QStringLiteral("h"), true);
-    QApplication::sendEvent(&g.window(), &repeatUp);
-    QKeyEvent repeatDown(QEvent::KeyPress, Qt::Key_H, Qt::NoModifier, QStringLiteral("h"), true);
-    QApplication::sendEvent(&g.window(), &repeatDown);
-    EXPECT_EQ(Qt::CrossCursor, g.board().cursor().shape()) << "a held key is still down";
-
-    QTest::mouseMove(&g.board(), g.centre(Elem::Box, 61));
-    EXPECT_EQ(Qt::ArrowCursor, g.board().cursor().shape());
-    QTest::mouseMove(&g.board(), g.centre(Elem::Box, 62));
-    EXPECT_EQ(Qt::CrossCursor, g.board().cursor().shape());
-
-    QKeyEvent up(QEvent::KeyRelease, Qt::Key_H, Qt::NoModifier, QStringLiteral("h"));
-    QApplication::sendEvent(&g.window(), &up);
-    EXPECT_EQ(Qt::ArrowCursor, g.board().cursor().shape());
-    EXPECT_EQ(Pointer::Arrow, g.board().find(Elem::Box, 62)->pointer);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/qt/helpwindow.h"
+#include "toolkit/qt/input.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -78,7 +79,7 @@ HelpWindow::HelpWindow(Events* events)
 
 void HelpWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (isEnabled() && events_ != nullptr) events_->Form_Close(Form::Form3);
+    if (takesInput(*this) && events_ != nullptr) events_->Form_Close(Form::Form3);
 }
 
 }  // namespace tw

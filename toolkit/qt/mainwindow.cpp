@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/qt/mainwindow.h"
+#include "toolkit/qt/input.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -157,7 +158,7 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (isEnabled() && events_ != nullptr) events_->Form_Close(Form::Form1);
+    if (takesInput(*this) && events_ != nullptr) events_->Form_Close(Form::Form1);
 }
 
 }  // namespace tw
