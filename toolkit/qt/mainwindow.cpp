@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include "toolkit/design.h"
 #include "toolkit/qt/board.h"
@@ -39,13 +40,14 @@ void setCheckMark(QAction& action, bool checked) {
     }
 }
 
-MainWindow::MainWindow(Pictures& pictures, Events* events)
+MainWindow::MainWindow(Pictures& pictures, Events* events, QMargins frame)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       events_(events),
       menuBar_(new QMenuBar(this)),
       board_(new Board(pictures, this)),
-      second_(new QTimer(this)) {
+      second_(new QTimer(this)),
+      frame_(frame) {
     setWindowTitle(QStringLiteral("Tilewarden"));
     // Tight item padding keeps all three menus on the bar of a Beginner-wide window.
     menuBar_->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 3px; }"));
@@ -139,11 +141,26 @@ void MainWindow::setClientSize(int width, int height) {
     menuBar_->setGeometry(0, 0, boardSize.width(), menuHeight);
     board_->setGeometry(QRect(QPoint(0, menuHeight), boardSize));
     setFixedSize(boardSize.width(), menuHeight + boardSize.height());
-    QRect frame(QPoint(0, 0), size());
+    centre();
+}
+
+// The position of a window is its frame's top-left corner.
+void MainWindow::centre() {
+    QRect frame = QRect(QPoint(0, 0), size()).marginsAdded(frame_);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         frame.moveCenter(screen->availableGeometry().center());
     }
     move(frame.topLeft());
+}
+
+// The desktop makes the frame known only once it has framed the shown window. Asked while the
+// frame goes away (a retired window being hidden) the window system fails hard, so only then.
+void MainWindow::moveEvent(QMoveEvent* event) {
+    if (frame_.isNull() && events_ != nullptr && isVisible() && windowHandle() != nullptr) {
+        frame_ = windowHandle()->frameMargins();
+        if (!frame_.isNull()) centre();
+    }
+    QWidget::moveEvent(event);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
