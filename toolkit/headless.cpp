@@ -210,7 +210,9 @@ void HeadlessToolkit::pointAt(Elem elem, int index) { pointer_ = {elem, index}; 
 Pointer HeadlessToolkit::shownPointer() const {
     if (!pointer_ || !form1TakesInput()) return Pointer::Arrow;
     const auto [elem, index] = *pointer_;
-    if (elem == Elem::Box ? index >= boxCount() : !frames_.contains({elem, index})) return Pointer::Arrow;
+    if (index < 0 || (elem == Elem::Box ? index >= boxCount() : !frames_.contains({elem, index}))) {
+        return Pointer::Arrow;
+    }
     return element(elem, index).pointer;
 }
 
