@@ -100,7 +100,7 @@ public:
     std::vector<int> boxesShowing(int picture, int first, int last) const;
 
     // What a player does, with the toolkit contract's deliveries. A release goes to its own
-    // button's target wherever it happens, so it takes no position.
+    // button's target wherever it happens, so where it happens is not looked at.
     void press(int box, int button = kLeftButton);
     void release(int box, int button = kLeftButton);
     void click(int box, int button = kLeftButton);
