@@ -12,8 +12,10 @@ double uniform01(GameState& s) {
 
 void mineset(GameState& s, int q) {
     const int n = s.cells();
-    const int free = (q >= 1 && q <= n) ? n - 1 : n;
-    // A count the field cannot hold would make the draw loop endless.
+    // A count the field cannot hold would make the draw loop endless. Mines may lie there
+    // already: a face press whose release was lost starts a new game on the old field.
+    int free = 0;
+    for (int i = 1; i <= n; ++i) free += !s.mine[i] && i != q;
     const int mines = std::clamp(s.totalmines, 0, free);
     for (int laid = 0; laid < mines; ++laid) {
         for (;;) {

@@ -50,18 +50,14 @@ double reference(std::string_view input) {
     text += '\0';
     std::size_t i = 0;
     if (text[0] == '&') {
-        std::size_t start = 2;
         bool hex = false;
         if (text[1] == 'H' || text[1] == 'h') {
             hex = true;
-        } else if (text[1] == 'O' || text[1] == 'o') {
-        } else if (isoct(text[1])) {
-            start = 1;
-        } else {
+        } else if (text[1] != 'O' && text[1] != 'o') {
             return 0.0;
         }
         std::string digits;
-        for (i = start; hex ? ishex(text[i]) : isoct(text[i]); ++i) digits += text[i];
+        for (i = 2; hex ? ishex(text[i]) : isoct(text[i]); ++i) digits += text[i];
         return hex ? hexreference(digits) : octalreference(digits);
     }
     std::string number;

@@ -162,7 +162,6 @@ double numbertext(std::string_view text) {
         in.next();
         return wholenumber(in, 8);
     }
-    if (kind >= '0' && kind <= '7') return wholenumber(in, 8);
     return 0.0;
 }
 

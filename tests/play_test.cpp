@@ -36,6 +36,16 @@ TEST(Release, AFirstReleaseOnACounterSparesNoCell) {
     EXPECT_FALSE(g.tk.timerEnabled()) << "a counter place is not a cell";
 }
 
+TEST(Release, AFacePressWhoseReleaseIsLostLeavesTheOldFieldPlayable) {
+    HeadlessGame g;
+    g.newfield(5, 1, 5);
+    g.tk.click(1);
+    g.tk.pressFace();
+    g.tk.loseFocus();
+    g.tk.click(2);
+    EXPECT_TRUE(g.s().minesplaced) << "the field holds no room for more mines, and the draw ends";
+}
+
 TEST(Release, OnlyALeftReleaseOnACellStartsTheClock) {
     HeadlessGame g;
     g.laymines({1, 2});

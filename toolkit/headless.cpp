@@ -2,6 +2,7 @@
 #include "toolkit/headless.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "toolkit/catalogue.h"
 #include "toolkit/design.h"
@@ -83,7 +84,7 @@ void HeadlessToolkit::buildForm1() {
 }
 
 void HeadlessToolkit::destroyForm1() {
-    pressed_.reset();
+    forgetTargets();
     frames_.clear();
     boxes_.clear();
     checks_.clear();
@@ -102,10 +103,14 @@ void HeadlessToolkit::showForm(Form form) {
     w.visible = true;
 }
 
-void HeadlessToolkit::hideForm(Form form) { windows_[static_cast<int>(form)].visible = false; }
+void HeadlessToolkit::hideForm(Form form) {
+    windows_[static_cast<int>(form)].visible = false;
+    if (form == Form::Form1) forgetTargets();
+}
 
 void HeadlessToolkit::enableForm(Form form, bool enabled) {
     windows_[static_cast<int>(form)].enabled = enabled;
+    if (form == Form::Form1 && !enabled) forgetTargets();
 }
 
 bool HeadlessToolkit::formExists(Form form) const { return windows_[static_cast<int>(form)].exists; }
@@ -125,6 +130,10 @@ std::string HeadlessToolkit::text(TextBox box) const { return texts_[static_cast
 
 void HeadlessToolkit::messageBox(std::string_view text, std::string_view title, bool information) {
     messages_.push_back({std::string(text), std::string(title), information});
+    forgetTargets();
+    boxOpen_ = true;
+    if (boxAction_) boxAction_();
+    boxOpen_ = false;
 }
 
 std::vector<int> HeadlessToolkit::boxesShowing(int picture, int first, int last) const {
@@ -137,16 +146,33 @@ std::vector<int> HeadlessToolkit::boxesShowing(int picture, int first, int last)
 
 bool HeadlessToolkit::formTakesInput(Form form) const {
     const Window& w = windows_[static_cast<int>(form)];
-    return events_ != nullptr && w.exists && w.visible && w.enabled;
+    return events_ != nullptr && w.exists && w.visible && w.enabled && !boxOpen_;
 }
 
 bool HeadlessToolkit::form1TakesInput() const { return formTakesInput(Form::Form1); }
 
-void HeadlessToolkit::press(int box, int button) {
-    if (!form1TakesInput() || pressed_ || box < 1 || box >= boxCount() || !boxes_[box].visible) return;
-    pressed_ = box;
-    events_->Box_MouseDown(box, button);
+namespace {
+
+std::size_t buttonSlot(int button) { return button == kLeftButton ? 0 : button == kRightButton ? 1 : 2; }
+
+}  // namespace
+
+void HeadlessToolkit::pressAt(int target, int button) {
+    if (!form1TakesInput()) return;
+    targets_[buttonSlot(button)] = target;
+    if (target == kFace) {
+        events_->Smile_MouseDown(button);
+    } else if (target != kNothing) {
+        events_->Box_MouseDown(target, button);
+    }
 }
+
+void HeadlessToolkit::press(int box, int button) {
+    const bool takes = box >= 1 && box < boxCount() && boxes_[box].visible;
+    pressAt(takes ? box : kNothing, button);
+}
+
+void HeadlessToolkit::pressFrame(int button) { pressAt(kNothing, button); }
 
 void HeadlessToolkit::release(int, int button) { deliverRelease(button); }
 
@@ -155,11 +181,7 @@ void HeadlessToolkit::click(int box, int button) {
     release(box, button);
 }
 
-void HeadlessToolkit::pressFace(int button) {
-    if (!form1TakesInput() || pressed_) return;
-    pressed_ = -1;
-    events_->Smile_MouseDown(button);
-}
+void HeadlessToolkit::pressFace(int button) { pressAt(kFace, button); }
 
 void HeadlessToolkit::releaseFace(int button) { deliverRelease(button); }
 
@@ -169,14 +191,29 @@ void HeadlessToolkit::clickFace(int button) {
 }
 
 void HeadlessToolkit::deliverRelease(int button) {
-    if (!pressed_ || !form1TakesInput()) return;
-    const int target = *pressed_;
-    pressed_.reset();
-    if (target < 0) {
+    if (!form1TakesInput()) return;
+    const std::optional<int> target = std::exchange(targets_[buttonSlot(button)], std::nullopt);
+    if (!target || *target == kNothing) return;
+    if (*target == kFace) {
         events_->Smile_MouseUp(button);
     } else {
-        events_->Box_MouseUp(target, button);
+        events_->Box_MouseUp(*target, button);
     }
+}
+
+void HeadlessToolkit::popupMenu() { forgetTargets(); }
+
+void HeadlessToolkit::loseFocus() { forgetTargets(); }
+
+void HeadlessToolkit::pointAt(Elem elem, int index) { pointer_ = {elem, index}; }
+
+Pointer HeadlessToolkit::shownPointer() const {
+    if (!pointer_ || !form1TakesInput()) return Pointer::Arrow;
+    const auto [elem, index] = *pointer_;
+    if (index < 0 || (elem == Elem::Box ? index >= boxCount() : !frames_.contains({elem, index}))) {
+        return Pointer::Arrow;
+    }
+    return element(elem, index).pointer;
 }
 
 void HeadlessToolkit::keyDown(int keycode, int shift) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -98,15 +99,23 @@ public:
     // The Box elements from `first` to `last` whose picture is `picture`.
     std::vector<int> boxesShowing(int picture, int first, int last) const;
 
-    // What a player does. Input reaches a window only while it exists, is shown and enabled,
-    // and an element only while it is shown. A release goes to the element that took the
-    // press, wherever it happens; a release with no press before it reaches nothing.
+    // What a player does, with the toolkit contract's deliveries. A release goes to its own
+    // button's target wherever it happens, so where it happens is not looked at.
     void press(int box, int button = kLeftButton);
     void release(int box, int button = kLeftButton);
     void click(int box, int button = kLeftButton);
     void pressFace(int button = kLeftButton);
     void releaseFace(int button = kLeftButton);
     void clickFace(int button = kLeftButton);
+    // A press on the frame pictures, which take no mouse.
+    void pressFrame(int button = kLeftButton);
+    // A menu of the main window opens, or another window takes the focus: the held buttons'
+    // releases go elsewhere.
+    void popupMenu();
+    void loseFocus();
+    // Where the pointer rests, and the shape it shows there.
+    void pointAt(Elem elem, int index = 0);
+    Pointer shownPointer() const;
     void keyDown(int keycode, int shift = 0);
     void keyUp(int keycode, int shift = 0);
     void choose(MenuItem item, int index = 0);
@@ -116,17 +125,27 @@ public:
     void pressCancel();
     void pressHelpOK();
     void closeForm(Form form);
+    // What the player does while the next message boxes are open, before closing each.
+    void whileMessageBoxOpen(std::function<void()> action) { boxAction_ = std::move(action); }
 
 private:
     Element& at(Elem elem, int index);
     bool form1TakesInput() const;
     bool formTakesInput(Form form) const;
 
+    void pressAt(int target, int button);
     void deliverRelease(int button);
+    void forgetTargets() { targets_.fill(std::nullopt); }
 
     Events* events_ = nullptr;
-    // The element holding the mouse between a press and its release: a Box index, or -1 for Smile.
-    std::optional<int> pressed_;
+    // Per button (left, right, middle), the element that took its press: a Box index, kFace,
+    // or kNothing for the frame.
+    static constexpr int kFace = -1;
+    static constexpr int kNothing = 0;
+    std::array<std::optional<int>, 3> targets_{};
+    std::optional<std::pair<Elem, int>> pointer_;
+    bool boxOpen_ = false;
+    std::function<void()> boxAction_;
     std::map<std::pair<Elem, int>, Element> frames_;
     std::vector<Element> boxes_;
     long nextZ_ = 0;

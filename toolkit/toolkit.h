@@ -35,22 +35,46 @@ inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
 inline constexpr int kMiddleButton = 4;
 
-// Everything the windows report back; the toolkit calls these on the one user-interface thread.
+// The one-second timer's period.
+inline constexpr int kSecondPeriodMs = 1000;
+
+// Everything the windows report back. Every realisation keeps this contract:
+// - All reports come on the one user-interface thread, one at a time, each after the previous
+//   handler has returned; a handler may call any Toolkit operation, destroyForm1 included.
+// - A window takes input while it exists, is shown and enabled, and no message box is open.
+//   Presses, releases, keys, menu commands and close requests of a window that takes no input
+//   reach nothing.
+// - Each mouse button has its own press target: the element under the pointer when that button
+//   went down. A press on a picture that takes no mouse (the frame) makes a target too, one
+//   that takes nothing. A second button pressed while one is held makes its own target where
+//   the pointer then is; it does not borrow the first button's.
+// - A release goes to its own button's target, and only to it, wherever the pointer is then
+//   (outside the window too), and clears that target alone.
+// - A target whose release cannot come is forgotten: when the window stops taking input
+//   (disabled, hidden, destroyed, a message box opens, another window takes the focus, one of
+//   its menus opens) and when a later mouse event shows that button up. The next press of that
+//   button starts afresh and no later release goes to the forgotten element.
 class Events {
 public:
     virtual ~Events() = default;
+    // Press and release of `button` on the Box element `index`, as the targets above decide.
     virtual void Box_MouseDown(int index, int button) = 0;
     virtual void Box_MouseUp(int index, int button) = 0;
     virtual void Smile_MouseDown(int button) = 0;
     virtual void Smile_MouseUp(int button) = 0;
+    // Keys of the main window while it takes input: a held key reports a key-down at every
+    // auto-repeat and one key-up when it is really let go.
     virtual void Form_KeyDown(int keycode, int shift) = 0;
     virtual void Form_KeyUp(int keycode, int shift) = 0;
     virtual void Menu_Click(MenuItem item, int index) = 0;
+    // Every kSecondPeriodMs while the timer is enabled, also while a message box is open.
     virtual void Second_Timer() = 0;
     virtual void OK_Click() = 0;
     virtual void Cancel_Click() = 0;
     virtual void Command1_Click() = 0;
-    // The close control of a window's frame.
+    // The close control of a window's frame (the desktop's close request), reported only while
+    // that window takes input: a disabled window's close request does nothing. The window stays
+    // as it is; closing it is the handler's decision.
     virtual void Form_Close(Form form) = 0;
 };
 
@@ -69,19 +93,26 @@ public:
     virtual int width(Elem elem, int index) const = 0;
     virtual void show(Elem elem, int index) = 0;
     virtual void bringToFront(Elem elem, int index) = 0;
+    // The pointer shape over the element. While the window takes input the pointer shows the
+    // shape of the element under it at once: when this is set, when the window takes input
+    // again, and wherever the pointer came to rest meanwhile.
     virtual void setPointer(Elem elem, int index, Pointer pointer) = 0;
     // Makes Box element `index` as a hidden copy of element 0.
     virtual void createBox(int index) = 0;
 
     // Windows. Form1 is built from its design by buildForm1 (menu with its initial check
-    // marks, a stopped timer, the design's elements) and destroyed whole by destroyForm1.
-    // Form2 and Form3 are built the first time they are shown.
+    // marks, a stopped timer, the design's elements) and destroyed whole by destroyForm1, which
+    // may run inside one of its own handlers and forgets its press targets. Form2 and Form3 are
+    // built the first time they are shown.
     virtual void buildForm1() = 0;
     virtual void destroyForm1() = 0;
     // The client area below the menu bar; window decorations are the desktop's.
     virtual void setClientSize(int width, int height) = 0;
     virtual void setIcon(int icon) = 0;
+    // Shows the window in front and active; a minimised window comes back to its normal state.
+    // Form1 opens with its frame centred on the screen.
     virtual void showForm(Form form) = 0;
+    // Hiding or disabling a window forgets its press targets.
     virtual void hideForm(Form form) = 0;
     virtual void enableForm(Form form, bool enabled) = 0;
     virtual bool formExists(Form form) const = 0;
@@ -92,10 +123,12 @@ public:
     virtual void setText(TextBox box, std::string_view text) = 0;
     virtual std::string text(TextBox box) const = 0;
 
-    // Modal: returns when the player has closed it.
+    // Modal: returns when the player has closed it; until then no input and no close request
+    // reaches any window, and the main window forgets its press targets. Timer ticks go on.
     virtual void messageBox(std::string_view text, std::string_view title, bool information) = 0;
 
-    // The one-second timer `Second`.
+    // The one-second timer `Second`: ticks every kSecondPeriodMs while enabled, precisely, not
+    // coarsely; stopped by destroyForm1 and stopped in a newly built Form1.
     virtual void setTimerEnabled(bool enabled) = 0;
     virtual bool timerEnabled() const = 0;
 

@@ -75,9 +75,6 @@ struct GuiGame {
     void click(int cell, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(&board(), button, {}, centre(Elem::Box, cell));
     }
-    void press(int cell, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mousePress(&board(), button, {}, centre(Elem::Box, cell));
-    }
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(&window(), key, modifiers);
     }
@@ -96,14 +93,6 @@ struct GuiGame {
     }
     QSize client() { return board().size(); }
     bool checked(MenuItem item, int index = 0) { return window().action(item, index)->isChecked(); }
-
-    // One tick of the seconds timer, delivered the way the timer itself delivers it.
-    void tick() {
-        QTimer& second = window().second();
-        ASSERT_TRUE(second.isActive());
-        QTimerEvent event(second.timerId());
-        QCoreApplication::sendEvent(&second, &event);
-    }
 
     QtToolkit tk;
     std::filesystem::path folder;

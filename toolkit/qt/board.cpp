@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/qt/board.h"
 
+#include <QCursor>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "toolkit/catalogue.h"
 
@@ -23,6 +25,8 @@ int buttonCode(Qt::MouseButton button) {
         default: return 0;
     }
 }
+
+std::size_t buttonSlot(int code) { return code == kLeftButton ? 0 : code == kRightButton ? 1 : 2; }
 
 bool takesMouse(Elem elem) { return elem == Elem::Box || elem == Elem::Smile; }
 
@@ -251,24 +255,58 @@ void Board::release(int s, int button) {
 
 void Board::mousePressEvent(QMouseEvent* event) {
     const int button = buttonCode(event->button());
+    forgetReleased(event->buttons());
     if (button == 0) return;
-    // While one button is held, further presses belong to the element that took the first.
-    if (pressed_ < 0) pressed_ = topmostAt(toBoard(event->position()), true);
-    if (pressed_ >= 0) press(pressed_, button);
+    const int s = topmostAt(toBoard(event->position()), true);
+    targets_[buttonSlot(button)] = s < 0 ? kFrame : s;
+    if (s >= 0) press(s, button);
 }
 
 void Board::mouseReleaseEvent(QMouseEvent* event) {
     const int button = buttonCode(event->button());
-    const int s = pressed_;
-    if (event->buttons() == Qt::NoButton) pressed_ = -1;
-    if (button != 0 && s >= 0) release(s, button);
+    const int s = button == 0 ? kNoTarget : std::exchange(targets_[buttonSlot(button)], kNoTarget);
+    forgetReleased(event->buttons());
+    if (s >= 0) release(s, button);
+}
+
+// A button the event shows up lost its release somewhere else.
+void Board::forgetReleased(Qt::MouseButtons held) {
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        if (!(held & button)) targets_[buttonSlot(buttonCode(button))] = kNoTarget;
+    }
 }
 
 void Board::mouseMoveEvent(QMouseEvent* event) {
+    forgetReleased(event->buttons());
     hover(topmostAt(toBoard(event->position()), false));
 }
 
 void Board::leaveEvent(QEvent*) { hover(-1); }
+
+void Board::enterEvent(QEnterEvent*) { rehover(); }
+
+void Board::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange) {
+        if (!isEnabled()) forgetTargets();
+        rehover();
+    }
+    QWidget::changeEvent(event);
+}
+
+void Board::showEvent(QShowEvent*) { rehover(); }
+
+void Board::hideEvent(QHideEvent*) { forgetTargets(); }
+
+bool Board::event(QEvent* event) {
+    if (event->type() == QEvent::WindowDeactivate) forgetTargets();
+    if (event->type() == QEvent::WindowActivate) rehover();
+    return QWidget::event(event);
+}
+
+void Board::rehover() {
+    const QPoint at = mapFromGlobal(QCursor::pos());
+    hover(rect().contains(at) ? topmostAt(toBoard(at), false) : -1);
+}
 
 void Board::hover(int s) {
     if (s == hovered_) return;

@@ -57,12 +57,20 @@ public:
     // The element the mouse would reach at `pos`, or nullptr.
     const Element* inputElementAt(QPoint pos) const;
 
+    // Forgets every held button's press target: its release can no longer come here.
+    void forgetTargets() { targets_.fill(kNoTarget); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     int slot(Elem elem, int index) const;
@@ -71,7 +79,11 @@ private:
     QRect boardRect(const QRect& widgetRect) const;
     void repaint(const Element& element);
     void hover(int slot);
+    // Finds the element under the pointer afresh: the pointer may have come to rest there while
+    // the board took no mouse events.
+    void rehover();
     void refreshCursor();
+    void forgetReleased(Qt::MouseButtons held);
     void press(int slot, int button);
     void release(int slot, int button);
 
@@ -83,7 +95,11 @@ private:
     std::vector<int> order_;
     std::array<std::array<int, 2>, 10> frameSlots_{};
     std::vector<int> boxSlots_;
-    int pressed_ = -1;
+    // Per button (left, right, middle), the slot that took its press, kFrame for a press on no
+    // element that takes the mouse, kNoTarget while the button is up.
+    static constexpr int kNoTarget = -2;
+    static constexpr int kFrame = -1;
+    std::array<int, 3> targets_{kNoTarget, kNoTarget, kNoTarget};
     int hovered_ = -1;
     bool crossShown_ = false;
 };

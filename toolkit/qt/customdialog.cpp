@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/qt/customdialog.h"
+#include "toolkit/qt/input.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -77,7 +78,7 @@ void CustomDialog::reject() {
 
 void CustomDialog::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (events_ != nullptr) events_->Form_Close(Form::Form2);
+    if (takesInput(*this) && events_ != nullptr) events_->Form_Close(Form::Form2);
 }
 
 }  // namespace tw

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/qt/helpwindow.h"
+#include "toolkit/qt/input.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -68,6 +69,8 @@ HelpWindow::HelpWindow(Events* events)
     label1_->raise();
 
     command1_->setGeometry(80, 248, 81, 33);
+    // Enter presses the focused button too, as in the dialogs.
+    command1_->setAutoDefault(true);
     command1_->setFocus();
     connect(command1_, &QPushButton::clicked, this, [this] {
         if (events_ != nullptr) events_->Command1_Click();
@@ -76,7 +79,7 @@ HelpWindow::HelpWindow(Events* events)
 
 void HelpWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (events_ != nullptr) events_->Form_Close(Form::Form3);
+    if (takesInput(*this) && events_ != nullptr) events_->Form_Close(Form::Form3);
 }
 
 }  // namespace tw

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/qt/mainwindow.h"
+#include "toolkit/qt/input.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -9,6 +10,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include "toolkit/design.h"
 #include "toolkit/qt/board.h"
@@ -38,13 +40,14 @@ void setCheckMark(QAction& action, bool checked) {
     }
 }
 
-MainWindow::MainWindow(Pictures& pictures, Events* events)
+MainWindow::MainWindow(Pictures& pictures, Events* events, QMargins frame)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       events_(events),
       menuBar_(new QMenuBar(this)),
       board_(new Board(pictures, this)),
-      second_(new QTimer(this)) {
+      second_(new QTimer(this)),
+      frame_(frame) {
     setWindowTitle(QStringLiteral("Tilewarden"));
     // Tight item padding keeps all three menus on the bar of a Beginner-wide window.
     menuBar_->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 3px; }"));
@@ -55,7 +58,8 @@ MainWindow::MainWindow(Pictures& pictures, Events* events)
                      Pointer::Arrow});
     }
     board_->setEvents(events);
-    second_->setInterval(1000);
+    second_->setInterval(kSecondPeriodMs);
+    second_->setTimerType(Qt::PreciseTimer);
     connect(second_, &QTimer::timeout, this, [this] {
         if (events_ != nullptr) events_->Second_Timer();
     });
@@ -87,8 +91,14 @@ QAction* MainWindow::addItem(QMenu* menu, const QString& caption, MenuItem item,
     return action;
 }
 
+// An open menu takes the mouse: releases of buttons held on the board go to it.
+void MainWindow::connectMenu(QMenu* menu) {
+    connect(menu, &QMenu::aboutToShow, board_, &Board::forgetTargets);
+}
+
 void MainWindow::buildMenus() {
     QMenu* game = menuBar_->addMenu(QStringLiteral("Game"));
+    connectMenu(game);
     addItem(game, QStringLiteral("New Game"), MenuItem::mnuNew, 0, QKeySequence(Qt::Key_F2), false);
     game->addSeparator();
     addItem(game, QStringLiteral("Beginner"), MenuItem::mnuBeginner, 0,
@@ -107,6 +117,7 @@ void MainWindow::buildMenus() {
             false);
 
     QMenu* types = menuBar_->addMenu(QStringLiteral("Game Type"));
+    connectMenu(types);
     addItem(types, QStringLiteral("Adjacent (rule 00001)"), MenuItem::mnuGT, 1, {}, false);
     addItem(types, QStringLiteral("Normal (rule 00011)"), MenuItem::mnuGT, 3, {}, true);
     addItem(types, QStringLiteral("Super Adjacent (rule 01001)"), MenuItem::mnuGT, 9, {}, false);
@@ -114,6 +125,7 @@ void MainWindow::buildMenus() {
     addItem(types, QStringLiteral("Super Sweeper (rule 11111)"), MenuItem::mnuGT, 31, {}, false);
 
     QMenu* help = menuBar_->addMenu(QStringLiteral("&Help"));
+    connectMenu(help);
     addItem(help, QStringLiteral("&How to Play"), MenuItem::mnuHowTo, 0, {}, false);
 }
 
@@ -129,11 +141,26 @@ void MainWindow::setClientSize(int width, int height) {
     menuBar_->setGeometry(0, 0, boardSize.width(), menuHeight);
     board_->setGeometry(QRect(QPoint(0, menuHeight), boardSize));
     setFixedSize(boardSize.width(), menuHeight + boardSize.height());
-    QRect frame(QPoint(0, 0), size());
+    centre();
+}
+
+// The position of a window is its frame's top-left corner.
+void MainWindow::centre() {
+    QRect frame = QRect(QPoint(0, 0), size()).marginsAdded(frame_);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         frame.moveCenter(screen->availableGeometry().center());
     }
     move(frame.topLeft());
+}
+
+// The desktop makes the frame known only once it has framed the shown window. Asked while the
+// frame goes away (a retired window being hidden) the window system fails hard, so only then.
+void MainWindow::moveEvent(QMoveEvent* event) {
+    if (frame_.isNull() && events_ != nullptr && isVisible() && windowHandle() != nullptr) {
+        frame_ = windowHandle()->frameMargins();
+        if (!frame_.isNull()) centre();
+    }
+    QWidget::moveEvent(event);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -148,7 +175,7 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (events_ != nullptr) events_->Form_Close(Form::Form1);
+    if (takesInput(*this) && events_ != nullptr) events_->Form_Close(Form::Form1);
 }
 
 }  // namespace tw

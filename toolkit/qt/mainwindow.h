@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QMargins>
 #include <QWidget>
 
 #include <map>
@@ -24,14 +25,17 @@ class MainWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    MainWindow(Pictures& pictures, Events* events);
+    // `frame` is the desktop's frame around the window as last seen, empty when not yet known.
+    MainWindow(Pictures& pictures, Events* events, QMargins frame);
 
     void setEvents(Events* events);
     // Stops the timer and all reports: the window is on its way out.
     void retire();
 
-    // Sizes the area below the menu bar, in board pixels, and centres the window on the screen.
+    // Sizes the area below the menu bar, in board pixels, and centres the window's frame on the
+    // screen.
     void setClientSize(int width, int height);
+    QMargins frame() const { return frame_; }
 
     Board& board() { return *board_; }
     QMenuBar& menuBar() { return *menuBar_; }
@@ -43,9 +47,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
+    void centre();
     void buildMenus();
+    void connectMenu(QMenu* menu);
     QAction* addItem(QMenu* menu, const QString& caption, MenuItem item, int index,
                      const QKeySequence& key, bool checked);
 
@@ -54,6 +61,7 @@ private:
     Board* board_;
     QTimer* second_;
     std::map<std::pair<MenuItem, int>, QAction*> actions_;
+    QMargins frame_;
 };
 
 }  // namespace tw

@@ -86,7 +86,7 @@ void QtToolkit::createBox(int index) {
 
 void QtToolkit::buildForm1() {
     if (form1_) destroyForm1();
-    form1_ = std::make_unique<MainWindow>(pictures_, events_);
+    form1_ = std::make_unique<MainWindow>(pictures_, events_, frame_);
 }
 
 void QtToolkit::destroyForm1() {
@@ -94,6 +94,7 @@ void QtToolkit::destroyForm1() {
     // This may run inside one of the window's own handlers, so it is deleted only once
     // control is back in the event loop, and it reports nothing more until then.
     form1_->retire();
+    frame_ = form1_->frame();
     std::erase_if(retired_, [](const QPointer<MainWindow>& old) { return old.isNull(); });
     if (form1_->isVisible()) {
         retired_.emplace_back(form1_.get());
@@ -130,6 +131,7 @@ void QtToolkit::showForm(Form form) {
     if (form == Form::Form3 && !form3_) form3_ = std::make_unique<HelpWindow>(events_);
     QWidget* shown = window(form);
     if (shown == nullptr) return;
+    shown->setWindowState(shown->windowState() & ~Qt::WindowMinimized);
     shown->show();
     shown->raise();
     shown->activateWindow();

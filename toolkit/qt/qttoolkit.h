@@ -70,6 +70,8 @@ private:
     Events* events_ = nullptr;
     Pictures pictures_;
     QIcon icon_;
+    // The desktop's frame around the last main window, for centring the next one.
+    QMargins frame_;
     std::unique_ptr<MainWindow> form1_;
     // Torn-down main windows stay on screen until their successor is shown, then go.
     std::vector<QPointer<MainWindow>> retired_;

@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window at its edges on a real X server: real input through the server's test extension
+// (xdotool) and the close control as the window manager's WM_DELETE_WINDOW message (wmctrl).
+// The offscreen platform never loses a release; only a real server does.
+#include <QGuiApplication>
+#include <QPointer>
+#include <QProcess>
+#include <QScreen>
+
+#include "../gui/gui_game.h"
+
+namespace tw::gui {
+namespace {
+
+// Runs a program, letting the game take its events meanwhile.
+void run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 20000))
+        << program.toStdString() << " hangs";
+    QTest::qWait(100);
+}
+
+void xdotool(const QStringList& arguments) { run(QStringLiteral("xdotool"), arguments); }
+
+// Arguments that move the pointer onto the middle of an element.
+QStringList to(GuiGame& g, Elem elem, int index) {
+    const QPoint at = g.board().mapToGlobal(g.board().toWidget(g.board().find(elem, index)->rect.center()).toPoint());
+    return {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())};
+}
+
+void closeControl(QWidget& window) {
+    run(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-c"), QString::number(window.winId())});
+}
+
+// Holds the left button on cell 10 while Ctrl+C opens the Custom Field dialog, lets go while
+// the main window is disabled, and closes the dialog with Escape.
+void loseAReleaseToTheDialog(GuiGame& g) {
+    xdotool(to(g, Elem::Box, 10) + QStringList{"mousedown", "1", "sleep", "0.3", "key", "ctrl+c", "sleep", "0.3",
+                                               "mouseup", "1", "sleep", "0.3", "key", "Escape"});
+    ASSERT_TRUE(g.window().isEnabled());
+    g.settle();
+}
+
+TEST(X11, AReleaseLostWhileTheWindowWasDisabledActsNowhereLater) {
+    GuiGame g;
+    g.laywall();
+    EXPECT_LE((g.window().frameGeometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center())
+                  .manhattanLength(),
+              2)
+        << "the frame is centred";
+    loseAReleaseToTheDialog(g);
+    xdotool(to(g, Elem::Box, 20) + QStringList{"click", "3"});
+    EXPECT_EQ(kFlag, g.s().mark[20]);
+    EXPECT_EQ(kNoMark, g.s().mark[10]);
+    EXPECT_FALSE(g.s().opened[10]);
+
+    loseAReleaseToTheDialog(g);
+    const QPointer<MainWindow> old = &g.window();
+    xdotool(to(g, Elem::Smile, 0) + QStringList{"click", "1"});
+    EXPECT_NE(old.data(), g.tk.form1()) << "the first click on the face starts a new game";
+}
+
+TEST(X11, ThePressOfEachButtonTakesItsOwnRelease) {
+    GuiGame g;
+    g.laywall();
+    xdotool(to(g, Elem::FrameL, 0) + QStringList{"mousedown", "1"} + to(g, Elem::Box, 3) +
+            QStringList{"mousedown", "3", "sleep", "0.1", "mouseup", "1", "sleep", "0.1", "mouseup", "3"});
+    EXPECT_EQ(kFlag, g.s().mark[3]) << "the right button went down on the cell";
+    EXPECT_FALSE(g.s().opened[3]) << "the left button went down on the frame";
+    EXPECT_FALSE(g.window().second().isActive());
+
+    g.s().levelbeginner = false;
+    g.s().levelcustom = true;
+    g.s().across = 8;
+    g.s().down = 1;
+    g.s().totalmines = 1;
+    g.window().action(MenuItem::mnuNew, 0)->trigger();
+    g.settle();
+    g.laymines({8});
+    xdotool(to(g, Elem::Box, 7) + QStringList{"click", "1"});
+    // Left opens the last safe cells and wins; right comes up while the message box is open.
+    xdotool(to(g, Elem::Box, 1) + QStringList{"mousedown", "1", "mousedown", "3", "mouseup", "1", "sleep", "0.3",
+                                              "mouseup", "3", "sleep", "0.3", "key", "Return"});
+    ASSERT_TRUE(g.s().won);
+    const QPointer<MainWindow> old = &g.window();
+    xdotool(to(g, Elem::Smile, 0) + QStringList{"click", "1"});
+    EXPECT_NE(old.data(), g.tk.form1()) << "the first click on the face starts a new game";
+}
+
+TEST(X11, TheCloseControlOfTheDisabledWindowDoesNothing) {
+    GuiGame g;
+    xdotool({"key", "ctrl+c"});
+    ASSERT_FALSE(g.window().isEnabled());
+    closeControl(g.window());
+    EXPECT_TRUE(g.window().isVisible()) << "the program goes on";
+    EXPECT_TRUE(g.tk.form2()->isVisible());
+    xdotool({"key", "Escape"});
+    closeControl(g.window());
+    EXPECT_FALSE(g.window().isVisible()) << "the enabled window's close control ends the program";
+}
+
+TEST(X11, TheHelpWindowGivesTheWindowBackAsItWas) {
+    GuiGame g;
+    g.laywall();
+    xdotool(to(g, Elem::Box, 14));
+    for (const char* key : {"space", "Return"}) {
+        g.window().action(MenuItem::mnuHowTo, 0)->trigger();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(g.tk.form3()));
+        // The help window comes between the resting pointer and the field.
+        const QPoint under = QCursor::pos() - QPoint(100, 100);
+        xdotool({"windowmove", "--sync", QString::number(g.tk.form3()->winId()), QString::number(under.x()),
+                 QString::number(under.y())});
+        xdotool({"key", key});
+        EXPECT_FALSE(g.tk.form3()->isVisible()) << key << " presses the focused OK";
+        xdotool({"keydown", "h"});
+        EXPECT_EQ(Qt::CrossCursor, g.board().cursor().shape()) << "H shows the mine under the resting pointer";
+        xdotool({"keyup", "h"});
+        EXPECT_EQ(Qt::ArrowCursor, g.board().cursor().shape());
+    }
+
+    g.window().action(MenuItem::mnuHowTo, 0)->trigger();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(g.tk.form3()));
+    xdotool({"windowminimize", "--sync", QString::number(g.window().winId())});
+    ASSERT_TRUE(g.window().isMinimized());
+    xdotool({"key", "Return"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !g.window().isMinimized() && g.window().isVisible(); }, 2000))
+        << "OK gives back the minimised main window";
+}
+
+}  // namespace
+}  // namespace tw::gui
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
