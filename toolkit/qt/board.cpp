@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/qt/board.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -10,6 +11,7 @@
 #include <cmath>
 
 #include "toolkit/catalogue.h"
+#include "toolkit/qt/accessible.h"
 
 namespace tw {
 
@@ -134,6 +136,7 @@ void Board::setPicture(Elem elem, int index, int picture) {
     element.picture = picture;
     if (!isStretched(elem)) element.rect.setSize(pictures_.bitmap(picture).size());
     repaint(element);
+    if (QAccessible::isActive()) announcePicture(*this, elem, index);
 }
 
 void Board::move(Elem elem, int index, int left, int top) {
@@ -247,6 +250,13 @@ void Board::release(int s, int button) {
     } else {
         events_->Box_MouseUp(element.index, button);
     }
+}
+
+void Board::click(Elem elem, int index, int button) {
+    const int s = slot(elem, index);
+    if (s < 0 || !takesMouse(elem)) return;
+    press(s, button);
+    release(s, button);
 }
 
 void Board::mousePressEvent(QMouseEvent* event) {
