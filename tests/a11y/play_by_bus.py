@@ -217,7 +217,7 @@ def play(game, table):
 def main(program):
     started = time.monotonic()
     announced = []
-    pyatspi.Registry.registerEventListener(lambda event: announced.append(event.source),
+    pyatspi.Registry.registerEventListener(lambda event: announced.append(event.source.name),
                                            "object:property-change:accessible-name")
     data = tempfile.mkdtemp(prefix="tilewarden-a11y-")
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
@@ -263,7 +263,8 @@ def main(program):
         opened = [text for row in grid for text in row if text != "covered"]
         check(all(text == "empty" or text.isdigit() for text in opened), "opened cells read as numbers")
         check(int(game.counter(table, "seconds: ")) >= 1, "opening a cell starts the clock")
-        wait_for(lambda: announced, "cells to announce their new pictures")
+        wait_for(lambda: any(name.startswith("row 1, column 1: ") for name in announced)
+                 and any(name.startswith("seconds: ") for name in announced), "the cell and the clock to announce")
 
         game.face(table)
         act(game.face(table), "press", "click")
@@ -291,6 +292,14 @@ def main(program):
         act(find(dialog, pyatspi.ROLE_PUSH_BUTTON, "OK"), "press", "click")
         table = game.fresh_table(table)
         check(game.size(table) == (1, 8), "the custom field is 1 row by 8 columns")
+        # The first flag lays the mine elsewhere, so the corner that play() opens first is safe.
+        for c in (0, 1):
+            act(game.cell(table, 0, c), "flag")
+            wait_for(lambda: game.shows(table, 0, c) == "flag", "a flag")
+        check(game.counter(table, "mines left: ") == "minus 1", "more flags than mines read as minus")
+        for c in (0, 1):
+            act(game.cell(table, 0, c), "flag")
+            wait_for(lambda: game.shows(table, 0, c) == "covered", "the flag taken off")
         check(play(game, table) == "won", "the one-row field is won")
         message = game.close_message()
         check(message != "", "the winning message has a text")
