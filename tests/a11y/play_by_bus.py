@@ -16,7 +16,7 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 import pyatspi  # noqa: E402
 
-TIMEOUT = 5.0
+TIMEOUT = 10.0
 checks = 0
 
 
@@ -282,9 +282,15 @@ def main(program):
             check(any("mine" in text for row in game.field(table) for text in row), "the mines show")
 
         # A one-row field with one mine is always won from its numbers and the mines counter.
+        act(game.face(table), "press", "click")
+        table = game.fresh_table(table)
         game.menu("Custom...")
         dialog = wait_for(lambda: next((d for d in children(app) if d.name == "Custom Field" and showing(d)),
                                        None), "the Custom Field dialog")
+        # Like the mouse, an action cannot reach the main window while the dialog disables it.
+        act(game.cell(table, 3, 3), "press", "open")
+        time.sleep(0.3)
+        check(game.shows(table, 3, 3) == "covered", "a disabled window ignores the actions")
         for name, text in (("width", "8"), ("height", "1"), ("mines", "1")):
             box = find(dialog, pyatspi.ROLE_TEXT, name) or find(dialog, pyatspi.ROLE_ENTRY, name)
             check(box is not None, "a text box named %s among %s" % (name, [(str(n.getRole()), n.name) for n in children(dialog)]))
