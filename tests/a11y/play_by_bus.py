@@ -18,6 +18,7 @@ import pyatspi  # noqa: E402
 
 TIMEOUT = 10.0
 checks = 0
+program_process = None
 
 
 def check(condition, what):
@@ -37,6 +38,8 @@ def wait_for(probe, what, timeout=TIMEOUT):
     """Polls probe() until it returns something true; lets bus events in meanwhile."""
     end = time.monotonic() + timeout
     while True:
+        if program_process and program_process.poll() is not None:
+            raise AssertionError("the program ended (%d) while waiting for %s" % (program_process.returncode, what))
         pump()
         try:
             found = probe()
@@ -222,7 +225,8 @@ def main(program):
     data = tempfile.mkdtemp(prefix="tilewarden-a11y-")
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                QT_ACCESSIBILITY="1", XDG_DATA_HOME=data)
-    process = subprocess.Popen([program], env=env)
+    global program_process
+    process = program_process = subprocess.Popen([program], env=env)
     try:
         desktop = pyatspi.Registry.getDesktop(0)
         app = wait_for(lambda: next((a for a in children(desktop) if a and a.name == os.path.basename(program)),

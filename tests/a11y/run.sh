@@ -27,5 +27,5 @@ for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
 [ -s "$work/display" ] || { cat "$work/xvfb.log"; echo "Xvfb did not start"; exit 1; }
 
 export DISPLAY=":$(head -n1 "$work/display")" XDG_RUNTIME_DIR=$work
-unset QT_QPA_PLATFORM
+unset QT_QPA_PLATFORM AT_SPI_BUS_ADDRESS
 dbus-run-session -- /usr/bin/python3 "$here/play_by_bus.py" "$program"
