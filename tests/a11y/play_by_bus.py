@@ -5,6 +5,7 @@
 usage: play_by_bus.py PROGRAM   (inside a D-Bus session with the accessibility bus and an X server)
 """
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -39,7 +40,8 @@ def wait_for(probe, what, timeout=TIMEOUT):
     end = time.monotonic() + timeout
     while True:
         if program_process and program_process.poll() is not None:
-            raise AssertionError("the program ended (%d) while waiting for %s" % (program_process.returncode, what))
+            raise AssertionError("the program ended (%d) while waiting for %s"
+                                 % (program_process.returncode, what))
         pump()
         try:
             found = probe()
@@ -229,8 +231,9 @@ def main(program):
     process = program_process = subprocess.Popen([program], env=env)
     try:
         desktop = pyatspi.Registry.getDesktop(0)
-        app = wait_for(lambda: next((a for a in children(desktop) if a and a.name == os.path.basename(program)),
-                                    None), "the program on the accessibility bus", timeout=10)
+        name = os.path.basename(program)
+        app = wait_for(lambda: next((a for a in children(desktop) if a and a.name == name), None),
+                       "the program on the accessibility bus")
         app.setCacheMask(Atspi.Cache.NONE)
         game = Game(app)
         window = wait_for(game.window, "the main window")
@@ -268,9 +271,9 @@ def main(program):
         check(all(text == "empty" or text.isdigit() for text in opened), "opened cells read as numbers")
         check(int(game.counter(table, "seconds: ")) >= 1, "opening a cell starts the clock")
         wait_for(lambda: any(name.startswith("row 1, column 1: ") for name in announced)
-                 and any(name.startswith("seconds: ") for name in announced), "the cell and the clock to announce")
+                 and any(name.startswith("seconds: ") for name in announced),
+                 "the cell and the clock to announce")
 
-        game.face(table)
         act(game.face(table), "press", "click")
         table = game.fresh_table(table)
         check(game.field(table) == [["covered"] * 8] * 8, "the face starts a fresh field")
@@ -297,7 +300,7 @@ def main(program):
         check(game.shows(table, 3, 3) == "covered", "a disabled window ignores the actions")
         for name, text in (("width", "8"), ("height", "1"), ("mines", "1")):
             box = find(dialog, pyatspi.ROLE_TEXT, name) or find(dialog, pyatspi.ROLE_ENTRY, name)
-            check(box is not None, "a text box named %s among %s" % (name, [(str(n.getRole()), n.name) for n in children(dialog)]))
+            check(box is not None, "a text box named %s among %s" % (name, [n.name for n in children(dialog)]))
             box.queryEditableText().setTextContents(text)
         act(find(dialog, pyatspi.ROLE_PUSH_BUTTON, "OK"), "press", "click")
         table = game.fresh_table(table)
@@ -324,7 +327,9 @@ def main(program):
     finally:
         process.kill()
         process.wait()
-    print("accessibility: %d checks passed in %.1f s (Beginner game %s)" % (checks, time.monotonic() - started, result))
+        shutil.rmtree(data, ignore_errors=True)
+    print("accessibility: %d checks passed in %.1f s (Beginner game %s)"
+          % (checks, time.monotonic() - started, result))
 
 
 if __name__ == "__main__":
