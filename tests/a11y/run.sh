@@ -31,4 +31,4 @@ unset QT_QPA_PLATFORM AT_SPI_BUS_ADDRESS
 # Under AddressSanitizer: libxkbcommon-x11 gives strndup() a bounded buffer with no final zero,
 # which strict string checks take for an overflow.
 [ -n "${ASAN_OPTIONS:-}" ] && export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"
-dbus-run-session -- /usr/bin/python3 "$here/play_by_bus.py" "$program"
+dbus-run-session -- /usr/bin/python3 -B "$here/play_by_bus.py" "$program"
