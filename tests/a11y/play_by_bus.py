@@ -55,10 +55,19 @@ def wait_for(probe, what, timeout=TIMEOUT):
 
 
 def children(node):
+    """The node's children; a window going away meanwhile leaves no gap."""
     try:
-        return [node.getChildAtIndex(i) for i in range(node.childCount)]
+        found = [node.getChildAtIndex(i) for i in range(node.childCount)]
     except GLib.GError:
         return []
+    return [child for child in found if child is not None]
+
+
+def role(node):
+    try:
+        return node.getRole()
+    except GLib.GError:
+        return None
 
 
 def showing(node):
@@ -68,16 +77,16 @@ def showing(node):
         return False
 
 
-def find(root, role, name=None):
+def find(root, wanted, name=None):
     """The first showing descendant with this role (and name), not looking inside tables."""
     stack = [root]
     while stack:
         node = stack.pop()
         if node is None:
             continue
-        if node is not root and node.getRole() == role and (name is None or node.name == name):
+        if node is not root and role(node) == wanted and (name is None or node.name == name):
             return node
-        if node.getRole() != pyatspi.ROLE_TABLE:
+        if role(node) != pyatspi.ROLE_TABLE:
             stack.extend(reversed(children(node)))
     return None
 
@@ -99,13 +108,13 @@ class Game:
 
     def window(self):
         for node in children(self.app):
-            if node.getRole() == pyatspi.ROLE_FRAME and node.name == "Tilewarden" and showing(node):
+            if role(node) == pyatspi.ROLE_FRAME and node.name == "Tilewarden" and showing(node):
                 return node
         return None
 
-    def dialog(self, role):
+    def dialog(self, wanted):
         for node in children(self.app):
-            if node.getRole() == role and showing(node):
+            if role(node) == wanted and showing(node):
                 return node
         return None
 
