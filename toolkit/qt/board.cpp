@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/qt/board.h"
 
+#include <QAccessible>
 #include <QCursor>
 #include <QImage>
 #include <QMouseEvent>
@@ -12,6 +13,7 @@
 #include <utility>
 
 #include "toolkit/catalogue.h"
+#include "toolkit/qt/accessible.h"
 
 namespace tw {
 
@@ -138,6 +140,7 @@ void Board::setPicture(Elem elem, int index, int picture) {
     element.picture = picture;
     if (!isStretched(elem)) element.rect.setSize(pictures_.bitmap(picture).size());
     repaint(element);
+    if (QAccessible::isActive()) announcePicture(*this, elem, index);
 }
 
 void Board::move(Elem elem, int index, int left, int top) {
@@ -251,6 +254,13 @@ void Board::release(int s, int button) {
     } else {
         events_->Box_MouseUp(element.index, button);
     }
+}
+
+void Board::click(Elem elem, int index, int button) {
+    const int s = slot(elem, index);
+    if (s < 0 || !takesMouse(elem)) return;
+    press(s, button);
+    release(s, button);
 }
 
 void Board::mousePressEvent(QMouseEvent* event) {

@@ -53,6 +53,9 @@ public:
     void bringToFront(Elem elem, int index);
     void setPointer(Elem elem, int index, Pointer pointer);
 
+    // A press and a release of `button` on the element, as a click of that mouse button gives.
+    void click(Elem elem, int index, int button);
+
     const Element* find(Elem elem, int index) const;
     // The element the mouse would reach at `pos`, or nullptr.
     const Element* inputElementAt(QPoint pos) const;

@@ -41,6 +41,9 @@ CustomDialog::CustomDialog(Events* events)
     label(this, QStringLiteral("&Height:"), dwn_, 16);
     label(this, QStringLiteral("&Width:"), acr_, 48);
     label(this, QStringLiteral("&Mines:"), tm_, 80);
+    dwn_->setAccessibleName(tr("height"));
+    acr_->setAccessibleName(tr("width"));
+    tm_->setAccessibleName(tr("mines"));
     ok_->setDefault(true);
     ok_->setAutoDefault(true);
     cancel_->setAutoDefault(false);

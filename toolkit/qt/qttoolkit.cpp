@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "toolkit/catalogue.h"
+#include "toolkit/qt/accessible.h"
 #include "toolkit/qt/board.h"
 
 namespace tw {
@@ -36,7 +37,7 @@ QIcon loadIcon() {
 
 }  // namespace
 
-QtToolkit::QtToolkit() = default;
+QtToolkit::QtToolkit() { installAccessibility(); }
 
 QtToolkit::~QtToolkit() {
     for (const QPointer<MainWindow>& old : retired_) {

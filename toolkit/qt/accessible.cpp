@@ -1,0 +1,412 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "toolkit/qt/accessible.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QPointer>
+#include <QRectF>
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+#include "toolkit/qt/board.h"
+#include "toolkit/qt/helpwindow.h"
+#include "toolkit/qt/mainwindow.h"
+
+namespace tw {
+
+namespace {
+
+constexpr const char* kContext = "tw::Board";
+
+// What a picture shows, in words. Digits and opened cells with a number speak the number.
+struct Spoken {
+    int picture;
+    const char* text;
+};
+constexpr std::array<Spoken, 15> kSpoken = {{
+    {100, QT_TRANSLATE_NOOP("tw::Board", "smiling")},
+    {101, QT_TRANSLATE_NOOP("tw::Board", "smiling")},
+    {102, QT_TRANSLATE_NOOP("tw::Board", "pressed")},
+    {103, QT_TRANSLATE_NOOP("tw::Board", "surprised")},
+    {104, QT_TRANSLATE_NOOP("tw::Board", "game lost")},
+    {105, QT_TRANSLATE_NOOP("tw::Board", "game won")},
+    {210, QT_TRANSLATE_NOOP("tw::Board", "minus")},
+    {300, QT_TRANSLATE_NOOP("tw::Board", "empty")},
+    {400, QT_TRANSLATE_NOOP("tw::Board", "covered")},
+    {401, QT_TRANSLATE_NOOP("tw::Board", "flag")},
+    {402, QT_TRANSLATE_NOOP("tw::Board", "mine")},
+    {403, QT_TRANSLATE_NOOP("tw::Board", "exploded mine")},
+    {404, QT_TRANSLATE_NOOP("tw::Board", "wrong flag")},
+    {405, QT_TRANSLATE_NOOP("tw::Board", "question mark")},
+    {406, QT_TRANSLATE_NOOP("tw::Board", "question mark")},
+}};
+
+std::optional<int> digitOf(int picture) {
+    if (picture >= 200 && picture <= 209) return picture - 200;
+    return std::nullopt;
+}
+
+QString spokenPicture(int picture) {
+    if (const auto digit = digitOf(picture)) return QString::number(*digit);
+    if (picture >= 301 && picture <= 324) return QString::number(picture - 300);
+    for (const Spoken& spoken : kSpoken) {
+        if (spoken.picture == picture) return QCoreApplication::translate(kContext, spoken.text);
+    }
+    return {};
+}
+
+// The field lies between walls 12 pixels wide, under a 55-pixel panel and over a 12-pixel
+// edge, so the client size tells how many 16-pixel cells it holds.
+constexpr int kCellSize = 16;
+constexpr int kAroundWidth = 24;
+constexpr int kAroundHeight = 67;
+
+struct Field {
+    int across;
+    int down;
+    int cells() const { return across * down; }
+};
+
+Field fieldOf(const Board& board) {
+    const QSize client = board.clientSize();
+    return {std::max(0, (client.width() - kAroundWidth) / kCellSize),
+            std::max(0, (client.height() - kAroundHeight) / kCellSize)};
+}
+
+QRect screenRect(const Board& board, const QRect& rect) {
+    const qreal perPixel = board.scale() / board.devicePixelRatioF();
+    const QRect onWidget =
+        QRectF(QPointF(rect.topLeft()) * perPixel, QSizeF(rect.size()) * perPixel).toAlignedRect();
+    return onWidget.translated(board.mapToGlobal(QPoint(0, 0)));
+}
+
+QString flagAction() { return QStringLiteral("Flag"); }
+
+// The click runs from the event loop, so that the caller has its answer before any message box
+// the click opens; like the mouse, it cannot reach a disabled window or one behind a modal box.
+void perform(Board* board, Elem elem, int index, int button) {
+    QMetaObject::invokeMethod(
+        board,
+        [board, elem, index, button] {
+            if (!board->isEnabled() || !board->isVisible() || QApplication::activeModalWidget() != nullptr) {
+                return;
+            }
+            board->click(elem, index, button);
+        },
+        Qt::QueuedConnection);
+}
+
+// The parts of the board beside the field, in reading order after the cells.
+enum Part { kMinesCounter, kFace, kSecondsCounter, kParts };
+
+// A part of the board that is drawn by the board itself and has no widget of its own.
+class PartAccessible : public QAccessibleInterface {
+public:
+    explicit PartAccessible(Board* board) : board_(board) {}
+
+    // The board element whose place this part takes, or nullptr when it has none now.
+    virtual const Board::Element* element() const = 0;
+    // Its index among the board's children on a field of `cells` cells.
+    virtual int position(int cells) const = 0;
+    const Board* board() const { return board_.data(); }
+
+    bool isValid() const override { return element() != nullptr; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return board_ ? board_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override {
+        return board_ ? QAccessible::queryAccessibleInterface(board_.data()) : nullptr;
+    }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        const Board::Element* shown = element();
+        return shown == nullptr ? QRect() : screenRect(*board_, shown->rect);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.disabled = !board_ || !board_->isEnabled();
+        state.invisible = !board_ || !board_->isVisible();
+        return state;
+    }
+
+protected:
+    QPointer<Board> board_;
+};
+
+class CellAccessible final : public PartAccessible,
+                             public QAccessibleTableCellInterface,
+                             public QAccessibleActionInterface {
+public:
+    CellAccessible(Board* board, int cell) : PartAccessible(board), cell_(cell) {}
+
+    const Board::Element* element() const override {
+        if (!board_ || cell_ > fieldOf(*board_).cells()) return nullptr;
+        return board_->find(Elem::Box, cell_);
+    }
+    int position(int) const override { return cell_ - 1; }
+
+    QString text(QAccessible::Text t) const override {
+        const Board::Element* shown = element();
+        if (t != QAccessible::Name || shown == nullptr) return {};
+        return QCoreApplication::translate("tw::Board", "row %1, column %2: %3")
+            .arg(rowIndex() + 1)
+            .arg(columnIndex() + 1)
+            .arg(spokenPicture(shown->picture));
+    }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TableCellInterface) return static_cast<QAccessibleTableCellInterface*>(this);
+        if (type == QAccessible::ActionInterface) return static_cast<QAccessibleActionInterface*>(this);
+        return nullptr;
+    }
+
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return (cell_ - 1) % across(); }
+    int rowIndex() const override { return (cell_ - 1) / across(); }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override { return parent(); }
+
+    QStringList actionNames() const override { return {pressAction(), flagAction()}; }
+    QString localizedActionName(const QString& name) const override {
+        if (name == pressAction()) return QCoreApplication::translate("tw::Board", "Open");
+        if (name == flagAction()) return QCoreApplication::translate("tw::Board", "Flag");
+        return {};
+    }
+    QString localizedActionDescription(const QString& name) const override {
+        if (name == pressAction()) return QCoreApplication::translate("tw::Board", "Opens the cell");
+        if (name == flagAction()) {
+            return QCoreApplication::translate("tw::Board", "Flags the cell, marks it or takes its mark away");
+        }
+        return {};
+    }
+    void doAction(const QString& name) override {
+        if (!board_ || element() == nullptr) return;
+        if (name == pressAction()) perform(board_.data(), Elem::Box, cell_, kLeftButton);
+        if (name == flagAction()) perform(board_.data(), Elem::Box, cell_, kRightButton);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    int across() const { return board_ ? std::max(1, fieldOf(*board_).across) : 1; }
+
+    int cell_;
+};
+
+class FaceAccessible final : public PartAccessible, public QAccessibleActionInterface {
+public:
+    using PartAccessible::PartAccessible;
+
+    const Board::Element* element() const override { return board_ ? board_->find(Elem::Smile, 0) : nullptr; }
+    int position(int cells) const override { return cells + kFace; }
+
+    QString text(QAccessible::Text t) const override {
+        const Board::Element* shown = element();
+        if (shown == nullptr) return {};
+        if (t == QAccessible::Name) return QCoreApplication::translate("tw::Board", "new game");
+        if (t == QAccessible::Description) return spokenPicture(shown->picture);
+        return {};
+    }
+    QAccessible::Role role() const override { return QAccessible::Button; }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override {
+        if (board_ && element() != nullptr && name == pressAction()) {
+            perform(board_.data(), Elem::Smile, 0, kLeftButton);
+        }
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+};
+
+class CounterAccessible final : public PartAccessible {
+public:
+    CounterAccessible(Board* board, Part part) : PartAccessible(board), part_(part) {}
+
+    const Board::Element* element() const override {
+        return board_ ? board_->find(Elem::FrameN, part_ == kMinesCounter ? 0 : 1) : nullptr;
+    }
+    int position(int cells) const override { return cells + part_; }
+
+    QString text(QAccessible::Text t) const override {
+        if (!board_ || (t != QAccessible::Name && t != QAccessible::Value)) return {};
+        const QString value = shownValue();
+        if (t == QAccessible::Value) return value;
+        return part_ == kMinesCounter ? QCoreApplication::translate("tw::Board", "mines left: %1").arg(value)
+                                      : QCoreApplication::translate("tw::Board", "seconds: %1").arg(value);
+    }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+
+private:
+    // The three digit places read as a number, leading zeros dropped and a sign spoken.
+    QString shownValue() const {
+        const int first = fieldOf(*board_).cells() + (part_ == kMinesCounter ? 1 : 4);
+        QString sign;
+        int value = 0;
+        for (int place = 0; place < 3; ++place) {
+            const Board::Element* digit = board_->find(Elem::Box, first + place);
+            if (digit == nullptr) return {};
+            if (const auto d = digitOf(digit->picture)) {
+                value = value * 10 + *d;
+            } else {
+                sign = spokenPicture(digit->picture) + QLatin1Char(' ');
+            }
+        }
+        return sign + QString::number(value);
+    }
+
+    Part part_;
+};
+
+// The board as a table of cells, with the counters and the face as further children.
+class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    explicit BoardAccessible(Board* board) : QAccessibleWidget(board, QAccessible::Table) {}
+    ~BoardAccessible() override {
+        for (const QAccessible::Id id : cells_) {
+            if (id != 0) QAccessible::deleteAccessibleInterface(id);
+        }
+        for (const QAccessible::Id id : parts_) {
+            if (id != 0) QAccessible::deleteAccessibleInterface(id);
+        }
+    }
+
+    Board& board() const { return *static_cast<Board*>(widget()); }
+
+    // The child that shows this element, or nullptr.
+    QAccessibleInterface* showing(Elem elem, int index) const {
+        const int cells = fieldOf(board()).cells();
+        if (elem == Elem::Smile) return part(kFace);
+        if (elem != Elem::Box || index < 1) return nullptr;
+        if (index <= cells) return cell(index);
+        if (index <= cells + 3) return part(kMinesCounter);
+        if (index <= cells + 6) return part(kSecondsCounter);
+        return nullptr;
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            return QCoreApplication::translate("tw::Board", "field");
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    int childCount() const override { return fieldOf(board()).cells() + kParts; }
+    QAccessibleInterface* child(int index) const override {
+        const int cells = fieldOf(board()).cells();
+        if (index < 0 || index >= cells + kParts) return nullptr;
+        return index < cells ? cell(index + 1) : part(static_cast<Part>(index - cells));
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const auto* part = dynamic_cast<const PartAccessible*>(child);
+        if (part == nullptr || part->board() != &board()) return -1;
+        return part->position(fieldOf(board()).cells());
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const QPoint at = board().toBoard(board().mapFromGlobal(QPointF(x, y)));
+        if (const Board::Element* hit = board().inputElementAt(at)) {
+            if (QAccessibleInterface* shown = showing(hit->elem, hit->index)) return shown;
+        }
+        for (const Part counter : {kMinesCounter, kSecondsCounter}) {
+            QAccessibleInterface* shown = part(counter);
+            if (shown != nullptr && shown->rect().contains(x, y)) return shown;
+        }
+        return nullptr;
+    }
+
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override {
+        const Field field = fieldOf(board());
+        if (row < 0 || column < 0 || row >= field.down || column >= field.across) return nullptr;
+        return cell(row * field.across + column + 1);
+    }
+    int selectedCellCount() const override { return 0; }
+    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+    QString columnDescription(int) const override { return {}; }
+    QString rowDescription(int) const override { return {}; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override { return fieldOf(board()).across; }
+    int rowCount() const override { return fieldOf(board()).down; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+private:
+    // The children are made when first asked for and live as long as the board's own interface.
+    QAccessibleInterface* cell(int number) const {
+        if (board().find(Elem::Box, number) == nullptr) return nullptr;
+        const auto slot = static_cast<std::size_t>(number - 1);
+        if (slot >= cells_.size()) cells_.resize(slot + 1, 0);
+        return remembered(cells_[slot], [&] { return new CellAccessible(&board(), number); });
+    }
+    QAccessibleInterface* part(Part which) const {
+        return remembered(parts_[which], [&]() -> PartAccessible* {
+            if (which == kFace) return new FaceAccessible(&board());
+            return new CounterAccessible(&board(), which);
+        });
+    }
+    template <typename Make>
+    static QAccessibleInterface* remembered(QAccessible::Id& id, Make make) {
+        if (id == 0) id = QAccessible::registerAccessibleInterface(make());
+        return QAccessible::accessibleInterface(id);
+    }
+
+    mutable std::vector<QAccessible::Id> cells_;
+    mutable std::array<QAccessible::Id, kParts> parts_{};
+};
+
+QAccessibleInterface* factory(const QString& key, QObject* object) {
+    if (key == QLatin1String(Board::staticMetaObject.className())) {
+        if (auto* board = qobject_cast<Board*>(object)) return new BoardAccessible(board);
+    }
+    // Plain widgets that are windows would otherwise pass for anonymous fillers.
+    if (key == QLatin1String(MainWindow::staticMetaObject.className()) ||
+        key == QLatin1String(HelpWindow::staticMetaObject.className())) {
+        if (auto* window = qobject_cast<QWidget*>(object)) return new QAccessibleWidget(window, QAccessible::Window);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void installAccessibility() { QAccessible::installFactory(factory); }
+
+void announcePicture(Board& board, Elem elem, int index) {
+    // A window still being built is announced whole when it is shown.
+    if (!board.isVisible()) return;
+    const auto* table = dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(&board));
+    if (table == nullptr) return;
+    QAccessibleInterface* shown = table->showing(elem, index);
+    if (shown == nullptr) return;
+    QAccessibleEvent event(shown, elem == Elem::Smile ? QAccessible::DescriptionChanged : QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+}  // namespace tw
