@@ -1,12 +1,65 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QCommandLineParser>
+
+#include <cstdio>
+#include <string_view>
 
 #include "app/game.h"
 #include "store/besttimes.h"
 #include "toolkit/qt/qttoolkit.h"
 
+namespace {
+
+// Exit status for a command line the program does not understand, as other tools use it.
+constexpr int kUsageError = 2;
+
+bool asksForInformation(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg(argv[i]);
+        if (arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-v" || arg == "--version") return true;
+    }
+    return false;
+}
+
+// Answers --help and --version and exits, or returns false when the program should play;
+// writes a one-line error and returns true with `status` set when the command line is bad.
+bool handleCommandLine(const QCoreApplication& app, int& status) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Mine-field logic puzzle with five neighbourhood rules."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const bool parsed = parser.parse(app.arguments());
+    if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("help-all"))) parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
+    QString error;
+    if (!parsed) {
+        error = parser.errorText();
+    } else if (!parser.positionalArguments().isEmpty()) {
+        error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+    }
+    if (error.isEmpty()) return false;
+    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(error));
+    status = kUsageError;
+    return true;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("tilewarden"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TILEWARDEN_VERSION));
+    int status = 0;
+    // Help and version need no display, so they are answered before any window system is opened.
+    if (asksForInformation(argc, argv)) {
+        QCoreApplication info(argc, argv);
+        handleCommandLine(info, status);
+        return status;
+    }
+    // QApplication takes Qt's own options (-platform, -style, ...) off the command line first.
     QApplication app(argc, argv);
+    if (handleCommandLine(app, status)) return status;
     // Closing the main window is the game's decision, reported through Form_Close.
     QApplication::setQuitOnLastWindowClosed(false);
     tw::QtToolkit toolkit;
