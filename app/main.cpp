@@ -8,6 +8,7 @@
 #include "app/game.h"
 #include "store/besttimes.h"
 #include "toolkit/qt/qttoolkit.h"
+#include "toolkit/qt/texts.h"
 
 namespace {
 
@@ -26,7 +27,8 @@ bool asksForInformation(int argc, char* argv[]) {
 // writes a one-line error and returns true with `status` set when the command line is bad.
 bool handleCommandLine(const QCoreApplication& app, int& status) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Mine-field logic puzzle with five neighbourhood rules."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("tw::CommandLine", "Mine-field logic puzzle with five neighbourhood rules."));
     parser.addHelpOption();
     parser.addVersionOption();
     const bool parsed = parser.parse(app.arguments());
@@ -37,7 +39,7 @@ bool handleCommandLine(const QCoreApplication& app, int& status) {
     if (!parsed) {
         error = parser.errorText();
     } else if (!parser.positionalArguments().isEmpty()) {
-        error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+        error = QCoreApplication::translate("tw::CommandLine", "Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
     }
     if (error.isEmpty()) return false;
     std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(error));
@@ -54,11 +56,13 @@ int main(int argc, char* argv[]) {
     // Help and version need no display, so they are answered before any window system is opened.
     if (asksForInformation(argc, argv)) {
         QCoreApplication info(argc, argv);
+        tw::installTranslations(info, tw::playerLocale());
         handleCommandLine(info, status);
         return status;
     }
     // QApplication takes Qt's own options (-platform, -style, ...) off the command line first.
     QApplication app(argc, argv);
+    tw::installTranslations(app, tw::playerLocale());
     if (handleCommandLine(app, status)) return status;
     // Closing the main window is the game's decision, reported through Form_Close.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -17,7 +17,7 @@ trap 'rm -rf "$out" "$err" "$XDG_RUNTIME_DIR"' EXIT
 # run EXPECTED_STATUS ARGS...: runs the program with no display at all.
 run() {
   local want=$1; shift
-  env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM="${platform:-}" timeout 10 "$program" "$@" >"$out" 2>"$err"
+  env -u DISPLAY -u WAYLAND_DISPLAY -u LANGUAGE LC_ALL=C QT_QPA_PLATFORM="${platform:-}" timeout 10 "$program" "$@" >"$out" 2>"$err"
   local rc=$?
   [ "$rc" -eq "$want" ] || fail "'$*' exits $rc, not $want: $(head -c 300 "$err")"
 }
