@@ -47,11 +47,11 @@
     </message>
     <message>
         <source>2. Adjacent - Play and objective are the same as #1, but the cells only tell you the number of mines directly adjacent to them.</source>
-        <translation>2. Adyacente - El juego y el objetivo son los mismos que en el n.º 1, pero las casillas solo indican las minas directamente adyacentes.</translation>
+        <translation>2. Adyacente - El juego y el objetivo son los mismos que en el n.º 1, pero las casillas solo indican las minas directamente adyacentes.</translation>
     </message>
     <message>
         <source>3. Super - Instead of being shown mines that are 1 space away as in #1, you are shown the number of mines that are two spaces or less away.</source>
-        <translation>3. Súper - En lugar de las minas a 1 casilla de distancia como en el n.º 1, se muestran las minas que están a dos casillas o menos.</translation>
+        <translation>3. Súper - En lugar de las minas a 1 casilla de distancia como en el n.º 1, se muestran las minas que están a dos casillas o menos.</translation>
     </message>
     <message>
         <source>4. Knight - In chess, a Knight moves one space and then two. In this version of tilewarden, you are shown the number of mines that are a knight&apos;s move away from the square you clicked.</source>

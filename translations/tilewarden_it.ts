@@ -47,11 +47,11 @@
     </message>
     <message>
         <source>2. Adjacent - Play and objective are the same as #1, but the cells only tell you the number of mines directly adjacent to them.</source>
-        <translation>2. Adiacente - Gioco e scopo sono gli stessi del n. 1, ma le caselle indicano solo il numero di mine direttamente adiacenti.</translation>
+        <translation>2. Adiacente - Gioco e scopo sono gli stessi del n. 1, ma le caselle indicano solo il numero di mine direttamente adiacenti.</translation>
     </message>
     <message>
         <source>3. Super - Instead of being shown mines that are 1 space away as in #1, you are shown the number of mines that are two spaces or less away.</source>
-        <translation>3. Super - Invece delle mine a 1 casella di distanza come nel n. 1, viene mostrato il numero di mine a due caselle o meno.</translation>
+        <translation>3. Super - Invece delle mine a 1 casella di distanza come nel n. 1, viene mostrato il numero di mine a due caselle o meno.</translation>
     </message>
     <message>
         <source>4. Knight - In chess, a Knight moves one space and then two. In this version of tilewarden, you are shown the number of mines that are a knight&apos;s move away from the square you clicked.</source>

@@ -47,11 +47,11 @@
     </message>
     <message>
         <source>2. Adjacent - Play and objective are the same as #1, but the cells only tell you the number of mines directly adjacent to them.</source>
-        <translation>2. Adjacente - O jogo e o objetivo são os mesmos do nº 1, mas os quadrados mostram só o número de minas diretamente adjacentes.</translation>
+        <translation>2. Adjacente - O jogo e o objetivo são os mesmos do nº 1, mas os quadrados mostram só o número de minas diretamente adjacentes.</translation>
     </message>
     <message>
         <source>3. Super - Instead of being shown mines that are 1 space away as in #1, you are shown the number of mines that are two spaces or less away.</source>
-        <translation>3. Super - Em vez das minas a 1 casa de distância como no nº 1, você vê o número de minas que estão a duas casas ou menos.</translation>
+        <translation>3. Super - Em vez das minas a 1 casa de distância como no nº 1, você vê o número de minas que estão a duas casas ou menos.</translation>
     </message>
     <message>
         <source>4. Knight - In chess, a Knight moves one space and then two. In this version of tilewarden, you are shown the number of mines that are a knight&apos;s move away from the square you clicked.</source>
