@@ -18,7 +18,7 @@ constexpr int kUsageError = 2;
 bool asksForInformation(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg(argv[i]);
-        if (arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-v" || arg == "--version") return true;
+        if (arg == "-h" || arg == "--help" || arg == "-v" || arg == "--version") return true;
     }
     return false;
 }
@@ -33,13 +33,15 @@ bool handleCommandLine(const QCoreApplication& app, int& status) {
     parser.addVersionOption();
     const bool parsed = parser.parse(app.arguments());
     if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
-    if (parser.isSet(QStringLiteral("help-all"))) parser.showHelp(0);
+    // Only process() adds Qt's own options to the help text; it exits after printing it.
+    if (parsed && parser.isSet(QStringLiteral("help-all"))) parser.process(app);
     if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
     QString error;
     if (!parsed) {
         error = parser.errorText();
     } else if (!parser.positionalArguments().isEmpty()) {
-        error = QCoreApplication::translate("tw::CommandLine", "Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+        error = QCoreApplication::translate("tw::CommandLine", "Unexpected argument '%1'.")
+                    .arg(parser.positionalArguments().constFirst());
     }
     if (error.isEmpty()) return false;
     std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(error));
@@ -53,7 +55,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("tilewarden"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TILEWARDEN_VERSION));
     int status = 0;
-    // Help and version need no display, so they are answered before any window system is opened.
+    // Help and version need no display, so they are answered before any window system is opened;
+    // --help-all waits for QApplication, which adds the options every Qt program takes.
     if (asksForInformation(argc, argv)) {
         QCoreApplication info(argc, argv);
         tw::installTranslations(info, tw::playerLocale());

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The program's command line: --help and --version answer without a display and exit 0, and an
-# option it does not know is one line on the error output and exit status 2, also after
-# Qt's own options have been taken off.
+# The program's command line: --help and --version answer without a display and exit 0,
+# --help-all adds Qt's own options, and an option it does not know is one line on the error
+# output and exit status 2, also after Qt's own options have been taken off.
 # Usage: cmdline_check.sh PROGRAM VERSION
 set -uo pipefail
 program=$1 version=$2
@@ -33,6 +33,9 @@ for option in --version -v; do
 done
 
 platform=offscreen
+run 0 --help-all
+grep -q -- '--platform' "$out" || fail "--help-all does not list Qt's own options"
+
 for bad in --bogus "-platform offscreen --bogus" "-style fusion --bogus" "bogus"; do
   # shellcheck disable=SC2086
   run 2 $bad
