@@ -14,8 +14,7 @@ namespace tw {
 
 namespace {
 
-// The game logic stays free of Qt and keeps passing its English texts; they are looked up here
-// by that English text, and an entry's %1 stands for whatever the logic put between its halves.
+// The game logic passes English texts and so stays free of Qt; lupdate reads them from this table.
 constexpr std::array<const char*, 4> kLogicTexts = {
     QT_TRANSLATE_NOOP("tw::Texts", "You have solved this level! Congratulations!"),
     QT_TRANSLATE_NOOP("tw::Texts", "Congratulations!"),
@@ -78,6 +77,7 @@ QString translated(std::string_view english) {
             if (text == source) return QCoreApplication::translate("tw::Texts", entry);
             continue;
         }
+        // The %1 stands for whatever the logic put between the entry's two halves.
         const QLatin1StringView head = source.left(hole);
         const QLatin1StringView tail = source.sliced(hole + 2);
         if (text.size() >= head.size() + tail.size() && text.startsWith(head) && text.endsWith(tail)) {
