@@ -54,6 +54,8 @@ bool handleCommandLine(const QCoreApplication& app, int& status) {
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("tilewarden"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TILEWARDEN_VERSION));
+    // Wayland compositors find the menu entry, and with it the icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tilewarden.Tilewarden"));
     int status = 0;
     // Help and version need no display, so they are answered before any window system is opened;
     // --help-all waits for QApplication, which adds the options every Qt program takes.

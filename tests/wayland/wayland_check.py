@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Starts the game natively on a headless weston and reads the client's own protocol log: it must
-create a toplevel titled "Tilewarden" and attach and commit a buffer of the window's size, with
+create a toplevel titled "Tilewarden", named after its desktop entry, and attach and commit a buffer of the window's size, with
 or without the decorations Qt draws itself, and write nothing else to its error output.
 Exits 77 (skipped) when weston or Qt's Wayland platform is not installed.
 
-usage: wayland_check.py PROGRAM
+usage: wayland_check.py PROGRAM APP_ID
 """
 import os
 import re
@@ -42,6 +42,9 @@ def first_frame(log):
         elif m := re.search(r"xdg_toplevel@(\d+)\.set_title\(\"(.*)\"\)", line):
             if m[1] == found.get("toplevel"):
                 found["title"] = m[2]
+        elif m := re.search(r"xdg_toplevel@(\d+)\.set_app_id\(\"(.*)\"\)", line):
+            if m[1] == found.get("toplevel"):
+                found["app_id"] = m[2]
         elif m := re.search(r"xdg_toplevel@(\d+)\.set_(min|max)_size\((\d+), (\d+)\)", line):
             if m[1] == found.get("toplevel"):
                 found[m[2]] = (int(m[3]), int(m[4]))
@@ -80,7 +83,7 @@ def run_game(program, env, decorated):
         return status, err.read()
 
 
-def check(program, env, decorated):
+def check(program, app_id, env, decorated):
     what = "with Qt's decorations" if decorated else "without decorations"
     status, log = run_game(program, env, decorated)
     if "Could not find the Qt platform plugin \"wayland\"" in log:
@@ -95,6 +98,8 @@ def check(program, env, decorated):
     frame = first_frame(log)
     if frame.get("title") != "Tilewarden":
         problems.append(f"toplevel title {frame.get('title')!r}, not 'Tilewarden'")
+    if frame.get("app_id") != app_id:
+        problems.append(f"toplevel app id {frame.get('app_id')!r}, not the desktop entry's {app_id!r}")
     size = frame.get("min")
     if size is None or size != frame.get("max"):
         problems.append(f"no fixed size: minimum {size}, maximum {frame.get('max')}")
@@ -115,7 +120,7 @@ def check(program, env, decorated):
 
 
 def main():
-    program = sys.argv[1]
+    program, app_id = sys.argv[1:3]
     weston = shutil.which("weston")
     if weston is None:
         print("SKIP: weston is not installed")
@@ -134,7 +139,7 @@ def main():
             said.seek(0)
             print("SKIP: headless weston did not start:", said.read()[-300:])
             return SKIP
-        results = [check(program, env, decorated) for decorated in (True, False)]
+        results = [check(program, app_id, env, decorated) for decorated in (True, False)]
         return 0 if all(results) else 1
     finally:
         compositor.terminate()
