@@ -90,7 +90,7 @@
     </message>
     <message>
         <source>Intermediate</source>
-        <translation>Fortgeschritten</translation>
+        <translation>Fortgeschrittener</translation>
     </message>
     <message>
         <source>Expert</source>
@@ -98,7 +98,7 @@
     </message>
     <message>
         <source>Custom...</source>
-        <translation>Eigenes Feld...</translation>
+        <translation>Eigenes Spielfeld...</translation>
     </message>
     <message>
         <source>Marks (?)</source>
