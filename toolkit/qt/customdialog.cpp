@@ -29,18 +29,18 @@ CustomDialog::CustomDialog(Events* events)
       dwn_(new QLineEdit(this)),
       acr_(new QLineEdit(this)),
       tm_(new QLineEdit(this)),
-      ok_(new QPushButton(QStringLiteral("OK"), this)),
-      cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
-    setWindowTitle(QStringLiteral("Custom Field"));
+      ok_(new QPushButton(tr("OK"), this)),
+      cancel_(new QPushButton(tr("Cancel"), this)) {
+    setWindowTitle(tr("Custom Field"));
     setFixedSize(225, 110);
     dwn_->setGeometry(72, 16, 57, 19);
     acr_->setGeometry(72, 48, 57, 19);
     tm_->setGeometry(72, 80, 57, 19);
     ok_->setGeometry(142, 16, 73, 20);
     cancel_->setGeometry(142, 40, 73, 20);
-    label(this, QStringLiteral("&Height:"), dwn_, 16);
-    label(this, QStringLiteral("&Width:"), acr_, 48);
-    label(this, QStringLiteral("&Mines:"), tm_, 80);
+    label(this, tr("&Height:"), dwn_, 16);
+    label(this, tr("&Width:"), acr_, 48);
+    label(this, tr("&Mines:"), tm_, 80);
     dwn_->setAccessibleName(tr("height"));
     acr_->setAccessibleName(tr("width"));
     tm_->setAccessibleName(tr("mines"));

@@ -11,16 +11,20 @@ namespace tw {
 namespace {
 
 constexpr std::array<const char*, 4> kParagraphs = {
-    "1. Normal - Mines are scattered throughout the board. Each tile tells you how many mines "
-    "are adjacent or diagonal to it. Your objective is to open all of the squares that do not "
-    "contain mines. Use right clicks to mark squares you know to be mines.",
-    "2. Adjacent - Play and objective are the same as #1, but the cells only tell you the "
-    "number of mines directly adjacent to them.",
-    "3. Super - Instead of being shown mines that are 1 space away as in #1, you are shown the "
-    "number of mines that are two spaces or less away.",
-    "4. Knight - In chess, a Knight moves one space and then two. In this version of "
-    "tilewarden, you are shown the number of mines that are a knight's move away from the "
-    "square you clicked.",
+    QT_TRANSLATE_NOOP("tw::HelpWindow",
+                      "1. Normal - Mines are scattered throughout the board. Each tile tells you how many "
+                      "mines are adjacent or diagonal to it. Your objective is to open all of the squares "
+                      "that do not contain mines. Use right clicks to mark squares you know to be mines."),
+    QT_TRANSLATE_NOOP("tw::HelpWindow",
+                      "2. Adjacent - Play and objective are the same as #1, but the cells only tell you the "
+                      "number of mines directly adjacent to them."),
+    QT_TRANSLATE_NOOP("tw::HelpWindow",
+                      "3. Super - Instead of being shown mines that are 1 space away as in #1, you are shown "
+                      "the number of mines that are two spaces or less away."),
+    QT_TRANSLATE_NOOP("tw::HelpWindow",
+                      "4. Knight - In chess, a Knight moves one space and then two. In this version of "
+                      "tilewarden, you are shown the number of mines that are a knight's move away from the "
+                      "square you clicked."),
 };
 
 constexpr std::array<QRect, 4> kParagraphRects = {
@@ -39,9 +43,9 @@ HelpWindow::HelpWindow(Events* events)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       events_(events),
-      label1_(new QLabel(QStringLiteral("How To Play"), this)),
-      command1_(new QPushButton(QStringLiteral("OK"), this)) {
-    setWindowTitle(QStringLiteral("Tilewarden Help"));
+      label1_(new QLabel(tr("How To Play"), this)),
+      command1_(new QPushButton(tr("OK"), this)) {
+    setWindowTitle(tr("Tilewarden Help"));
     setFixedSize(249, 282);
     paint(this, QColor(128, 255, 128));
 
@@ -57,7 +61,7 @@ HelpWindow::HelpWindow(Events* events)
     QFont textFont = font();
     textFont.setPointSizeF(7.5);
     for (std::size_t row = 0; row < paragraphs_.size(); ++row) {
-        auto* paragraph = new QLabel(QString::fromLatin1(kParagraphs[row]), this);
+        auto* paragraph = new QLabel(tr(kParagraphs[row]), this);
         paragraph->setWordWrap(true);
         paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         paragraph->setFont(textFont);

@@ -48,7 +48,7 @@ MainWindow::MainWindow(Pictures& pictures, Events* events, QMargins frame)
       board_(new Board(pictures, this)),
       second_(new QTimer(this)),
       frame_(frame) {
-    setWindowTitle(QStringLiteral("Tilewarden"));
+    setWindowTitle(tr("Tilewarden"));
     // Tight item padding keeps all three menus on the bar of a Beginner-wide window.
     menuBar_->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 3px; }"));
     buildMenus();
@@ -97,36 +97,36 @@ void MainWindow::connectMenu(QMenu* menu) {
 }
 
 void MainWindow::buildMenus() {
-    QMenu* game = menuBar_->addMenu(QStringLiteral("Game"));
+    QMenu* game = menuBar_->addMenu(tr("Game"));
     connectMenu(game);
-    addItem(game, QStringLiteral("New Game"), MenuItem::mnuNew, 0, QKeySequence(Qt::Key_F2), false);
+    addItem(game, tr("New Game"), MenuItem::mnuNew, 0, QKeySequence(Qt::Key_F2), false);
     game->addSeparator();
-    addItem(game, QStringLiteral("Beginner"), MenuItem::mnuBeginner, 0,
+    addItem(game, tr("Beginner"), MenuItem::mnuBeginner, 0,
             QKeySequence(Qt::CTRL | Qt::Key_B), true);
-    addItem(game, QStringLiteral("Intermediate"), MenuItem::mnuIntermediate, 0,
+    addItem(game, tr("Intermediate"), MenuItem::mnuIntermediate, 0,
             QKeySequence(Qt::CTRL | Qt::Key_I), false);
-    addItem(game, QStringLiteral("Expert"), MenuItem::mnuHard, 0, QKeySequence(Qt::CTRL | Qt::Key_E),
+    addItem(game, tr("Expert"), MenuItem::mnuHard, 0, QKeySequence(Qt::CTRL | Qt::Key_E),
             false);
-    addItem(game, QStringLiteral("Custom..."), MenuItem::mnuCustom, 0,
+    addItem(game, tr("Custom..."), MenuItem::mnuCustom, 0,
             QKeySequence(Qt::CTRL | Qt::Key_C), false);
     game->addSeparator();
-    addItem(game, QStringLiteral("Marks (?)"), MenuItem::mnuMarks, 0,
+    addItem(game, tr("Marks (?)"), MenuItem::mnuMarks, 0,
             QKeySequence(Qt::CTRL | Qt::Key_M), false);
     game->addSeparator();
-    addItem(game, QStringLiteral("Exit"), MenuItem::mnuExit, 0, QKeySequence(Qt::CTRL | Qt::Key_X),
+    addItem(game, tr("Exit"), MenuItem::mnuExit, 0, QKeySequence(Qt::CTRL | Qt::Key_X),
             false);
 
-    QMenu* types = menuBar_->addMenu(QStringLiteral("Game Type"));
+    QMenu* types = menuBar_->addMenu(tr("Game Type"));
     connectMenu(types);
-    addItem(types, QStringLiteral("Adjacent (rule 00001)"), MenuItem::mnuGT, 1, {}, false);
-    addItem(types, QStringLiteral("Normal (rule 00011)"), MenuItem::mnuGT, 3, {}, true);
-    addItem(types, QStringLiteral("Super Adjacent (rule 01001)"), MenuItem::mnuGT, 9, {}, false);
-    addItem(types, QStringLiteral("Super Normal (rule 11011)"), MenuItem::mnuGT, 27, {}, false);
-    addItem(types, QStringLiteral("Super Sweeper (rule 11111)"), MenuItem::mnuGT, 31, {}, false);
+    addItem(types, tr("Adjacent (rule 00001)"), MenuItem::mnuGT, 1, {}, false);
+    addItem(types, tr("Normal (rule 00011)"), MenuItem::mnuGT, 3, {}, true);
+    addItem(types, tr("Super Adjacent (rule 01001)"), MenuItem::mnuGT, 9, {}, false);
+    addItem(types, tr("Super Normal (rule 11011)"), MenuItem::mnuGT, 27, {}, false);
+    addItem(types, tr("Super Sweeper (rule 11111)"), MenuItem::mnuGT, 31, {}, false);
 
-    QMenu* help = menuBar_->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar_->addMenu(tr("&Help"));
     connectMenu(help);
-    addItem(help, QStringLiteral("&How to Play"), MenuItem::mnuHowTo, 0, {}, false);
+    addItem(help, tr("&How to Play"), MenuItem::mnuHowTo, 0, {}, false);
 }
 
 QAction* MainWindow::action(MenuItem item, int index) const {

@@ -12,6 +12,7 @@
 #include "toolkit/catalogue.h"
 #include "toolkit/qt/accessible.h"
 #include "toolkit/qt/board.h"
+#include "toolkit/qt/texts.h"
 
 namespace tw {
 
@@ -179,8 +180,8 @@ std::string QtToolkit::text(TextBox box) const {
 }
 
 void QtToolkit::messageBox(std::string_view text, std::string_view title, bool information) {
-    QMessageBox box(information ? QMessageBox::Information : QMessageBox::NoIcon, qtext(title),
-                    qtext(text), QMessageBox::Ok, form1_.get());
+    QMessageBox box(information ? QMessageBox::Information : QMessageBox::NoIcon, translated(title),
+                    translated(text), QMessageBox::Ok, form1_.get());
     box.exec();
 }
 

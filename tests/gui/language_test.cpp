@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Run once per language, the language chosen by the environment as a player's desktop would
+// (TW_LANGUAGE names the translation that environment must give; "en" for none).
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <map>
+
+#include "core/outcome.h"
+#include "gui_game.h"
+#include "toolkit/qt/customdialog.h"
+#include "toolkit/qt/helpwindow.h"
+#include "toolkit/qt/texts.h"
+
+namespace tw::gui {
+namespace {
+
+// The translation main() installed, "en" for none.
+QString language = QStringLiteral("en");
+
+// What a player of each language sees: the three menus, the Normal game type, the congratulation.
+struct Seen {
+    QStringList menus;
+    QString normal;
+    QString won;
+    QString wonTitle;
+};
+
+const std::map<QString, Seen>& expected() {
+    static const std::map<QString, Seen> seen = {
+        {"en", {{"Game", "Game Type", "&Help"}, "Normal (rule 00011)",
+                "You have solved this level! Congratulations!", "Congratulations!"}},
+        {"de", {{"Spiel", "Spielart", "&Hilfe"}, "Normal (Regel 00011)",
+                "Du hast dieses Level gelöst! Herzlichen Glückwunsch!", "Herzlichen Glückwunsch!"}},
+        {"fr", {{"Partie", "Variante", "&Aide"}, "Normal (règle 00011)",
+                "Vous avez résolu ce niveau\u00a0! Félicitations\u00a0!", "Félicitations\u00a0!"}},
+        {"es", {{"Juego", "Variante", "&Ayuda"}, "Normal (regla 00011)", "¡Has resuelto este nivel! ¡Enhorabuena!",
+                "¡Enhorabuena!"}},
+        {"it", {{"Partita", "Variante", "&Aiuto"}, "Normale (regola 00011)",
+                "Hai risolto questo livello! Congratulazioni!", "Congratulazioni!"}},
+        {"pt_BR", {{"Jogo", "Modalidade", "&Ajuda"}, "Normal (regra 00011)", "Você resolveu este nível! Parabéns!",
+                   "Parabéns!"}},
+    };
+    return seen;
+}
+
+TEST(Language, MenusAndMessagesSpeakTheEnvironmentsLanguage) {
+    ASSERT_EQ(qEnvironmentVariable("TW_LANGUAGE"), language);
+    const Seen& want = expected().at(language);
+    GuiGame g;
+    QStringList menus;
+    for (const QAction* action : g.window().menuBar().actions()) menus << action->text();
+    EXPECT_EQ(want.menus, menus);
+    EXPECT_EQ(want.normal, g.window().action(MenuItem::mnuGT, 3)->text());
+
+    g.laymines({47, 48, 53, 54, 55, 56, 61, 62, 63, 64});
+    auto seen = answerMessageBoxes([&] { g.click(1); });
+    ASSERT_EQ(1u, seen.size());
+    EXPECT_EQ(want.won, seen[0].text);
+    EXPECT_EQ(want.wonTitle, seen[0].title);
+
+    const std::string clue = "You have found the Treasure Hunt's Clue 1! Go to " + std::string(kTreasureAddress) +
+                             " for the second clue!";
+    seen = answerMessageBoxes([&] { g.tk.messageBox(clue, "Tilewarden", true); });
+    ASSERT_EQ(1u, seen.size());
+    EXPECT_EQ("Tilewarden", seen[0].title);
+    if (language == "en") {
+        EXPECT_EQ(QString::fromStdString(clue), seen[0].text);
+    } else {
+        EXPECT_TRUE(seen[0].text.contains(QString::fromUtf8(kTreasureAddress.data(), kTreasureAddress.size())));
+        EXPECT_FALSE(seen[0].text.contains("Treasure")) << seen[0].text.toStdString();
+    }
+}
+
+// Every text at the size it was designed for: shorten a translation that does not fit, never its box.
+TEST(Language, EveryTextFitsItsBox) {
+    const auto fits = [](const QWidget& box, const QString& text, int flags, int margin = 0) {
+        const QRect room = box.contentsRect().adjusted(margin, 0, -margin, 0);
+        const QRect need = QFontMetrics(box.font()).boundingRect(room, flags | Qt::TextShowMnemonic, text);
+        EXPECT_LE(need.width(), room.width()) << text.toStdString();
+        EXPECT_LE(need.height(), room.height()) << text.toStdString();
+    };
+    HelpWindow help(nullptr);
+    fits(help.heading(), help.heading().text(), Qt::AlignCenter);
+    for (int row = 0; row < 4; ++row) {
+        fits(help.paragraph(row), help.paragraph(row).text(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+    }
+    CustomDialog dialog(nullptr);
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) fits(*label, label->text(), Qt::AlignLeft);
+    // A push button keeps a few pixels of bevel on each side of its text.
+    for (const QPushButton* button : {&help.okButton(), &dialog.okButton(), &dialog.cancelButton()}) {
+        fits(*button, button->text(), Qt::AlignCenter, 4);
+    }
+
+    // The three menus stay on one row of the narrowest, Beginner-wide, window.
+    GuiGame g;
+    const QMenuBar& bar = g.window().menuBar();
+    const QList<QAction*> menus = bar.actions();
+    for (const QAction* menu : menus) {
+        const QRect place = bar.actionGeometry(const_cast<QAction*>(menu));
+        EXPECT_EQ(bar.actionGeometry(menus.first()).top(), place.top()) << menu->text().toStdString();
+        EXPECT_LE(place.right(), bar.width() - 1) << menu->text().toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace tw::gui
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QString installed = tw::installTranslations(app, tw::playerLocale());
+    if (!installed.isEmpty()) tw::gui::language = installed;
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

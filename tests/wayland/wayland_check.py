@@ -1,0 +1,155 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Starts the game natively on a headless weston and reads the client's own protocol log: it must
+create a toplevel titled "Tilewarden", named after its desktop entry, and attach and commit a buffer of the window's size, with
+or without the decorations Qt draws itself, and write nothing else to its error output.
+Exits 77 (skipped) when weston or Qt's Wayland platform is not installed.
+
+usage: wayland_check.py PROGRAM APP_ID
+"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77
+
+
+def wait_for(predicate, seconds):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        if predicate():
+            return True
+        time.sleep(0.05)
+    return predicate()
+
+
+def first_frame(log):
+    """The toplevel, its fixed size, its window geometry and its first committed buffer."""
+    found = {}
+    surfaces = {}  # xdg_surface id -> wl_surface id
+    buffers = {}  # wl_buffer id -> (width, height)
+    attached = {}  # wl_surface id -> wl_buffer id
+    for line in log.splitlines():
+        if m := re.search(r"get_xdg_surface\(new id xdg_surface@(\d+), wl_surface@(\d+)\)", line):
+            surfaces[m[1]] = m[2]
+        elif m := re.search(r"xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@(\d+)\)", line):
+            found.setdefault("toplevel", m[2])
+            found.setdefault("surface", surfaces.get(m[1]))
+        elif m := re.search(r"xdg_toplevel@(\d+)\.set_title\(\"(.*)\"\)", line):
+            if m[1] == found.get("toplevel"):
+                found["title"] = m[2]
+        elif m := re.search(r"xdg_toplevel@(\d+)\.set_app_id\(\"(.*)\"\)", line):
+            if m[1] == found.get("toplevel"):
+                found["app_id"] = m[2]
+        elif m := re.search(r"xdg_toplevel@(\d+)\.set_(min|max)_size\((\d+), (\d+)\)", line):
+            if m[1] == found.get("toplevel"):
+                found[m[2]] = (int(m[3]), int(m[4]))
+        elif m := re.search(r"set_window_geometry\(-?\d+, -?\d+, (\d+), (\d+)\)", line):
+            found.setdefault("geometry", (int(m[1]), int(m[2])))
+        elif m := re.search(r"create_buffer\(new id wl_buffer@(\d+), \d+, (\d+), (\d+),", line):
+            buffers[m[1]] = (int(m[2]), int(m[3]))
+        elif m := re.search(r"-> wl_surface@(\d+)\.attach\(wl_buffer@(\d+),", line):
+            attached[m[1]] = m[2]
+        elif m := re.search(r"-> wl_surface@(\d+)\.commit\(\)", line):
+            if m[1] == found.get("surface") and m[1] in attached:
+                found.setdefault("buffer", buffers.get(attached[m[1]]))
+    return found
+
+
+def run_game(program, env, decorated):
+    env = dict(env, QT_QPA_PLATFORM="wayland", WAYLAND_DEBUG="1")
+    if not decorated:
+        env["QT_WAYLAND_DISABLE_WINDOWDECORATION"] = "1"
+    with tempfile.TemporaryFile(mode="w+") as err:
+        game = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=err)
+
+        def drawn():
+            err.seek(0)
+            return "buffer" in first_frame(err.read()) or game.poll() is not None
+
+        wait_for(drawn, 15)
+        status = game.poll()
+        game.terminate()
+        try:
+            game.wait(5)
+        except subprocess.TimeoutExpired:
+            game.kill()
+            game.wait()
+        err.seek(0)
+        return status, err.read()
+
+
+def check(program, app_id, env, decorated):
+    what = "with Qt's decorations" if decorated else "without decorations"
+    status, log = run_game(program, env, decorated)
+    if "Could not find the Qt platform plugin \"wayland\"" in log:
+        print("SKIP: Qt's Wayland platform (qt6-wayland) is not installed")
+        sys.exit(SKIP)
+    problems = []
+    if status is not None:
+        problems.append(f"the game ended by itself with status {status}")
+    # Every protocol line starts with a time stamp in brackets; anything else is the game talking.
+    others = [line for line in log.splitlines() if line and not line.startswith("[")]
+    problems += [f"error output: {line}" for line in others[:10]]
+    frame = first_frame(log)
+    if frame.get("title") != "Tilewarden":
+        problems.append(f"toplevel title {frame.get('title')!r}, not 'Tilewarden'")
+    if frame.get("app_id") != app_id:
+        problems.append(f"toplevel app id {frame.get('app_id')!r}, not the desktop entry's {app_id!r}")
+    size = frame.get("min")
+    if size is None or size != frame.get("max"):
+        problems.append(f"no fixed size: minimum {size}, maximum {frame.get('max')}")
+    elif size[0] != 152:
+        problems.append(f"window {size}, not the Beginner width of 152")
+    geometry, buffer = frame.get("geometry"), frame.get("buffer")
+    if buffer is None or buffer != geometry:
+        problems.append(f"committed buffer {buffer} is not the window geometry {geometry}")
+    if size and geometry:
+        fits = geometry == size if not decorated else (geometry[0] >= size[0] and geometry[1] >= size[1])
+        if not fits:
+            problems.append(f"window geometry {geometry} does not hold the window {size}")
+    for p in problems:
+        print(f"FAIL ({what}): {p}")
+    if not problems:
+        print(f"ok ({what}): toplevel 'Tilewarden', window {size}, buffer {buffer} committed")
+    return not problems
+
+
+def main():
+    program, app_id = sys.argv[1:3]
+    weston = shutil.which("weston")
+    if weston is None:
+        print("SKIP: weston is not installed")
+        return SKIP
+    runtime = tempfile.mkdtemp(prefix="tilewarden-wayland-")
+    os.chmod(runtime, 0o700)
+    socket = f"tilewarden-test-{os.getpid()}"
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    env.update(XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY=socket)
+    said = tempfile.TemporaryFile(mode="w+")
+    compositor = subprocess.Popen([weston, "--backend=headless-backend.so", f"--socket={socket}", "--idle-time=0"],
+                                  env=env, stdout=subprocess.DEVNULL, stderr=said)
+    try:
+        if not wait_for(lambda: os.path.exists(os.path.join(runtime, socket)) or compositor.poll() is not None, 10) \
+                or compositor.poll() is not None:
+            said.seek(0)
+            print("SKIP: headless weston did not start:", said.read()[-300:])
+            return SKIP
+        results = [check(program, app_id, env, decorated) for decorated in (True, False)]
+        return 0 if all(results) else 1
+    finally:
+        compositor.terminate()
+        try:
+            compositor.wait(5)
+        except subprocess.TimeoutExpired:
+            compositor.kill()
+        said.close()
+        shutil.rmtree(runtime, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,266 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>tw::Board</name>
+    <message>
+        <source>smiling</source>
+        <translation>sonriente</translation>
+    </message>
+    <message>
+        <source>pressed</source>
+        <translation>pulsado</translation>
+    </message>
+    <message>
+        <source>surprised</source>
+        <translation>sorprendido</translation>
+    </message>
+    <message>
+        <source>game lost</source>
+        <translation>partida perdida</translation>
+    </message>
+    <message>
+        <source>game won</source>
+        <translation>partida ganada</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>covered</source>
+        <translation>cubierta</translation>
+    </message>
+    <message>
+        <source>flag</source>
+        <translation>bandera</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>mina</translation>
+    </message>
+    <message>
+        <source>exploded mine</source>
+        <translation>mina explotada</translation>
+    </message>
+    <message>
+        <source>wrong flag</source>
+        <translation>bandera equivocada</translation>
+    </message>
+    <message>
+        <source>question mark</source>
+        <translation>signo de interrogación</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>fila %1, columna %2: %3</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Descubrir</translation>
+    </message>
+    <message>
+        <source>Flag</source>
+        <translation>Marcar</translation>
+    </message>
+    <message>
+        <source>Opens the cell</source>
+        <translation>Descubre la casilla</translation>
+    </message>
+    <message>
+        <source>Flags the cell, marks it or takes its mark away</source>
+        <translation>Pone una bandera, un signo de interrogación o quita la marca</translation>
+    </message>
+    <message>
+        <source>new game</source>
+        <translation>partida nueva</translation>
+    </message>
+    <message>
+        <source>mines left: %1</source>
+        <translation>minas restantes: %1</translation>
+    </message>
+    <message>
+        <source>seconds: %1</source>
+        <translation>segundos: %1</translation>
+    </message>
+    <message>
+        <source>field</source>
+        <translation>campo de minas</translation>
+    </message>
+</context>
+<context>
+    <name>tw::CommandLine</name>
+    <message>
+        <source>Mine-field logic puzzle with five neighbourhood rules.</source>
+        <translation>Rompecabezas lógico de campo de minas con cinco reglas de vecindad.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>tw::CustomDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Custom Field</source>
+        <translation>Campo personalizado</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Alto:</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>A&amp;ncho:</translation>
+    </message>
+    <message>
+        <source>&amp;Mines:</source>
+        <translation>&amp;Minas:</translation>
+    </message>
+    <message>
+        <source>height</source>
+        <translation>alto</translation>
+    </message>
+    <message>
+        <source>width</source>
+        <translation>ancho</translation>
+    </message>
+    <message>
+        <source>mines</source>
+        <translation>minas</translation>
+    </message>
+</context>
+<context>
+    <name>tw::HelpWindow</name>
+    <message>
+        <source>1. Normal - Mines are scattered throughout the board. Each tile tells you how many mines are adjacent or diagonal to it. Your objective is to open all of the squares that do not contain mines. Use right clicks to mark squares you know to be mines.</source>
+        <translation>1. Normal - Las minas están repartidas por todo el tablero. Cada casilla indica cuántas minas tiene al lado o en diagonal. El objetivo es abrir todas las casillas que no tienen minas. Usa el clic derecho para marcar las casillas que sabes que son minas.</translation>
+    </message>
+    <message>
+        <source>2. Adjacent - Play and objective are the same as #1, but the cells only tell you the number of mines directly adjacent to them.</source>
+        <translation>2. Adyacente - El juego y el objetivo son los mismos que en el n.º&#xa0;1, pero las casillas solo indican las minas directamente adyacentes.</translation>
+    </message>
+    <message>
+        <source>3. Super - Instead of being shown mines that are 1 space away as in #1, you are shown the number of mines that are two spaces or less away.</source>
+        <translation>3. Súper - En lugar de las minas a 1 casilla de distancia como en el n.º&#xa0;1, se muestran las minas que están a dos casillas o menos.</translation>
+    </message>
+    <message>
+        <source>4. Knight - In chess, a Knight moves one space and then two. In this version of tilewarden, you are shown the number of mines that are a knight&apos;s move away from the square you clicked.</source>
+        <translation>4. Caballo - En el ajedrez, el caballo avanza una casilla y luego dos. En esta versión de Tilewarden se muestran las minas que están a un salto de caballo de la casilla pulsada.</translation>
+    </message>
+    <message>
+        <source>How To Play</source>
+        <translation>Cómo jugar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Tilewarden Help</source>
+        <translation>Ayuda de Tilewarden</translation>
+    </message>
+</context>
+<context>
+    <name>tw::MainWindow</name>
+    <message>
+        <source>Tilewarden</source>
+        <translation>Tilewarden</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Juego</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Juego nuevo</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Principiante</translation>
+    </message>
+    <message>
+        <source>Intermediate</source>
+        <translation>Intermedio</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experto</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Personalizado...</translation>
+    </message>
+    <message>
+        <source>Marks (?)</source>
+        <translation>Marcas (?)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Game Type</source>
+        <translation>Variante</translation>
+    </message>
+    <message>
+        <source>Adjacent (rule 00001)</source>
+        <translation>Adyacente (regla 00001)</translation>
+    </message>
+    <message>
+        <source>Normal (rule 00011)</source>
+        <translation>Normal (regla 00011)</translation>
+    </message>
+    <message>
+        <source>Super Adjacent (rule 01001)</source>
+        <translation>Súper adyacente (regla 01001)</translation>
+    </message>
+    <message>
+        <source>Super Normal (rule 11011)</source>
+        <translation>Súper normal (regla 11011)</translation>
+    </message>
+    <message>
+        <source>Super Sweeper (rule 11111)</source>
+        <translation>Súper barredor (regla 11111)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;How to Play</source>
+        <translation>&amp;Cómo jugar</translation>
+    </message>
+</context>
+<context>
+    <name>tw::Texts</name>
+    <message>
+        <source>You have solved this level! Congratulations!</source>
+        <translation>¡Has resuelto este nivel! ¡Enhorabuena!</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>¡Enhorabuena!</translation>
+    </message>
+    <message>
+        <source>Tilewarden</source>
+        <translation>Tilewarden</translation>
+    </message>
+    <message>
+        <source>You have found the Treasure Hunt&apos;s Clue 1! Go to %1 for the second clue!</source>
+        <translation>¡Has encontrado la pista 1 de la búsqueda del tesoro! Entra en %1 para conseguir la segunda pista.</translation>
+    </message>
+</context>
+</TS>

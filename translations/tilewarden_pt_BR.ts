@@ -1,0 +1,266 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>tw::Board</name>
+    <message>
+        <source>smiling</source>
+        <translation>sorridente</translation>
+    </message>
+    <message>
+        <source>pressed</source>
+        <translation>pressionado</translation>
+    </message>
+    <message>
+        <source>surprised</source>
+        <translation>surpreso</translation>
+    </message>
+    <message>
+        <source>game lost</source>
+        <translation>jogo perdido</translation>
+    </message>
+    <message>
+        <source>game won</source>
+        <translation>jogo ganho</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazia</translation>
+    </message>
+    <message>
+        <source>covered</source>
+        <translation>coberta</translation>
+    </message>
+    <message>
+        <source>flag</source>
+        <translation>bandeira</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>mina</translation>
+    </message>
+    <message>
+        <source>exploded mine</source>
+        <translation>mina explodida</translation>
+    </message>
+    <message>
+        <source>wrong flag</source>
+        <translation>bandeira errada</translation>
+    </message>
+    <message>
+        <source>question mark</source>
+        <translation>ponto de interrogação</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: %3</source>
+        <translation>linha %1, coluna %2: %3</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Flag</source>
+        <translation>Marcar</translation>
+    </message>
+    <message>
+        <source>Opens the cell</source>
+        <translation>Abre a casa</translation>
+    </message>
+    <message>
+        <source>Flags the cell, marks it or takes its mark away</source>
+        <translation>Coloca uma bandeira, um ponto de interrogação ou tira a marca</translation>
+    </message>
+    <message>
+        <source>new game</source>
+        <translation>novo jogo</translation>
+    </message>
+    <message>
+        <source>mines left: %1</source>
+        <translation>minas restantes: %1</translation>
+    </message>
+    <message>
+        <source>seconds: %1</source>
+        <translation>segundos: %1</translation>
+    </message>
+    <message>
+        <source>field</source>
+        <translation>campo minado</translation>
+    </message>
+</context>
+<context>
+    <name>tw::CommandLine</name>
+    <message>
+        <source>Mine-field logic puzzle with five neighbourhood rules.</source>
+        <translation>Quebra-cabeça lógico de campo minado com cinco regras de vizinhança.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>tw::CustomDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Custom Field</source>
+        <translation>Campo personalizado</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Altura:</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Largura:</translation>
+    </message>
+    <message>
+        <source>&amp;Mines:</source>
+        <translation>&amp;Minas:</translation>
+    </message>
+    <message>
+        <source>height</source>
+        <translation>altura</translation>
+    </message>
+    <message>
+        <source>width</source>
+        <translation>largura</translation>
+    </message>
+    <message>
+        <source>mines</source>
+        <translation>minas</translation>
+    </message>
+</context>
+<context>
+    <name>tw::HelpWindow</name>
+    <message>
+        <source>1. Normal - Mines are scattered throughout the board. Each tile tells you how many mines are adjacent or diagonal to it. Your objective is to open all of the squares that do not contain mines. Use right clicks to mark squares you know to be mines.</source>
+        <translation>1. Normal - As minas estão espalhadas por todo o tabuleiro. Cada quadrado mostra quantas minas há ao lado ou na diagonal dele. O objetivo é abrir todos os quadrados que não têm minas. Use o clique direito para marcar os quadrados que você sabe que são minas.</translation>
+    </message>
+    <message>
+        <source>2. Adjacent - Play and objective are the same as #1, but the cells only tell you the number of mines directly adjacent to them.</source>
+        <translation>2. Adjacente - O jogo e o objetivo são os mesmos do nº&#xa0;1, mas os quadrados mostram só o número de minas diretamente adjacentes.</translation>
+    </message>
+    <message>
+        <source>3. Super - Instead of being shown mines that are 1 space away as in #1, you are shown the number of mines that are two spaces or less away.</source>
+        <translation>3. Super - Em vez das minas a 1 casa de distância como no nº&#xa0;1, você vê o número de minas que estão a duas casas ou menos.</translation>
+    </message>
+    <message>
+        <source>4. Knight - In chess, a Knight moves one space and then two. In this version of tilewarden, you are shown the number of mines that are a knight&apos;s move away from the square you clicked.</source>
+        <translation>4. Cavalo - No xadrez, o cavalo anda uma casa e depois duas. Nesta versão do Tilewarden, você vê o número de minas que estão a um lance de cavalo do quadrado clicado.</translation>
+    </message>
+    <message>
+        <source>How To Play</source>
+        <translation>Como jogar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Tilewarden Help</source>
+        <translation>Ajuda do Tilewarden</translation>
+    </message>
+</context>
+<context>
+    <name>tw::MainWindow</name>
+    <message>
+        <source>Tilewarden</source>
+        <translation>Tilewarden</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jogo</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Novo jogo</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Iniciante</translation>
+    </message>
+    <message>
+        <source>Intermediate</source>
+        <translation>Intermediário</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Especialista</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Personalizado...</translation>
+    </message>
+    <message>
+        <source>Marks (?)</source>
+        <translation>Marcas (?)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Game Type</source>
+        <translation>Modalidade</translation>
+    </message>
+    <message>
+        <source>Adjacent (rule 00001)</source>
+        <translation>Adjacente (regra 00001)</translation>
+    </message>
+    <message>
+        <source>Normal (rule 00011)</source>
+        <translation>Normal (regra 00011)</translation>
+    </message>
+    <message>
+        <source>Super Adjacent (rule 01001)</source>
+        <translation>Super adjacente (regra 01001)</translation>
+    </message>
+    <message>
+        <source>Super Normal (rule 11011)</source>
+        <translation>Super normal (regra 11011)</translation>
+    </message>
+    <message>
+        <source>Super Sweeper (rule 11111)</source>
+        <translation>Super varredor (regra 11111)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ajuda</translation>
+    </message>
+    <message>
+        <source>&amp;How to Play</source>
+        <translation>&amp;Como jogar</translation>
+    </message>
+</context>
+<context>
+    <name>tw::Texts</name>
+    <message>
+        <source>You have solved this level! Congratulations!</source>
+        <translation>Você resolveu este nível! Parabéns!</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Parabéns!</translation>
+    </message>
+    <message>
+        <source>Tilewarden</source>
+        <translation>Tilewarden</translation>
+    </message>
+    <message>
+        <source>You have found the Treasure Hunt&apos;s Clue 1! Go to %1 for the second clue!</source>
+        <translation>Você encontrou a pista 1 da caça ao tesouro! Acesse %1 para ver a segunda pista!</translation>
+    </message>
+</context>
+</TS>
