@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "app/game.h"
+#include "app/version.h"
 #include "store/besttimes.h"
 #include "toolkit/qt/qttoolkit.h"
 #include "toolkit/qt/texts.h"
@@ -53,7 +54,7 @@ bool handleCommandLine(const QCoreApplication& app, int& status) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("tilewarden"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TILEWARDEN_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(tw::kVersion));
     // Wayland compositors find the menu entry, and with it the icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tilewarden.Tilewarden"));
     int status = 0;

@@ -22,9 +22,10 @@ desktop=$root/share/applications/$app_id.desktop
 metainfo=$root/share/metainfo/$app_id.metainfo.xml
 manpage=$root/share/man/man6/tilewarden.6.gz
 changelog=$root/share/doc/tilewarden/changelog.gz
+copyright=$root/share/doc/tilewarden/copyright
 
 [ -x "$bin" ] || fail "no executable at usr/bin/tilewarden"
-for f in "$desktop" "$metainfo" "$manpage" "$changelog"; do
+for f in "$desktop" "$metainfo" "$manpage" "$changelog" "$copyright"; do
   [ -s "$f" ] || fail "missing ${f#"$stage"/}"
 done
 

@@ -91,10 +91,10 @@ TEST(NumberTextTest, ReadsHexadecimalAndOctalWholeNumbers) {
         {"&", 0},
         {"&H-1", 0},
         {"&HFFFFFFFFFFFFFFFF", 18446744073709551616.0},
-        {"&O1" + std::string(40, '0'), std::ldexp(1.0, 120)},
+        {std::string("&O1").append(40, '0'), std::ldexp(1.0, 120)},
         {"&H20000000000001", 9007199254740992.0},
         {"&H200000000000010000000001", std::ldexp(9007199254740994.0, 40)},
-        {"&H" + std::string(2000, '0') + "1F", 31},
+        {std::string("&H").append(2000, '0') + "1F", 31},
     });
 }
 
@@ -105,24 +105,24 @@ TEST(NumberTextTest, OverflowGivesInfinityWithItsSignAndUnderflowGivesZero) {
         {"1e99999999999999999999999", kInfinity},
         {"1e-999", 0},
         {"-1e-999", -0.0},
-        {"&H" + std::string(300, 'F'), kInfinity},
-        {"&O" + std::string(400, '7'), kInfinity},
+        {std::string("&H").append(300, 'F'), kInfinity},
+        {std::string("&O").append(400, '7'), kInfinity},
     });
 }
 
 TEST(NumberTextTest, ReadsVeryLongDigitStrings) {
     const std::string megabyte(1 << 20, '0');
     expectreadings({
-        {"1" + std::string(300, '0'), 1e300},
+        {std::string("1").append(300, '0'), 1e300},
         {std::string(400, '9'), kInfinity},
-        {"-" + std::string(1 << 20, '7'), -kInfinity},
+        {std::string("-").append(1 << 20, '7'), -kInfinity},
         {megabyte + "42", 42},
-        {"0." + std::string(300, '0') + "1", 1e-301},
+        {std::string("0.").append(300, '0') + "1", 1e-301},
         {"0." + megabyte + "1e1048577", 1},
         {"0." + megabyte + "1", 0},
-        {"9007199254740993" + std::string(800, '0') + "1e-801", 9007199254740994.0},
-        {"9007199254740993" + std::string(5000, '0') + "e-5000", 9007199254740992.0},
-        {"1." + std::string(1 << 20, '1') + " and more", 1.1111111111111112},
+        {std::string("9007199254740993").append(800, '0') + "1e-801", 9007199254740994.0},
+        {std::string("9007199254740993").append(5000, '0') + "e-5000", 9007199254740992.0},
+        {std::string("1.").append(1 << 20, '1') + " and more", 1.1111111111111112},
     });
 }
 
