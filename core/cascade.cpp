@@ -3,6 +3,7 @@
 
 #include "core/outcome.h"
 #include "core/rules.h"
+#include "resources/catalogue.h"
 
 namespace tw {
 
@@ -19,7 +20,7 @@ void removebox(GameState& s, Host& h, int a) {
         ++s.minesleft;
         h.showmines();
     }
-    h.boxload(a, 300 + s.count[a]);
+    h.boxload(a, pictures::openedCell(s.count[a]));
     setopened(s, a);
     if (!s.mine[a]) check(s, h, a);
     if (s.playing) wincheck(s, h);
@@ -47,7 +48,7 @@ void checkmini(GameState& s, Host& h, int i, int j) {
     if (s.count[c] == 0 && !s.opened[c]) removebox(s, h, c);
     if (s.count[c] != 0 && !s.opened[c]) {
         setopened(s, c);
-        h.boxload(c, 300 + s.count[c]);
+        h.boxload(c, pictures::openedCell(s.count[c]));
     }
 }
 

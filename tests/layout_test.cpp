@@ -26,7 +26,7 @@ TEST(Layout, FirstStartIsABeginnerFieldWithEveryElementInPlace) {
     EXPECT_EQ(195, tk.clientHeight());
     EXPECT_EQ(71, tk.boxCount());
     EXPECT_EQ(63, tk.element(Elem::Smile).left);
-    EXPECT_EQ(kBuiltInFace, tk.picture(Elem::Smile));
+    EXPECT_EQ(pictures::kBuiltInFace, tk.picture(Elem::Smile));
     EXPECT_EQ((Placed{16, 15, 41, 25}), placed(tk, Elem::FrameN, 0));
     EXPECT_EQ((Placed{93, 15, 41, 25}), placed(tk, Elem::FrameN, 1));
     EXPECT_EQ((Placed{12, 0, 128, 55}), placed(tk, Elem::FrameM));
@@ -43,7 +43,7 @@ TEST(Layout, FirstStartIsABeginnerFieldWithEveryElementInPlace) {
     EXPECT_EQ(64u, tk.boxesShowing(400, 1, 64).size());
     EXPECT_FALSE(tk.element(Elem::Box, 0).visible);
     EXPECT_TRUE(tk.window(Form::Form1).visible);
-    EXPECT_EQ(kWindowIcon, tk.icon());
+    EXPECT_EQ(pictures::kWindowIcon, tk.icon());
     EXPECT_TRUE(tk.isChecked(MenuItem::mnuBeginner, 0));
     EXPECT_TRUE(tk.isChecked(MenuItem::mnuGT, 3));
     EXPECT_EQ(3, g.s().rule[0]);
@@ -95,7 +95,7 @@ TEST(Layout, ARebuildStartsEveryCellAndCounterAfresh) {
     EXPECT_EQ("010", g.counter(true));
     EXPECT_EQ("000", g.counter(false));
     EXPECT_FALSE(g.tk.timerEnabled());
-    EXPECT_EQ(kBuiltInFace, g.tk.picture(Elem::Smile));
+    EXPECT_EQ(pictures::kBuiltInFace, g.tk.picture(Elem::Smile));
     for (int c = 1; c <= 64; ++c) {
         EXPECT_FALSE(g.s().mine[c] || g.s().opened[c] || g.s().mark[c] != kNoMark) << c;
     }

@@ -121,7 +121,7 @@ TEST(Face, PressesAndReleasesShowTheMomentsOfTheGame) {
     EXPECT_EQ(102, g.tk.picture(Elem::Smile));
     EXPECT_FALSE(g.s().minesplaced);
     g.tk.releaseFace(kRightButton);
-    EXPECT_EQ(kBuiltInFace, g.tk.picture(Elem::Smile));
+    EXPECT_EQ(pictures::kBuiltInFace, g.tk.picture(Elem::Smile));
     EXPECT_TRUE(g.s().playing);
 }
 

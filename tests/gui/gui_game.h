@@ -18,7 +18,7 @@
 
 #include "app/game.h"
 #include "core/rules.h"
-#include "toolkit/catalogue.h"
+#include "resources/catalogue.h"
 #include "toolkit/qt/board.h"
 #include "toolkit/qt/qttoolkit.h"
 
@@ -90,7 +90,7 @@ struct GuiGame {
         std::string shown;
         for (int k = 0; k < 3; ++k) {
             const int p = picture(first + k);
-            shown += p == 210 ? '-' : static_cast<char>('0' + p - 200);
+            shown += p == pictures::kMinus ? '-' : static_cast<char>('0' + p - pictures::digit(0));
         }
         return shown;
     }

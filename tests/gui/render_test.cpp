@@ -45,7 +45,7 @@ TEST(Render, AFreshBeginnerBoardShowsTheFrameFaceCountersAndCoveredCells) {
     EXPECT_TRUE(shows(board, {0, 183}, 504));
     EXPECT_TRUE(shows(board, {12, 183}, 506, {128, 12}));
     EXPECT_TRUE(shows(board, {140, 183}, 505));
-    EXPECT_TRUE(shows(board, {63, 15}, kBuiltInFace));
+    EXPECT_TRUE(shows(board, {63, 15}, pictures::kBuiltInFace));
     // The digits lie in front of the counter backgrounds; the backgrounds' rims stay visible.
     EXPECT_EQ(resourcePicture(500).pixel(0, 0), board.pixel(16, 15));
     EXPECT_EQ(resourcePicture(500).pixel(40, 24), board.pixel(93 + 40, 15 + 24));

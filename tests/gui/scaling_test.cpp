@@ -73,7 +73,7 @@ void expectFreshBeginner(const QImage& shot, QPoint origin, int k) {
     EXPECT_TRUE(shows(shot, origin, k, {0, 183}, 504));
     EXPECT_TRUE(shows(shot, origin, k, {12, 183}, 506, {128, 12}));
     EXPECT_TRUE(shows(shot, origin, k, {140, 183}, 505));
-    EXPECT_TRUE(shows(shot, origin, k, {63, 15}, kBuiltInFace));
+    EXPECT_TRUE(shows(shot, origin, k, {63, 15}, pictures::kBuiltInFace));
     for (int d = 0; d < 3; ++d) {
         EXPECT_TRUE(shows(shot, origin, k, {18 + 13 * d, 17}, d == 1 ? 201 : 200));
         EXPECT_TRUE(shows(shot, origin, k, {95 + 13 * d, 17}, 200));

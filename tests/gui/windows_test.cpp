@@ -42,7 +42,7 @@ TEST(Window, TheFaceRebuildsTheWindowEvenWhenReleasedElsewhere) {
     g.settle();
     EXPECT_TRUE(old.isNull()) << "the torn-down window is deleted";
     EXPECT_EQ(oldPos, g.window().pos());
-    EXPECT_EQ(kBuiltInFace, g.face());
+    EXPECT_EQ(pictures::kBuiltInFace, g.face());
     EXPECT_FALSE(g.window().second().isActive());
     EXPECT_FALSE(g.s().minesplaced);
     for (int cell = 1; cell <= 64; ++cell) ASSERT_EQ(400, g.picture(cell));

@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "catalogue_sizes.h"
-
 #include <QImage>
 #include <QImageReader>
 #include <QSet>
@@ -8,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+
+#include "resources/catalogue.h"
 
 namespace {
 
@@ -21,9 +21,9 @@ QSet<QRgb> colours(const QImage& image) {
 }
 
 TEST(ResourcePictures, EveryBitmapLoadsAtItsCatalogueSize) {
-    for (const ExpectedBitmap& expected : expected_bitmaps()) {
+    for (const auto& expected : tw::pictures::kCatalogue) {
         const QImage image = bitmap(expected.number);
-        EXPECT_EQ(image.size(), QSize(expected.width, expected.height)) << "bitmap " << expected.number;
+        EXPECT_EQ(image.size(), QSize(expected.size.width, expected.size.height)) << "bitmap " << expected.number;
     }
 }
 

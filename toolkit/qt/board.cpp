@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "toolkit/catalogue.h"
 
 namespace tw {
 
