@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "app/game.h"
+#include "core/grid.h"
 #include "core/rules.h"
 #include "toolkit/headless.h"
 #include "view/screen.h"
@@ -36,15 +37,14 @@ void expect(bool holds, const char* what) {
 }
 
 int countaround(const GameState& s, int c) {
-    const int x0 = (c - 1) % s.across;
-    const int y0 = (c - 1) / s.across;
+    const auto [x0, y0] = placeof(s.across, c);
     int n = 0;
     for (const NeighbourClass& cls : kCountOrder) {
         if (s.rule[cls.digit] != 1) continue;
         for (int k = 0; k < cls.size; ++k) {
             const int x = x0 + cls.offsets[k].dx;
             const int y = y0 + cls.offsets[k].dy;
-            if (x >= 0 && x < s.across && y >= 0 && y < s.down && s.mine[y * s.across + x + 1]) ++n;
+            if (x >= 0 && x < s.across && y >= 0 && y < s.down && s.mine[cellat(s.across, x, y)]) ++n;
         }
     }
     return n;

@@ -5,6 +5,7 @@
 #include <set>
 #include <vector>
 
+#include "core/grid.h"
 #include "headless_game.h"
 
 namespace tw {
@@ -68,8 +69,7 @@ std::set<int> reachable(const GameState& s, int start) {
         const int c = todo.front();
         todo.pop();
         if (s.count[c] != 0) continue;
-        const int x = (c - 1) % s.across;
-        const int y = (c - 1) / s.across;
+        const auto [x, y] = placeof(s.across, c);
         for (int dy = -2; dy <= 2; ++dy) {
             for (int dx = -2; dx <= 2; ++dx) {
                 const int ax = dx < 0 ? -dx : dx;
@@ -82,7 +82,7 @@ std::set<int> reachable(const GameState& s, int start) {
                 else if (ax == 2 && ay == 2) digit = 1;
                 if (digit == 0 || s.rule[digit] != 1) continue;
                 if (x + dx < 0 || x + dx >= s.across || y + dy < 0 || y + dy >= s.down) continue;
-                const int n = c + dy * s.across + dx;
+                const int n = cellat(s.across, x + dx, y + dy);
                 if (open.insert(n).second) todo.push(n);
             }
         }

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "core/grid.h"
 #include "resources/catalogue.h"
 
 namespace tw {
@@ -104,7 +105,7 @@ void Screen::imageload() {
 
     for (int x = 0; x < a; ++x) {
         for (int y = 0; y < d; ++y) {
-            const int i = y * a + x + 1;
+            const int i = cellat(a, x, y);
             tk_.createBox(i);
             tk_.show(Elem::Box, i);
             tk_.bringToFront(Elem::Box, i);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui_game.h"
 
+#include "core/grid.h"
+
 namespace tw::gui {
 namespace {
 
@@ -10,7 +12,7 @@ TEST(Play, AFirstClickOnAnEmptyCornerCascades) {
     g.click(1);
     for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 8; ++x) {
-            const int cell = y * 8 + x + 1;
+            const int cell = cellat(8, x, y);
             const int wallSide = y == 0 || y == 7 ? 302 : 303;
             EXPECT_EQ(x < 4 ? 300 : x == 4 ? wallSide : 400, g.picture(cell)) << "cell " << cell;
             EXPECT_EQ(x < 5, g.s().opened[cell]) << "cell " << cell;
