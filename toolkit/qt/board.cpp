@@ -191,11 +191,6 @@ int Board::topmostAt(QPoint pos, bool inputOnly) const {
     return -1;
 }
 
-const Board::Element* Board::inputElementAt(QPoint pos) const {
-    const int s = topmostAt(pos, true);
-    return s < 0 ? nullptr : &elements_[s];
-}
-
 // The board is drawn in board pixels and then enlarged by whole device pixels without
 // smoothing, so every picture pixel stays a sharp square and every element edge a whole pixel.
 void Board::paintEvent(QPaintEvent* event) {

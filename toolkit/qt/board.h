@@ -54,8 +54,6 @@ public:
     void setPointer(Elem elem, int index, Pointer pointer);
 
     const Element* find(Elem elem, int index) const;
-    // The element the mouse would reach at `pos`, or nullptr.
-    const Element* inputElementAt(QPoint pos) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

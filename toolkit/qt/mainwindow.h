@@ -34,7 +34,6 @@ public:
     void setClientSize(int width, int height);
 
     Board& board() { return *board_; }
-    QMenuBar& menuBar() { return *menuBar_; }
     QTimer& second() { return *second_; }
     // The menu item, or nullptr when there is none of that name and index.
     QAction* action(MenuItem item, int index) const;
