@@ -41,7 +41,7 @@ struct HeadlessGame {
         s().down = down;
         s().totalmines = totalmines;
         setrule(s(), mask);
-        mnuNew_Click(s(), game);
+        mnuNew_Click(s(), game.screen());
     }
 
     // Lays the mines on exactly these cells and counts, as the first release would.

@@ -64,14 +64,14 @@ TEST(Layout, StackingPutsCellsInFrontOfTheFaceAndTheFaceInFrontOfThePanel) {
 
 TEST(Layout, EveryLevelSizesTheClientAreaByItsField) {
     HeadlessGame g;
-    mnuHard_Click(g.s(), g.game);
+    mnuHard_Click(g.s(), g.game.screen());
     EXPECT_EQ(504, g.tk.clientWidth());
     EXPECT_EQ(323, g.tk.clientHeight());
     EXPECT_EQ(239, g.tk.element(Elem::Smile).left);
     EXPECT_EQ(445, g.tk.element(Elem::FrameN, 1).left);
     EXPECT_EQ(99, g.s().totalmines);
     EXPECT_EQ("099", g.counter(true));
-    mnuIntermediate_Click(g.s(), g.game);
+    mnuIntermediate_Click(g.s(), g.game.screen());
     EXPECT_EQ((std::pair{280, 323}), (std::pair{g.tk.clientWidth(), g.tk.clientHeight()}));
     EXPECT_TRUE(g.tk.isChecked(MenuItem::mnuIntermediate, 0));
     EXPECT_FALSE(g.tk.isChecked(MenuItem::mnuBeginner, 0));

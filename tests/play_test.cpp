@@ -96,7 +96,7 @@ TEST(Counters, NegativeCountsShowAMinusInPlaceOfTheHundreds) {
         {10, "010"}, {0, "000"}, {-1, "-01"}, {-99, "-99"}, {-100, "-00"}, {-123, "-23"}};
     for (const auto& [value, shown] : forms) {
         g.s().minesleft = value;
-        g.game.showmines();
+        g.game.screen().showmines();
         EXPECT_EQ(shown, g.counter(true)) << value;
     }
     g.newfield(8, 8, 10);
