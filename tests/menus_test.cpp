@@ -10,10 +10,14 @@ namespace {
 
 using testing::HeadlessGame;
 
-TEST(GameType, AChosenTypeSurvivesEveryKindOfNewGame) {
+TEST(GameType, ChoosingOneDiscardsTheGameSilentlyAndSurvivesEveryKindOfNewGame) {
     HeadlessGame g;
+    g.tk.click(20);
     g.tk.choose(MenuItem::mnuGT, 9);
     EXPECT_EQ((std::array<std::int16_t, 6>{9, 0, 1, 0, 0, 1}), g.s().rule);
+    EXPECT_FALSE(g.s().minesplaced);
+    EXPECT_TRUE(g.tk.messages().empty());
+    EXPECT_EQ(64u, g.tk.boxesShowing(pictures::kCovered, 1, 64).size());
     g.tk.choose(MenuItem::mnuGT, 31);
     g.tk.choose(MenuItem::mnuNew);
     g.tk.clickFace();
@@ -23,16 +27,6 @@ TEST(GameType, AChosenTypeSurvivesEveryKindOfNewGame) {
     EXPECT_EQ(31, g.s().rule[0]);
     for (int mask : {1, 3, 9, 27}) EXPECT_FALSE(g.tk.isChecked(MenuItem::mnuGT, mask)) << mask;
     EXPECT_TRUE(g.tk.isChecked(MenuItem::mnuGT, 31));
-}
-
-TEST(GameType, ChoosingOneMidGameDiscardsTheGameSilently) {
-    HeadlessGame g;
-    g.tk.click(20);
-    ASSERT_TRUE(g.s().minesplaced);
-    g.tk.choose(MenuItem::mnuGT, 1);
-    EXPECT_FALSE(g.s().minesplaced);
-    EXPECT_TRUE(g.tk.messages().empty());
-    EXPECT_EQ(64u, g.tk.boxesShowing(400, 1, 64).size());
 }
 
 TEST(Levels, EachLevelItemStartsANewGameOnItsField) {
@@ -45,14 +39,6 @@ TEST(Levels, EachLevelItemStartsANewGameOnItsField) {
     g.tk.choose(MenuItem::mnuIntermediate);
     EXPECT_EQ((std::array{16, 16, 40}), (std::array{g.s().across, g.s().down, g.s().totalmines}));
     EXPECT_EQ(40, g.s().minesleft);
-}
-
-TEST(Exit, EndsTheProgramEvenWhileTheClockRuns) {
-    HeadlessGame g;
-    g.tk.click(1);
-    ASSERT_TRUE(g.tk.timerEnabled());
-    g.tk.choose(MenuItem::mnuExit);
-    EXPECT_TRUE(g.tk.quitRequested());
 }
 
 struct Entry {

@@ -50,7 +50,7 @@ TEST(Window, TheFaceRebuildsTheWindowEvenWhenReleasedElsewhere) {
     EXPECT_EQ("000", g.counter(false));
 }
 
-TEST(Window, LevelKeysResizeTheClientArea) {
+TEST(Window, MenuKeysResizeAndCheckOnlyTheChosenItems) {
     GuiGame g;
     g.key(Qt::Key_E, Qt::ControlModifier);
     g.settle();
@@ -59,38 +59,25 @@ TEST(Window, LevelKeysResizeTheClientArea) {
     EXPECT_FALSE(g.checked(MenuItem::mnuBeginner));
     EXPECT_EQ(g.board().geometry().bottom() + 1, g.window().height());
 
-    g.key(Qt::Key_I, Qt::ControlModifier);
-    g.settle();
-    EXPECT_EQ(QSize(16 * 16 + 24, 16 * 16 + 67), g.client());
-    EXPECT_TRUE(g.checked(MenuItem::mnuIntermediate));
-
-    g.key(Qt::Key_M, Qt::ControlModifier);
-    EXPECT_TRUE(g.checked(MenuItem::mnuMarks));
-    g.key(Qt::Key_M, Qt::ControlModifier);
-    EXPECT_FALSE(g.checked(MenuItem::mnuMarks));
-    g.key(Qt::Key_M, Qt::ControlModifier);
-    EXPECT_TRUE(g.checked(MenuItem::mnuMarks));
-    g.key(Qt::Key_F2);
-    g.settle();
-    EXPECT_FALSE(g.checked(MenuItem::mnuMarks)) << "a new game brings Marks back unchecked";
-
-    g.key(Qt::Key_B, Qt::ControlModifier);
-    g.settle();
-    EXPECT_EQ(QSize(152, 195), g.client());
-    EXPECT_TRUE(g.checked(MenuItem::mnuBeginner));
-    EXPECT_FALSE(g.checked(MenuItem::mnuIntermediate));
-}
-
-TEST(Window, AGameTypeItemChecksOnlyItselfAcrossNewGames) {
-    GuiGame g;
     g.window().action(MenuItem::mnuGT, 31)->trigger();
     g.settle();
     for (int mask : {1, 3, 9, 27}) EXPECT_FALSE(g.checked(MenuItem::mnuGT, mask));
     EXPECT_TRUE(g.checked(MenuItem::mnuGT, 31));
-    EXPECT_EQ(31, g.s().rule[0]);
+    EXPECT_TRUE(g.checked(MenuItem::mnuHard));
+
+    for (bool checked : {true, false, true}) {
+        g.key(Qt::Key_M, Qt::ControlModifier);
+        EXPECT_EQ(checked, g.checked(MenuItem::mnuMarks));
+    }
     g.key(Qt::Key_F2);
     g.settle();
+    EXPECT_FALSE(g.checked(MenuItem::mnuMarks)) << "a new game brings Marks back unchecked";
     EXPECT_TRUE(g.checked(MenuItem::mnuGT, 31));
+
+    g.key(Qt::Key_B, Qt::ControlModifier);
+    g.settle();
+    EXPECT_EQ(QSize(152, 195), g.client());
+    EXPECT_FALSE(g.checked(MenuItem::mnuHard));
 }
 
 TEST(Window, ADisabledMainWindowTakesNoInput) {
