@@ -48,20 +48,21 @@ TEST(Cascade, VisitsNeighboursDepthFirstInItsOwnOrderAndGivesBackTheFlagsOfZeroC
     EXPECT_FALSE(g.s().opened[7]) << "a zero cell touching the region only diagonally stays covered";
 }
 
-// Random fields of every mask; the largest field with one mine in its corner every time.
+// Random fields under every mask, the first of each the largest field with a single mine.
 TEST(Cascade, OpensWhatTheRuleConnectsAndWinsWhenNothingSafeIsLeft) {
     std::mt19937 random(11);
     for (int mask = 1; mask <= 31; ++mask) {
+        // One game for every round, so that each field follows a field of another size.
+        HeadlessGame g;
         for (int round = 0; round < 4; ++round) {
-            HeadlessGame g;
             const int across = round == 0 ? kMaxAcross : 5 + static_cast<int>(random() % 33);
             const int down = round == 0 ? kMaxDown : 1 + static_cast<int>(random() % kMaxDown);
             const int mines = round == 0 ? 1 : 1 + static_cast<int>(random() % (across * down / 8 + 1));
             g.newfield(across, down, mines, mask);
+            const std::size_t shown = g.tk.messages().size();
             const int start = round == 0 ? 1 : 1 + static_cast<int>(random() % (across * down));
             g.tk.click(start);
             const GameState& s = g.s();
-            if (s.mine[start]) continue;
             const std::set<int> expected = oracle::reachable(s, start);
             for (int c = 1; c <= s.cells(); ++c) {
                 ASSERT_EQ(expected.count(c) == 1, s.opened[c]) << "mask " << mask << ", cell " << c;
@@ -72,7 +73,7 @@ TEST(Cascade, OpensWhatTheRuleConnectsAndWinsWhenNothingSafeIsLeft) {
             EXPECT_EQ(s.cells() - static_cast<int>(expected.size()), s.covered);
             const bool won = s.covered == s.totalmines;
             EXPECT_EQ(won, s.won) << "mask " << mask;
-            EXPECT_EQ(won ? 1u : 0u, g.tk.messages().size()) << "the win is announced once, mask " << mask;
+            EXPECT_EQ(won ? 1u : 0u, g.tk.messages().size() - shown) << "the win is announced once, mask " << mask;
         }
     }
 }

@@ -124,27 +124,5 @@ TEST(CustomField, CancelAndCloseLeaveTheGameInProgress) {
     }
 }
 
-TEST(Help, IsModalInEffectAndTheClockGoesOn) {
-    for (bool close : {false, true}) {
-        HeadlessGame g;
-        g.tk.click(1);
-        g.tk.choose(MenuItem::mnuHowTo);
-        EXPECT_TRUE(g.tk.window(Form::Form3).visible);
-        EXPECT_FALSE(g.tk.window(Form::Form1).enabled);
-        g.tk.clickFace();
-        g.tk.click(2, kRightButton);
-        EXPECT_EQ(kNoMark, g.s().mark[2]);
-        g.tk.tick();
-        if (close) {
-            g.tk.closeForm(Form::Form3);
-        } else {
-            g.tk.pressHelpOK();
-        }
-        EXPECT_FALSE(g.tk.window(Form::Form3).visible);
-        EXPECT_TRUE(g.tk.window(Form::Form1).enabled);
-        EXPECT_EQ("002", g.counter(false));
-    }
-}
-
 }  // namespace
 }  // namespace tw

@@ -29,6 +29,8 @@ TEST(Rules, CountsAreTheMinesOfTheNeighbourhoodOnRandomFields) {
             s.down = across == kMaxAcross ? kMaxDown : 1 + static_cast<int>(random() % kMaxDown);
             const unsigned density = random() % 5;
             for (int c = 1; c <= s.cells(); ++c) s.mine[c] = density == 4 ? c != 1 : random() % 4 < density;
+            // What lies past the last cell is left over from a larger field and never counts.
+            for (int c = s.cells() + 1; c <= kMaxCells; ++c) s.mine[c] = random() % 2;
             setrule(s, mask);
             minecheck(s);
             for (int c = 1; c <= s.cells(); ++c) {

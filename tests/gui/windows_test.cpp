@@ -36,7 +36,7 @@ TEST(Window, TheFaceRebuildsTheWindowEvenWhenReleasedElsewhere) {
     const QPoint oldPos = g.window().pos();
 
     QTest::mousePress(&g.board(), Qt::RightButton, {}, g.centre(Elem::Smile, 0));
-    EXPECT_EQ(102, g.face());
+    EXPECT_EQ(pictures::kFacePressed, g.face());
     QTest::mouseRelease(&g.board(), Qt::RightButton, {}, g.centre(Elem::Box, 30));
     ASSERT_NE(old.data(), g.tk.form1());
     g.settle();
@@ -45,7 +45,7 @@ TEST(Window, TheFaceRebuildsTheWindowEvenWhenReleasedElsewhere) {
     EXPECT_EQ(pictures::kBuiltInFace, g.face());
     EXPECT_FALSE(g.window().second().isActive());
     EXPECT_FALSE(g.s().minesplaced);
-    for (int cell = 1; cell <= 64; ++cell) ASSERT_EQ(400, g.picture(cell));
+    for (int cell = 1; cell <= 64; ++cell) ASSERT_EQ(pictures::kCovered, g.picture(cell));
     EXPECT_EQ("010", g.counter(true));
     EXPECT_EQ("000", g.counter(false));
 }
@@ -78,21 +78,6 @@ TEST(Window, MenuKeysResizeAndCheckOnlyTheChosenItems) {
     g.settle();
     EXPECT_EQ(QSize(152, 195), g.client());
     EXPECT_FALSE(g.checked(MenuItem::mnuHard));
-}
-
-TEST(Window, ADisabledMainWindowTakesNoInput) {
-    GuiGame g;
-    g.laywall();
-    g.tk.enableForm(Form::Form1, false);
-    g.key(Qt::Key_E, Qt::ControlModifier);
-    g.key(Qt::Key_M, Qt::ControlModifier);
-    g.click(1);
-    QTest::mouseClick(&g.board(), Qt::LeftButton, {}, g.centre(Elem::Smile, 0));
-    g.settle();
-    EXPECT_EQ(QSize(152, 195), g.client());
-    EXPECT_FALSE(g.checked(MenuItem::mnuMarks));
-    EXPECT_EQ(400, g.picture(1));
-    EXPECT_TRUE(g.s().minesplaced) << "the face was not pressed";
 }
 
 struct CustomField : ::testing::Test {
@@ -178,6 +163,7 @@ TEST_F(CustomField, CancelAndTheCloseControlChangeNothing) {
 TEST(Help, ShowsTheFourParagraphsInOrderAndOkGivesTheWindowBack) {
     GuiGame g;
     g.laywall();
+    g.click(7);
     g.window().action(MenuItem::mnuHowTo, 0)->trigger();
     HelpWindow* help = g.tk.form3();
     ASSERT_NE(nullptr, help);
@@ -200,7 +186,9 @@ TEST(Help, ShowsTheFourParagraphsInOrderAndOkGivesTheWindowBack) {
     }
 
     g.click(1);
-    EXPECT_EQ(400, g.picture(1)) << "the main window is disabled";
+    EXPECT_EQ(pictures::kCovered, g.picture(1)) << "the main window is disabled";
+    g.tick();
+    EXPECT_EQ("002", g.counter(false)) << "the clock goes on";
 
     QTest::mouseClick(&help->okButton(), Qt::LeftButton);
     EXPECT_FALSE(help->isVisible());
@@ -225,22 +213,16 @@ struct ExitGuard {
     QTimer timer;
 };
 
-TEST(Exit, EndsTheRunningProgram) {
-    GuiGame g;
-    g.laywall();
-    g.click(1);
-    const ExitGuard guard;
-    QTimer::singleShot(0, [&g] { g.key(Qt::Key_X, Qt::ControlModifier); });
-    EXPECT_EQ(0, QApplication::exec());
-    EXPECT_FALSE(g.window().isVisible());
-}
-
-TEST(Exit, TheCloseControlEndsTheProgramToo) {
-    GuiGame g;
-    const ExitGuard guard;
-    QTimer::singleShot(0, [&g] { g.window().close(); });
-    EXPECT_EQ(0, QApplication::exec());
-    EXPECT_FALSE(g.window().isVisible());
+TEST(Exit, TheMenuKeyAndTheCloseControlEndTheRunningProgram) {
+    for (const bool key : {true, false}) {
+        GuiGame g;
+        g.laywall();
+        g.click(1);
+        const ExitGuard guard;
+        QTimer::singleShot(0, [&g, key] { key ? g.key(Qt::Key_X, Qt::ControlModifier) : (void)g.window().close(); });
+        EXPECT_EQ(0, QApplication::exec());
+        EXPECT_FALSE(g.window().isVisible());
+    }
 }
 
 }  // namespace

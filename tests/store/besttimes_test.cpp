@@ -263,29 +263,17 @@ TEST_F(BestTimesTest, SymbolicLinkIsReadThroughButNeverWrittenOrReplaced) {
     EXPECT_EQ(fs::read_symlink(file()), target);
 }
 
-class Environment {
-public:
-    Environment(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        if (value != nullptr) {
-            ::setenv(name, value, 1);
-        } else {
-            ::unsetenv(name);
-        }
+// Sets or unsets an environment variable for one scope.
+struct Environment {
+    Environment(const char* name, const char* value) : name(name) {
+        if (const char* was = std::getenv(name)) old = was;
+        value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);
     }
     Environment(const Environment&) = delete;
     Environment& operator=(const Environment&) = delete;
-    ~Environment() {
-        if (old_) {
-            ::setenv(name_, old_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
+    ~Environment() { old ? ::setenv(name, old->c_str(), 1) : ::unsetenv(name); }
+    const char* name;
+    std::optional<std::string> old;
 };
 
 TEST(BestTimesFolderTest, FollowsTheDataHomeThenHomeThenTheCurrentFolder) {
