@@ -26,11 +26,11 @@ namespace tw::gui {
 
 // The whole program on its real widgets, with its best-times file in a folder of its own.
 struct GuiGame {
-    GuiGame()
+    explicit GuiGame(std::uint64_t seed = 4242)
         : folder(std::filesystem::temp_directory_path() /
                  ("tilewarden-gui-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)))),
           game(tk, folder) {
-        game.state().fixedseed = 4242;
+        game.state().fixedseed = seed;
         game.start();
         settle();
     }
