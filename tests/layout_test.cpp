@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "headless_game.h"
 #include "menus/menu.h"
 
@@ -79,20 +82,34 @@ TEST(Layout, EveryLevelSizesTheClientAreaByItsField) {
     EXPECT_EQ(12, g.tk.boxCount());
 }
 
-TEST(Layout, ARebuildStartsEveryCellAndCounterAfresh) {
-    HeadlessGame g;
-    g.laymines({64});
-    g.tk.click(1);
-    g.tk.click(64, kRightButton);
-    g.tk.tick();
-    g.tk.clickFace();
-    EXPECT_EQ(64u, g.tk.boxesShowing(pictures::kCovered, 1, 64).size());
-    EXPECT_EQ("010", g.counter(true));
-    EXPECT_EQ("000", g.counter(false));
-    EXPECT_FALSE(g.tk.timerEnabled());
-    EXPECT_EQ(pictures::kBuiltInFace, g.tk.picture(Elem::Smile));
-    for (int c = 1; c <= 64; ++c) {
-        EXPECT_FALSE(g.s().mine[c] || g.s().opened[c] || g.s().mark[c] != kNoMark) << c;
+// New Game, the face, a level and a game type each start a game whose first release lays
+// the level's mines afresh.
+TEST(Layout, EveryNewGameStartsEveryCellAndCounterAfresh) {
+    const std::vector<std::function<void(HeadlessToolkit&)>> newgames = {
+        [](HeadlessToolkit& tk) { tk.choose(MenuItem::mnuNew); },
+        [](HeadlessToolkit& tk) { tk.clickFace(); },
+        [](HeadlessToolkit& tk) { tk.choose(MenuItem::mnuBeginner); },
+        [](HeadlessToolkit& tk) { tk.choose(MenuItem::mnuGT, 3); },
+    };
+    for (const auto& newgame : newgames) {
+        HeadlessGame g;
+        g.laymines({64});
+        g.tk.click(1);
+        g.tk.click(64, kRightButton);
+        g.tk.tick();
+        newgame(g.tk);
+        EXPECT_EQ(64u, g.tk.boxesShowing(pictures::kCovered, 1, 64).size());
+        EXPECT_EQ("010", g.counter(true));
+        EXPECT_EQ("000", g.counter(false));
+        EXPECT_FALSE(g.tk.timerEnabled());
+        EXPECT_EQ(pictures::kBuiltInFace, g.tk.picture(Elem::Smile));
+        for (int c = 1; c <= 64; ++c) {
+            EXPECT_FALSE(g.s().mine[c] || g.s().opened[c] || g.s().mark[c] != kNoMark) << c;
+        }
+        g.tk.click(1, kRightButton);
+        int mines = 0;
+        for (int c = 1; c <= 64; ++c) mines += g.s().mine[c];
+        EXPECT_EQ(10, mines);
     }
 }
 

@@ -48,7 +48,7 @@ struct Entry {
 
 TEST(CustomField, OKCorrectsEntriesSilently) {
     const std::vector<Entry> entries = {
-        {"3", "5", "10", 8, 5, 10},
+        {"4.9", "5", "10", 8, 5, 10},
         {"40", "10", "20", 37, 10, 20},
         {"20", "30", "20", 20, 27, 20},
         {"10", "10", "0", 10, 10, 1},
