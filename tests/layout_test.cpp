@@ -53,16 +53,6 @@ TEST(Layout, FirstStartIsABeginnerFieldWithEveryElementInPlace) {
     EXPECT_EQ(10, g.s().minesleft);
 }
 
-TEST(Layout, StackingPutsCellsInFrontOfTheFaceAndTheFaceInFrontOfThePanel) {
-    HeadlessGame g;
-    g.newfield(5, 2, 3);
-    const auto& tk = g.tk;
-    EXPECT_EQ(45, tk.element(Elem::FrameN, 1).left) << "at five columns the counter backgrounds overlap";
-    EXPECT_GT(tk.element(Elem::FrameN, 1).z, tk.element(Elem::FrameN, 0).z);
-    EXPECT_GT(tk.element(Elem::Smile).z, tk.element(Elem::FrameN, 1).z);
-    EXPECT_GT(tk.element(Elem::Box, 1).z, tk.element(Elem::Smile).z);
-}
-
 TEST(Layout, EveryLevelSizesTheClientAreaByItsField) {
     HeadlessGame g;
     mnuHard_Click(g.s(), g.game.screen());

@@ -29,18 +29,6 @@ TEST(GameType, ChoosingOneDiscardsTheGameSilentlyAndSurvivesEveryKindOfNewGame) 
     EXPECT_TRUE(g.tk.isChecked(MenuItem::mnuGT, 31));
 }
 
-TEST(Levels, EachLevelItemStartsANewGameOnItsField) {
-    HeadlessGame g;
-    g.tk.click(1);
-    g.tk.choose(MenuItem::mnuBeginner);
-    EXPECT_FALSE(g.s().minesplaced) << "choosing the same level still discards the game";
-    g.tk.choose(MenuItem::mnuHard);
-    EXPECT_EQ((std::array{30, 16, 99}), (std::array{g.s().across, g.s().down, g.s().totalmines}));
-    g.tk.choose(MenuItem::mnuIntermediate);
-    EXPECT_EQ((std::array{16, 16, 40}), (std::array{g.s().across, g.s().down, g.s().totalmines}));
-    EXPECT_EQ(40, g.s().minesleft);
-}
-
 struct Entry {
     std::string width, height, mines;
     int across, down, totalmines;

@@ -114,25 +114,6 @@ TEST(Counters, ShowEveryCountAndAMinusInPlaceOfTheHundreds) {
     EXPECT_EQ("000", g.counter(true)) << "going back to zero redraws all three places";
 }
 
-TEST(Face, PressesAndReleasesShowTheMomentsOfTheGame) {
-    HeadlessGame g;
-    g.laymines({64});
-    g.tk.press(1);
-    EXPECT_EQ(pic::kSurprised, g.tk.picture(Elem::Smile));
-    g.tk.release(1);
-    EXPECT_EQ(pic::kSmiling, g.tk.picture(Elem::Smile));
-    g.tk.press(70);
-    EXPECT_EQ(pic::kSurprised, g.tk.picture(Elem::Smile)) << "the counter places take presses too";
-    g.tk.release(70);
-    g.tk.pressFace(kRightButton);
-    EXPECT_EQ(pic::kFacePressed, g.tk.picture(Elem::Smile));
-    EXPECT_FALSE(g.s().minesplaced);
-    g.tk.releaseFace(kRightButton);
-    EXPECT_EQ(pic::kBuiltInFace, g.tk.picture(Elem::Smile));
-    g.tk.click(1);
-    EXPECT_TRUE(g.s().minesplaced) << "the new game lays its mines afresh";
-}
-
 TEST(Loss, ShowsWrongFlagsUnmarkedMinesAndTheMineThatWasHit) {
     HeadlessGame g;
     g.laymines({1, 2, 3, 4});
