@@ -15,57 +15,62 @@
 namespace tw {
 
 Game::Game(Toolkit& toolkit, std::filesystem::path scorefolder)
-    : Screen(toolkit, state_), scorefolder_(std::move(scorefolder)) {
-    toolkit.setEvents(this);
+    : screen_(toolkit, state_, std::move(scorefolder)), handlers_(state_, screen_) {
+    toolkit.setEvents(&handlers_);
 }
+
+Game::~Game() { screen_.toolkit().setEvents(nullptr); }
 
 void Game::start() {
-    toolkit().buildForm1();
-    Form_Load(state_, *this);
-    showwindow();
+    screen_.toolkit().buildForm1();
+    Form_Load(state_, screen_);
+    screen_.showwindow();
 }
 
-void Game::scoreload() { state_.besttimes = tw::scoreload(scorefolder_); }
+Game::Window::Window(Toolkit& toolkit, GameState& state, std::filesystem::path scorefolder)
+    : Screen(toolkit, state), s_(state), scorefolder_(std::move(scorefolder)) {}
 
-void Game::Box_MouseDown(int index, int button) { tw::Box_MouseDown(state_, *this, index, button); }
+void Game::Window::scoreload() { s_.besttimes = tw::scoreload(scorefolder_); }
 
-void Game::Box_MouseUp(int index, int button) { tw::Box_MouseUp(state_, *this, index, button); }
+void Game::Handlers::Box_MouseDown(int index, int button) { tw::Box_MouseDown(s_, screen_, index, button); }
 
-void Game::Smile_MouseDown(int) { tw::Smile_MouseDown(state_, *this); }
+void Game::Handlers::Box_MouseUp(int index, int button) { tw::Box_MouseUp(s_, screen_, index, button); }
 
-void Game::Smile_MouseUp(int) { tw::Smile_MouseUp(state_, *this); }
+void Game::Handlers::Smile_MouseDown(int) { tw::Smile_MouseDown(s_, screen_); }
 
-void Game::Form_KeyDown(int keycode, int shift) { tw::Form_KeyDown(state_, *this, keycode, shift); }
+void Game::Handlers::Smile_MouseUp(int) { tw::Smile_MouseUp(s_, screen_); }
 
-void Game::Form_KeyUp(int keycode, int shift) { tw::Form_KeyUp(state_, *this, keycode, shift); }
+void Game::Handlers::Form_KeyDown(int keycode, int shift) { tw::Form_KeyDown(s_, screen_, keycode, shift); }
 
-void Game::Menu_Click(MenuItem item, int index) {
+void Game::Handlers::Form_KeyUp(int keycode, int shift) { tw::Form_KeyUp(s_, screen_, keycode, shift); }
+
+void Game::Handlers::Menu_Click(MenuItem item, int index) {
     switch (item) {
-        case MenuItem::mnuNew: mnuNew_Click(state_, *this); break;
-        case MenuItem::mnuBeginner: mnuBeginner_Click(state_, *this); break;
-        case MenuItem::mnuIntermediate: mnuIntermediate_Click(state_, *this); break;
-        case MenuItem::mnuHard: mnuHard_Click(state_, *this); break;
-        case MenuItem::mnuCustom: mnuCustom_Click(state_, *this); break;
-        case MenuItem::mnuMarks: mnuMarks_Click(*this); break;
-        case MenuItem::mnuExit: mnuExit_Click(*this); break;
-        case MenuItem::mnuGT: mnuGT_Click(state_, *this, index); break;
-        case MenuItem::mnuHowTo: mnuHowTo_Click(*this); break;
+        case MenuItem::mnuNew: mnuNew_Click(s_, screen_); break;
+        case MenuItem::mnuBeginner: mnuBeginner_Click(s_, screen_); break;
+        case MenuItem::mnuIntermediate: mnuIntermediate_Click(s_, screen_); break;
+        case MenuItem::mnuHard: mnuHard_Click(s_, screen_); break;
+        case MenuItem::mnuCustom: mnuCustom_Click(s_, screen_); break;
+        case MenuItem::mnuMarks: mnuMarks_Click(screen_); break;
+        case MenuItem::mnuExit: mnuExit_Click(screen_); break;
+        case MenuItem::mnuGT: mnuGT_Click(s_, screen_, index); break;
+        case MenuItem::mnuHowTo: mnuHowTo_Click(screen_); break;
     }
 }
 
-void Game::Second_Timer() { tw::Second_Timer(state_, *this); }
+void Game::Handlers::Second_Timer() { tw::Second_Timer(s_, screen_); }
 
-void Game::OK_Click() { tw::OK_Click(state_, *this); }
+void Game::Handlers::OK_Click() { tw::OK_Click(s_, screen_); }
 
-void Game::Cancel_Click() { tw::Cancel_Click(state_, *this); }
+void Game::Handlers::Cancel_Click() { tw::Cancel_Click(s_, screen_); }
 
-void Game::Command1_Click() { tw::Command1_Click(*this); }
+void Game::Handlers::Command1_Click() { tw::Command1_Click(screen_); }
 
-void Game::Form_Close(Form form) {
+void Game::Handlers::Form_Close(Form form) {
     switch (form) {
-        case Form::Form1: toolkit().quit(); break;
-        case Form::Form2: tw::Cancel_Click(state_, *this); break;
-        case Form::Form3: tw::Command1_Click(*this); break;
+        case Form::Form1: screen_.toolkit().quit(); break;
+        case Form::Form2: tw::Cancel_Click(s_, screen_); break;
+        case Form::Form3: tw::Command1_Click(screen_); break;
     }
 }
 

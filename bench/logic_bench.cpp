@@ -31,7 +31,7 @@ struct Bench {
         s.down = down;
         s.totalmines = totalmines;
         setrule(s, mask);
-        mnuNew_Click(s, game);
+        mnuNew_Click(s, game.screen());
     }
     HeadlessToolkit tk;
     std::filesystem::path folder;
@@ -77,7 +77,7 @@ void BM_fullcascade(benchmark::State& state) {
         state.PauseTiming();
         b.newfield(37, 27, 1, mask);
         state.ResumeTiming();
-        Box_MouseUp(b.game.state(), b.game, 1, kLeftButton);
+        Box_MouseUp(b.game.state(), b.game.screen(), 1, kLeftButton);
     }
     if (!b.game.state().won) state.SkipWithError("the cascade did not open the field");
 }
@@ -97,7 +97,7 @@ void BM_cascadeonly(benchmark::State& state) {
         minecheck(s);
         s.minesplaced = true;
         state.ResumeTiming();
-        Box_MouseUp(s, b.game, 1, kLeftButton);
+        Box_MouseUp(s, b.game.screen(), 1, kLeftButton);
     }
     if (!b.game.state().won) state.SkipWithError("the cascade did not open the field");
 }
@@ -113,7 +113,7 @@ void BM_losssweep(benchmark::State& state) {
         minecheck(s);
         s.minesplaced = true;
         state.ResumeTiming();
-        Box_MouseUp(s, b.game, 4, kLeftButton);
+        Box_MouseUp(s, b.game.screen(), 4, kLeftButton);
     }
 }
 BENCHMARK(BM_losssweep);
@@ -124,7 +124,7 @@ void BM_imageload(benchmark::State& state) {
     for (auto _ : state) {
         b.tk.destroyForm1();
         b.tk.buildForm1();
-        b.game.imageload();
+        b.game.screen().imageload();
     }
 }
 BENCHMARK(BM_imageload);

@@ -83,8 +83,8 @@ struct Window {
         QApplication::processEvents();
     }
     void newGameByTheFace() {
-        game.Smile_MouseDown(kLeftButton);
-        game.Smile_MouseUp(kLeftButton);
+        game.events().Smile_MouseDown(kLeftButton);
+        game.events().Smile_MouseUp(kLeftButton);
     }
     // Lays the mines on exactly these cells and counts, as the first release would.
     void laymines(std::initializer_list<int> cells) {
@@ -140,8 +140,8 @@ void CascadeAndRepaint(benchmark::State& state) {
         window.laymines({2, kMaxAcross + 1, kMaxAcross + 2});
         const long before = counter.paints();
         state.ResumeTiming();
-        window.game.Box_MouseDown(last, kLeftButton);
-        window.game.Box_MouseUp(last, kLeftButton);
+        window.game.events().Box_MouseDown(last, kLeftButton);
+        window.game.events().Box_MouseUp(last, kLeftButton);
         QApplication::processEvents();
         state.PauseTiming();
         if (counter.paints() == before) ++unpainted;
@@ -162,7 +162,7 @@ void TimerTick(benchmark::State& state) {
     window.newGameByTheFace();
     Window::settle();
     window.laymines({2, kMaxAcross + 1, kMaxAcross + 2});
-    window.game.Box_MouseUp(1, kLeftButton);
+    window.game.events().Box_MouseUp(1, kLeftButton);
     Window::settle();
     QTimer& second = window.toolkit.form1()->second();
     if (!second.isActive()) {

@@ -56,8 +56,8 @@ int main(int argc, char* argv[]) {
     long done = 0;
     for (const long checkpoint : checkpoints) {
         for (; done < checkpoint; ++done) {
-            game.Smile_MouseDown(tw::kLeftButton);
-            game.Smile_MouseUp(tw::kLeftButton);
+            game.events().Smile_MouseDown(tw::kLeftButton);
+            game.events().Smile_MouseUp(tw::kLeftButton);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QApplication::processEvents();
         }

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "resources/catalogue.h"
+
 namespace tw {
 
 void wincheck(GameState& s, Host& h) {
@@ -10,7 +12,7 @@ void wincheck(GameState& s, Host& h) {
     s.won = true;
     s.playing = false;
     h.stoptimer();
-    h.setface(105);
+    h.setface(pictures::kCool);
     h.messagebox("You have solved this level! Congratulations!", "Congratulations!", false);
     const bool adjacentonly = s.rule[1] == 0 && s.rule[2] == 0 && s.rule[3] == 0 && s.rule[4] == 0 && s.rule[5] == 1;
     if (adjacentonly && s.levelexpert) {
@@ -23,11 +25,11 @@ void wincheck(GameState& s, Host& h) {
 void loseat(GameState& s, Host& h, int c) {
     s.playing = false;
     for (int i = 1; i <= s.cells(); ++i) {
-        if (s.mark[i] == kFlag && !s.mine[i]) h.boxload(i, 404);
-        if (s.mark[i] == kNoMark && s.mine[i]) h.boxload(i, 402);
+        if (s.mark[i] == kFlag && !s.mine[i]) h.boxload(i, pictures::kWrongFlag);
+        if (s.mark[i] == kNoMark && s.mine[i]) h.boxload(i, pictures::kMine);
     }
-    h.boxload(c, 403);
-    h.setface(104);
+    h.boxload(c, pictures::kFatalMine);
+    h.setface(pictures::kDead);
     h.stoptimer();
 }
 

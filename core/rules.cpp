@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/rules.h"
 
+#include "core/grid.h"
+
 namespace tw {
 
 void setrule(GameState& s, int mask) {
@@ -18,7 +20,7 @@ void minecheck(GameState& s) {
     for (int k = 0; k < active.size; ++k) step[k] = active.offsets[k].dy * s.across + active.offsets[k].dx;
     for (int x0 = 0; x0 < s.across; ++x0) {
         for (int y0 = 0; y0 < s.down; ++y0) {
-            const int c = y0 * s.across + x0 + 1;
+            const int c = cellat(s.across, x0, y0);
             // Two cells away from every edge all offsets lie inside the field.
             const bool inner = x0 >= 2 && x0 < s.across - 2 && y0 >= 2 && y0 < s.down - 2;
             int n = 0;

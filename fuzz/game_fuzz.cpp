@@ -10,7 +10,8 @@
 #include <unistd.h>
 
 #include "app/game.h"
-#include "core/rules.h"
+#include "resources/catalogue.h"
+#include "tests/oracle.h"
 #include "toolkit/headless.h"
 #include "view/screen.h"
 
@@ -35,21 +36,6 @@ void expect(bool holds, const char* what) {
     if (!holds) fail(what);
 }
 
-int countaround(const GameState& s, int c) {
-    const int x0 = (c - 1) % s.across;
-    const int y0 = (c - 1) / s.across;
-    int n = 0;
-    for (const NeighbourClass& cls : kCountOrder) {
-        if (s.rule[cls.digit] != 1) continue;
-        for (int k = 0; k < cls.size; ++k) {
-            const int x = x0 + cls.offsets[k].dx;
-            const int y = y0 + cls.offsets[k].dy;
-            if (x >= 0 && x < s.across && y >= 0 && y < s.down && s.mine[y * s.across + x + 1]) ++n;
-        }
-    }
-    return n;
-}
-
 void checkinvariants(const GameState& s, const HeadlessToolkit& tk) {
     if (!tk.window(Form::Form1).exists) return;
     const int n = s.cells();
@@ -72,14 +58,14 @@ void checkinvariants(const GameState& s, const HeadlessToolkit& tk) {
         mines += s.mine[c];
         covered += !s.opened[c];
         if (s.mark[c] == kFlag && !(s.opened[c] && s.count[c] == 0)) ++flagsheld;
-        if (s.minesplaced) expect(s.count[c] == countaround(s, c), "count is the mines of the neighbourhood");
+        if (s.minesplaced) expect(s.count[c] == oracle::minesaround(s, c), "count is the mines of the neighbourhood");
         const int picture = tk.picture(Elem::Box, c);
-        if (s.opened[c] && !s.mine[c] && (s.playing || s.won) && !(s.mark[c] == kQuestion && picture == 406)) {
-            expect(picture == 300 + s.count[c], "an opened safe cell shows its number");
+        if (s.opened[c] && !s.mine[c] && (s.playing || s.won) && !(s.mark[c] == kQuestion && picture == pictures::kQuestionPressed)) {
+            expect(picture == pictures::openedCell(s.count[c]), "an opened safe cell shows its number");
         }
         if (!s.opened[c] && s.playing) {
-            const int expected[] = {400, 401, 405};
-            expect(picture == expected[s.mark[c]] || (s.mark[c] == kQuestion && picture == 406),
+            const int expected[] = {pictures::kCovered, pictures::kFlag, pictures::kQuestion};
+            expect(picture == expected[s.mark[c]] || (s.mark[c] == kQuestion && picture == pictures::kQuestionPressed),
                    "a covered cell shows its mark");
         }
     }
@@ -91,13 +77,13 @@ void checkinvariants(const GameState& s, const HeadlessToolkit& tk) {
 
     const auto digits = threedigits(s.seconds);
     if (tk.timerEnabled() || s.seconds > 1) {
-        for (int k = 0; k < 3; ++k) expect(tk.picture(Elem::Box, n + 4 + k) == 200 + digits[k], "seconds shown");
+        for (int k = 0; k < 3; ++k) expect(tk.picture(Elem::Box, n + 4 + k) == pictures::digit(digits[k]), "seconds shown");
     }
     if (s.minesleft >= 0) {
         const auto m = threedigits(s.minesleft);
-        for (int k = 0; k < 3; ++k) expect(tk.picture(Elem::Box, n + 1 + k) == 200 + m[k], "mines left shown");
+        for (int k = 0; k < 3; ++k) expect(tk.picture(Elem::Box, n + 1 + k) == pictures::digit(m[k]), "mines left shown");
     } else {
-        expect(tk.picture(Elem::Box, n + 1) == 210, "a negative count shows a minus");
+        expect(tk.picture(Elem::Box, n + 1) == pictures::kMinus, "a negative count shows a minus");
     }
 }
 

@@ -5,13 +5,14 @@
 #include "core/mines.h"
 #include "core/outcome.h"
 #include "core/rules.h"
+#include "resources/catalogue.h"
 
 namespace tw {
 
 void Box_MouseDown(GameState& s, Screen& screen, int i, int button) {
     (void)button;
-    if (s.playing) screen.setface(103);
-    if (i >= 1 && i <= s.cells() && s.mark[i] == kQuestion) screen.boxload(i, 406);
+    if (s.playing) screen.setface(pictures::kSurprised);
+    if (i >= 1 && i <= s.cells() && s.mark[i] == kQuestion) screen.boxload(i, pictures::kQuestionPressed);
 }
 
 namespace {
@@ -20,7 +21,7 @@ void openat(GameState& s, Screen& screen, int i) {
     if (s.mine[i]) {
         loseat(s, screen, i);
     } else {
-        screen.boxload(i, 300 + s.count[i]);
+        screen.boxload(i, pictures::openedCell(s.count[i]));
         if (s.count[i] == 0) removebox(s, screen, i);
     }
     setopened(s, i);
@@ -30,24 +31,24 @@ void openat(GameState& s, Screen& screen, int i) {
 void stepmark(GameState& s, Screen& screen, int i) {
     switch (s.mark[i]) {
         case kNoMark:
-            screen.boxload(i, 401);
+            screen.boxload(i, pictures::kFlag);
             s.mark[i] = kFlag;
             --s.minesleft;
             screen.showmines();
             break;
         case kFlag:
             if (screen.toolkit().isChecked(MenuItem::mnuMarks, 0)) {
-                screen.boxload(i, 405);
+                screen.boxload(i, pictures::kQuestion);
                 s.mark[i] = kQuestion;
             } else {
-                screen.boxload(i, 400);
+                screen.boxload(i, pictures::kCovered);
                 s.mark[i] = kNoMark;
             }
             ++s.minesleft;
             screen.showmines();
             break;
         default:
-            screen.boxload(i, 400);
+            screen.boxload(i, pictures::kCovered);
             s.mark[i] = kNoMark;
             break;
     }
@@ -62,12 +63,12 @@ void Box_MouseUp(GameState& s, Screen& screen, int i, int button) {
         minecheck(s);
         s.minesplaced = true;
     }
-    if (!s.won) screen.setface(101);
+    if (!s.won) screen.setface(pictures::kSmiling);
     if (!s.playing || i > n || i < 1) return;
     if (!screen.timerrunning() && button == kLeftButton) {
         screen.starttimer();
         s.seconds = 1;
-        screen.boxload(n + 6, 201);
+        screen.boxload(n + 6, pictures::digit(1));
     }
     if (s.opened[i]) return;
     if (button == kLeftButton && s.mark[i] != kFlag) {

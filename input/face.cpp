@@ -2,17 +2,18 @@
 #include "input/face.h"
 
 #include "core/startup.h"
+#include "resources/catalogue.h"
 
 namespace tw {
 
 void Smile_MouseDown(GameState& s, Screen& screen) {
-    screen.setface(102);
+    screen.setface(pictures::kFacePressed);
     s.minesplaced = false;
     s.won = false;
 }
 
 void Smile_MouseUp(GameState& s, Screen& screen) {
-    screen.setface(101);
+    screen.setface(pictures::kSmiling);
     s.playing = true;
     rebuild(s, screen);
 }

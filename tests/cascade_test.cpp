@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <queue>
+#include <random>
 #include <set>
 #include <vector>
 
 #include "headless_game.h"
+#include "oracle.h"
 
 namespace tw {
 namespace {
@@ -19,94 +20,60 @@ std::vector<int> openingorder(HeadlessGame& g, int cell) {
     std::vector<int> order;
     std::set<int> seen;
     for (const auto& set : g.tk.pictureLog()) {
-        if (set.elem == Elem::Box && set.index <= g.s().cells() && set.picture >= 300 && set.picture <= 324 &&
-            seen.insert(set.index).second) {
+        if (set.elem == Elem::Box && set.index <= g.s().cells() && set.picture >= pictures::openedCell(0) &&
+            set.picture <= pictures::openedCell(24) && seen.insert(set.index).second) {
             order.push_back(set.index);
         }
     }
     return order;
 }
 
-TEST(Cascade, VisitsNeighboursDepthFirstInItsOwnOrder) {
-    HeadlessGame g;
-    g.newfield(5, 3, 2, 3);
-    g.laymines({1, 13});
-    EXPECT_EQ((std::vector<int>{5, 10, 15, 14, 9, 4, 3, 8, 2, 7}), openingorder(g, 5));
-    for (int c : {6, 11, 12}) EXPECT_FALSE(g.s().opened[c]) << c;
-    EXPECT_TRUE(g.s().playing);
-
-    g.newfield(5, 3, 2, 1);
-    g.laymines({1, 13});
-    EXPECT_EQ((std::vector<int>{5, 10, 15, 14, 9, 8, 4, 3, 2}), openingorder(g, 5));
-    EXPECT_EQ(0, g.s().count[7]);
-    EXPECT_FALSE(g.s().opened[7]) << "a zero cell touching the region only diagonally stays covered";
-}
-
-TEST(Cascade, OpensMarkedCellsAndGivesBackOnlyTheFlagsOfZeroCells) {
+TEST(Cascade, VisitsNeighboursDepthFirstInItsOwnOrderAndGivesBackTheFlagsOfZeroCells) {
     HeadlessGame g;
     g.newfield(5, 3, 2, 3);
     g.laymines({1, 13});
     g.tk.click(4, kRightButton);
     g.tk.click(9, kRightButton);
-    EXPECT_EQ(0, g.s().minesleft);
     EXPECT_EQ("000", g.counter(true));
     EXPECT_EQ((std::vector<int>{5, 10, 15, 14, 9, 4, 3, 8, 2, 7}), openingorder(g, 5));
-    EXPECT_EQ(1, g.s().minesleft) << "cell 4 (count 0) gives its flag back, cell 9 (count 1) does not";
-    EXPECT_EQ("001", g.counter(true));
+    for (int c : {6, 11, 12}) EXPECT_FALSE(g.s().opened[c]) << c;
+    EXPECT_TRUE(g.s().playing);
+    EXPECT_EQ("001", g.counter(true)) << "cell 4 (count 0) gives its flag back, cell 9 (count 1) does not";
     EXPECT_EQ(kFlag, g.s().mark[4]);
     EXPECT_EQ(kFlag, g.s().mark[9]);
-    EXPECT_EQ(300, g.cellpicture(4));
-    EXPECT_EQ(301, g.cellpicture(9));
+
+    g.newfield(5, 3, 2, 1);
+    g.laymines({1, 13});
+    EXPECT_EQ((std::vector<int>{5, 10, 15, 14, 9, 8, 4, 3, 2}), openingorder(g, 5));
+    EXPECT_FALSE(g.s().opened[7]) << "a zero cell touching the region only diagonally stays covered";
 }
 
-// Cells connected to `start` through zero cells under the rule, with the numbered border.
-std::set<int> reachable(const GameState& s, int start) {
-    std::set<int> open = {start};
-    std::queue<int> todo;
-    todo.push(start);
-    while (!todo.empty()) {
-        const int c = todo.front();
-        todo.pop();
-        if (s.count[c] != 0) continue;
-        const int x = (c - 1) % s.across;
-        const int y = (c - 1) / s.across;
-        for (int dy = -2; dy <= 2; ++dy) {
-            for (int dx = -2; dx <= 2; ++dx) {
-                const int ax = dx < 0 ? -dx : dx;
-                const int ay = dy < 0 ? -dy : dy;
-                int digit = 0;
-                if (ax + ay == 1) digit = 5;
-                else if (ax == 1 && ay == 1) digit = 4;
-                else if (ax + ay == 3) digit = 3;
-                else if (ax + ay == 2 && (ax == 0 || ay == 0)) digit = 2;
-                else if (ax == 2 && ay == 2) digit = 1;
-                if (digit == 0 || s.rule[digit] != 1) continue;
-                if (x + dx < 0 || x + dx >= s.across || y + dy < 0 || y + dy >= s.down) continue;
-                const int n = c + dy * s.across + dx;
-                if (open.insert(n).second) todo.push(n);
-            }
-        }
-    }
-    return open;
-}
-
-TEST(Cascade, OneMineOnTheLargestFieldOpensWhatTheRuleConnectsUnderEveryMask) {
+// Random fields under every mask, the first of each the largest field with a single mine.
+TEST(Cascade, OpensWhatTheRuleConnectsAndWinsWhenNothingSafeIsLeft) {
+    std::mt19937 random(11);
     for (int mask = 1; mask <= 31; ++mask) {
+        // One game for every round, so that each field follows a field of another size.
         HeadlessGame g;
-        g.newfield(37, 27, 1, mask);
-        g.laymines({999});
-        g.tk.click(1);
-        const std::set<int> expected = reachable(g.s(), 1);
-        std::set<int> opened;
-        for (int c = 1; c <= 999; ++c) {
-            if (g.s().opened[c]) opened.insert(c);
-        }
-        EXPECT_EQ(expected, opened) << "mask " << mask;
-        for (int c : opened) EXPECT_EQ(300 + g.s().count[c], g.cellpicture(c)) << "mask " << mask << " cell " << c;
-        if (mask == 1 || mask == 3 || mask == 9 || mask == 27 || mask == 31) {
-            EXPECT_EQ(998u, opened.size()) << "mask " << mask;
-            EXPECT_TRUE(g.s().won);
-            EXPECT_EQ(1u, g.tk.messages().size()) << "the win is announced once, mask " << mask;
+        for (int round = 0; round < 4; ++round) {
+            const int across = round == 0 ? kMaxAcross : 5 + static_cast<int>(random() % 33);
+            const int down = round == 0 ? kMaxDown : 1 + static_cast<int>(random() % kMaxDown);
+            const int mines = round == 0 ? 1 : 1 + static_cast<int>(random() % (across * down / 8 + 1));
+            g.newfield(across, down, mines, mask);
+            const std::size_t shown = g.tk.messages().size();
+            const int start = round == 0 ? 1 : 1 + static_cast<int>(random() % (across * down));
+            g.tk.click(start);
+            const GameState& s = g.s();
+            const std::set<int> expected = oracle::reachable(s, start);
+            for (int c = 1; c <= s.cells(); ++c) {
+                ASSERT_EQ(expected.count(c) == 1, s.opened[c]) << "mask " << mask << ", cell " << c;
+                if (s.opened[c]) {
+                    ASSERT_EQ(pictures::openedCell(s.count[c]), g.cellpicture(c));
+                }
+            }
+            EXPECT_EQ(s.cells() - static_cast<int>(expected.size()), s.covered);
+            const bool won = s.covered == s.totalmines;
+            EXPECT_EQ(won, s.won) << "mask " << mask;
+            EXPECT_EQ(won ? 1u : 0u, g.tk.messages().size() - shown) << "the win is announced once, mask " << mask;
         }
     }
 }

@@ -11,7 +11,7 @@
 #include "app/game.h"
 #include "core/rules.h"
 #include "core/startup.h"
-#include "toolkit/catalogue.h"
+#include "resources/catalogue.h"
 #include "toolkit/headless.h"
 
 namespace tw::testing {
@@ -41,7 +41,7 @@ struct HeadlessGame {
         s().down = down;
         s().totalmines = totalmines;
         setrule(s(), mask);
-        mnuNew_Click(s(), game);
+        mnuNew_Click(s(), game.screen());
     }
 
     // Lays the mines on exactly these cells and counts, as the first release would.
@@ -58,7 +58,7 @@ struct HeadlessGame {
         std::string shown;
         for (int k = 0; k < 3; ++k) {
             const int p = tk.picture(Elem::Box, first + k);
-            shown += p == 210 ? '-' : static_cast<char>('0' + p - 200);
+            shown += p == pictures::kMinus ? '-' : static_cast<char>('0' + p - pictures::digit(0));
         }
         return shown;
     }

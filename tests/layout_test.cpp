@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "headless_game.h"
 #include "menus/menu.h"
 
@@ -26,7 +29,7 @@ TEST(Layout, FirstStartIsABeginnerFieldWithEveryElementInPlace) {
     EXPECT_EQ(195, tk.clientHeight());
     EXPECT_EQ(71, tk.boxCount());
     EXPECT_EQ(63, tk.element(Elem::Smile).left);
-    EXPECT_EQ(kBuiltInFace, tk.picture(Elem::Smile));
+    EXPECT_EQ(pictures::kBuiltInFace, tk.picture(Elem::Smile));
     EXPECT_EQ((Placed{16, 15, 41, 25}), placed(tk, Elem::FrameN, 0));
     EXPECT_EQ((Placed{93, 15, 41, 25}), placed(tk, Elem::FrameN, 1));
     EXPECT_EQ((Placed{12, 0, 128, 55}), placed(tk, Elem::FrameM));
@@ -40,41 +43,26 @@ TEST(Layout, FirstStartIsABeginnerFieldWithEveryElementInPlace) {
     EXPECT_EQ((Placed{121, 17, 11, 21}), placed(tk, Elem::Box, 70));
     EXPECT_EQ("010", g.counter(true));
     EXPECT_EQ("000", g.counter(false));
-    EXPECT_EQ(64u, tk.boxesShowing(400, 1, 64).size());
+    EXPECT_EQ(64u, tk.boxesShowing(pictures::kCovered, 1, 64).size());
     EXPECT_FALSE(tk.element(Elem::Box, 0).visible);
     EXPECT_TRUE(tk.window(Form::Form1).visible);
-    EXPECT_EQ(kWindowIcon, tk.icon());
+    EXPECT_EQ(pictures::kWindowIcon, tk.icon());
     EXPECT_TRUE(tk.isChecked(MenuItem::mnuBeginner, 0));
     EXPECT_TRUE(tk.isChecked(MenuItem::mnuGT, 3));
     EXPECT_EQ(3, g.s().rule[0]);
     EXPECT_EQ(10, g.s().minesleft);
 }
 
-TEST(Layout, StackingPutsCellsInFrontOfTheFaceAndTheFaceInFrontOfThePanel) {
-    HeadlessGame g;
-    g.newfield(5, 2, 3);
-    const auto& tk = g.tk;
-    EXPECT_EQ(45, tk.element(Elem::FrameN, 1).left) << "at five columns the counter backgrounds overlap";
-    EXPECT_GT(tk.element(Elem::FrameN, 1).z, tk.element(Elem::FrameN, 0).z);
-    EXPECT_GT(tk.element(Elem::Smile).z, tk.element(Elem::FrameN, 1).z);
-    EXPECT_GT(tk.element(Elem::Box, 1).z, tk.element(Elem::Smile).z);
-    EXPECT_GT(tk.element(Elem::Box, 2).z, tk.element(Elem::Box, 6).z) << "cells are created column by column";
-    EXPECT_GT(tk.element(Elem::Box, 16).z, tk.element(Elem::Box, 10).z);
-}
-
 TEST(Layout, EveryLevelSizesTheClientAreaByItsField) {
     HeadlessGame g;
-    mnuHard_Click(g.s(), g.game);
+    mnuHard_Click(g.s(), g.game.screen());
     EXPECT_EQ(504, g.tk.clientWidth());
     EXPECT_EQ(323, g.tk.clientHeight());
     EXPECT_EQ(239, g.tk.element(Elem::Smile).left);
     EXPECT_EQ(445, g.tk.element(Elem::FrameN, 1).left);
-    EXPECT_EQ(99, g.s().totalmines);
     EXPECT_EQ("099", g.counter(true));
-    mnuIntermediate_Click(g.s(), g.game);
+    mnuIntermediate_Click(g.s(), g.game.screen());
     EXPECT_EQ((std::pair{280, 323}), (std::pair{g.tk.clientWidth(), g.tk.clientHeight()}));
-    EXPECT_TRUE(g.tk.isChecked(MenuItem::mnuIntermediate, 0));
-    EXPECT_FALSE(g.tk.isChecked(MenuItem::mnuBeginner, 0));
 
     g.newfield(5, 1, 1);
     EXPECT_EQ(104, g.tk.clientWidth());
@@ -84,20 +72,34 @@ TEST(Layout, EveryLevelSizesTheClientAreaByItsField) {
     EXPECT_EQ(12, g.tk.boxCount());
 }
 
-TEST(Layout, ARebuildStartsEveryCellAndCounterAfresh) {
-    HeadlessGame g;
-    g.laymines({64});
-    g.tk.click(1);
-    g.tk.click(64, kRightButton);
-    g.tk.tick();
-    g.tk.clickFace();
-    EXPECT_EQ(64u, g.tk.boxesShowing(400, 1, 64).size());
-    EXPECT_EQ("010", g.counter(true));
-    EXPECT_EQ("000", g.counter(false));
-    EXPECT_FALSE(g.tk.timerEnabled());
-    EXPECT_EQ(kBuiltInFace, g.tk.picture(Elem::Smile));
-    for (int c = 1; c <= 64; ++c) {
-        EXPECT_FALSE(g.s().mine[c] || g.s().opened[c] || g.s().mark[c] != kNoMark) << c;
+// New Game, the face, a level and a game type each start a game whose first release lays
+// the level's mines afresh.
+TEST(Layout, EveryNewGameStartsEveryCellAndCounterAfresh) {
+    const std::vector<std::function<void(HeadlessToolkit&)>> newgames = {
+        [](HeadlessToolkit& tk) { tk.choose(MenuItem::mnuNew); },
+        [](HeadlessToolkit& tk) { tk.clickFace(); },
+        [](HeadlessToolkit& tk) { tk.choose(MenuItem::mnuBeginner); },
+        [](HeadlessToolkit& tk) { tk.choose(MenuItem::mnuGT, 3); },
+    };
+    for (const auto& newgame : newgames) {
+        HeadlessGame g;
+        g.laymines({64});
+        g.tk.click(1);
+        g.tk.click(64, kRightButton);
+        g.tk.tick();
+        newgame(g.tk);
+        EXPECT_EQ(64u, g.tk.boxesShowing(pictures::kCovered, 1, 64).size());
+        EXPECT_EQ("010", g.counter(true));
+        EXPECT_EQ("000", g.counter(false));
+        EXPECT_FALSE(g.tk.timerEnabled());
+        EXPECT_EQ(pictures::kBuiltInFace, g.tk.picture(Elem::Smile));
+        for (int c = 1; c <= 64; ++c) {
+            EXPECT_FALSE(g.s().mine[c] || g.s().opened[c] || g.s().mark[c] != kNoMark) << c;
+        }
+        g.tk.click(1, kRightButton);
+        int mines = 0;
+        for (int c = 1; c <= 64; ++c) mines += g.s().mine[c];
+        EXPECT_EQ(10, mines);
     }
 }
 

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "toolkit/catalogue.h"
+#include "resources/catalogue.h"
 #include "toolkit/toolkit.h"
 
 namespace tw {
@@ -22,18 +22,18 @@ struct DesignElement {
 // The main window as designed, back to front, laid out for an 8 x 8 field; every build
 // starts from these and the layout then moves what depends on the field size.
 inline constexpr std::array<DesignElement, 12> kForm1Design = {{
-    {Elem::FrameL, 0, 501, 0, 0, 12, 55, true},
-    {Elem::FrameM, 0, 503, 12, 0, 128, 55, true},
-    {Elem::FrameR, 0, 502, 140, 0, 12, 55, true},
-    {Elem::FrameN, 0, 500, 16, 15, 41, 25, true},
-    {Elem::FrameN, 1, 500, 93, 15, 41, 25, true},
-    {Elem::Smile, 0, kBuiltInFace, 63, 15, 26, 26, true},
-    {Elem::FrameW, 0, 507, 0, 55, 12, 128, true},
-    {Elem::FrameW, 1, 507, 140, 55, 12, 128, true},
-    {Elem::FrameCL, 0, 504, 0, 183, 12, 12, true},
-    {Elem::FrameB, 0, 506, 12, 183, 128, 12, true},
-    {Elem::FrameCR, 0, 505, 140, 183, 12, 12, true},
-    {Elem::Box, 0, 300, 0, 0, 16, 16, false},
+    {Elem::FrameL, 0, pictures::kPanelLeft, 0, 0, 12, 55, true},
+    {Elem::FrameM, 0, pictures::kPanelColumn, 12, 0, 128, 55, true},
+    {Elem::FrameR, 0, pictures::kPanelRight, 140, 0, 12, 55, true},
+    {Elem::FrameN, 0, pictures::kCounterBack, 16, 15, 41, 25, true},
+    {Elem::FrameN, 1, pictures::kCounterBack, 93, 15, 41, 25, true},
+    {Elem::Smile, 0, pictures::kBuiltInFace, 63, 15, 26, 26, true},
+    {Elem::FrameW, 0, pictures::kWallRow, 0, 55, 12, 128, true},
+    {Elem::FrameW, 1, pictures::kWallRow, 140, 55, 12, 128, true},
+    {Elem::FrameCL, 0, pictures::kCornerLeft, 0, 183, 12, 12, true},
+    {Elem::FrameB, 0, pictures::kBottomColumn, 12, 183, 128, 12, true},
+    {Elem::FrameCR, 0, pictures::kCornerRight, 140, 183, 12, 12, true},
+    {Elem::Box, 0, pictures::openedCell(0), 0, 0, 16, 16, false},
 }};
 
 inline constexpr int kDesignClientWidth = 152;

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "toolkit/catalogue.h"
+#include "resources/catalogue.h"
 #include "toolkit/design.h"
 
 namespace tw {
@@ -18,7 +18,7 @@ HeadlessToolkit::Element& HeadlessToolkit::at(Elem elem, int index) {
 }
 
 void HeadlessToolkit::setPicture(Elem elem, int index, int picture) {
-    const auto size = pictureSize(picture);
+    const auto size = pictures::sizeOf(picture);
     if (!size) throw std::invalid_argument("no such picture");
     Element& e = at(elem, index);
     e.picture = picture;

@@ -10,6 +10,11 @@ namespace tw {
 // Box 0..N+6, FrameN 0..1, FrameW 0..1, every other element index 0.
 enum class Elem { FrameL, FrameM, FrameR, FrameN, FrameW, FrameCL, FrameB, FrameCR, Smile, Box };
 
+// Stretched elements scale their picture to their own size; the others take the picture's size.
+constexpr bool isStretched(Elem elem) {
+    return elem == Elem::FrameM || elem == Elem::FrameB || elem == Elem::FrameW;
+}
+
 enum class Pointer { Arrow, Cross };
 
 enum class Form { Form1, Form2, Form3 };

@@ -3,9 +3,12 @@
 
 #include <cstdlib>
 
-#include "toolkit/catalogue.h"
+#include "core/grid.h"
+#include "resources/catalogue.h"
 
 namespace tw {
+
+using namespace pictures;
 
 std::array<int, 3> threedigits(int v) {
     const int shown = v + 1000;
@@ -18,20 +21,20 @@ void Screen::showmines() {
     const int n = s_.cells();
     if (s_.minesleft >= 0) {
         const auto d = threedigits(s_.minesleft);
-        for (int k = 0; k < 3; ++k) boxload(n + 1 + k, 200 + d[k]);
+        for (int k = 0; k < 3; ++k) boxload(n + 1 + k, digit(d[k]));
     } else {
         // The hundreds of a negative count are never shown: the minus sign takes their place.
         const auto d = threedigits(std::abs(s_.minesleft) % 1000);
-        boxload(n + 2, 200 + d[1]);
-        boxload(n + 3, 200 + d[2]);
-        boxload(n + 1, 210);
+        boxload(n + 2, digit(d[1]));
+        boxload(n + 3, digit(d[2]));
+        boxload(n + 1, kMinus);
     }
 }
 
 void Screen::showseconds() {
     const int n = s_.cells();
     const auto d = threedigits(s_.seconds);
-    for (int k = 0; k < 3; ++k) boxload(n + 4 + k, 200 + d[k]);
+    for (int k = 0; k < 3; ++k) boxload(n + 4 + k, digit(d[k]));
 }
 
 void Screen::setface(int picture) { tk_.setPicture(Elem::Smile, 0, picture); }
@@ -66,16 +69,16 @@ void Screen::imageload() {
     const int d = s_.down;
     const int n = a * d;
 
-    tk_.setPicture(Elem::FrameN, 0, 500);
-    tk_.setPicture(Elem::FrameN, 1, 500);
-    tk_.setPicture(Elem::FrameL, 0, 501);
-    tk_.setPicture(Elem::FrameR, 0, 502);
-    tk_.setPicture(Elem::FrameM, 0, 503);
-    tk_.setPicture(Elem::FrameCL, 0, 504);
-    tk_.setPicture(Elem::FrameCR, 0, 505);
-    tk_.setPicture(Elem::FrameB, 0, 506);
-    tk_.setPicture(Elem::FrameW, 0, 507);
-    tk_.setPicture(Elem::FrameW, 1, 507);
+    tk_.setPicture(Elem::FrameN, 0, kCounterBack);
+    tk_.setPicture(Elem::FrameN, 1, kCounterBack);
+    tk_.setPicture(Elem::FrameL, 0, kPanelLeft);
+    tk_.setPicture(Elem::FrameR, 0, kPanelRight);
+    tk_.setPicture(Elem::FrameM, 0, kPanelColumn);
+    tk_.setPicture(Elem::FrameCL, 0, kCornerLeft);
+    tk_.setPicture(Elem::FrameCR, 0, kCornerRight);
+    tk_.setPicture(Elem::FrameB, 0, kBottomColumn);
+    tk_.setPicture(Elem::FrameW, 0, kWallRow);
+    tk_.setPicture(Elem::FrameW, 1, kWallRow);
 
     tk_.setIcon(kWindowIcon);
 
@@ -102,12 +105,12 @@ void Screen::imageload() {
 
     for (int x = 0; x < a; ++x) {
         for (int y = 0; y < d; ++y) {
-            const int i = y * a + x + 1;
+            const int i = cellat(a, x, y);
             tk_.createBox(i);
             tk_.show(Elem::Box, i);
             tk_.bringToFront(Elem::Box, i);
             tk_.move(Elem::Box, i, 16 * x + 12, 16 * y + 55);
-            boxload(i, 400);
+            boxload(i, kCovered);
             s_.mine[i] = false;
             s_.opened[i] = false;
             s_.mark[i] = kNoMark;
@@ -123,10 +126,10 @@ void Screen::imageload() {
         tk_.bringToFront(Elem::Box, i);
         if (k <= 3) {
             tk_.move(Elem::Box, i, 13 * k + 5, 17);
-            boxload(i, 200 + mines[k - 1]);
+            boxload(i, digit(mines[k - 1]));
         } else {
             tk_.move(Elem::Box, i, 16 * a - 85 + 13 * k, 17);
-            boxload(i, 200);
+            boxload(i, digit(0));
         }
     }
 

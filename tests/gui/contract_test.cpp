@@ -147,7 +147,10 @@ struct QtDriver {
         EXPECT_TRUE(QTest::qWaitForWindowActive(&other));
     }
     // Away from the cells, so that no release lands on one of its items.
-    void openMenu() { tk.form1()->menuBar().actions()[0]->menu()->popup(tk.form1()->geometry().bottomRight() * 2); }
+    void openMenu() {
+        QMenu* game = tk.form1()->menuBar().actions()[0]->menu();
+        game->popup(tk.form1()->geometry().bottomRight() * 2);
+    }
     void pointAt(At at) {
         QCursor::setPos(tk.form1()->mapToGlobal(where(at)));
         QApplication::processEvents();

@@ -18,7 +18,7 @@
 
 #include "app/game.h"
 #include "core/rules.h"
-#include "toolkit/catalogue.h"
+#include "resources/catalogue.h"
 #include "toolkit/qt/board.h"
 #include "toolkit/qt/qttoolkit.h"
 
@@ -26,11 +26,11 @@ namespace tw::gui {
 
 // The whole program on its real widgets, with its best-times file in a folder of its own.
 struct GuiGame {
-    GuiGame()
+    explicit GuiGame(std::uint64_t seed = 4242)
         : folder(std::filesystem::temp_directory_path() /
                  ("tilewarden-gui-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)))),
           game(tk, folder) {
-        game.state().fixedseed = 4242;
+        game.state().fixedseed = seed;
         game.start();
         settle();
     }
@@ -87,12 +87,20 @@ struct GuiGame {
         std::string shown;
         for (int k = 0; k < 3; ++k) {
             const int p = picture(first + k);
-            shown += p == 210 ? '-' : static_cast<char>('0' + p - 200);
+            shown += p == pictures::kMinus ? '-' : static_cast<char>('0' + p - pictures::digit(0));
         }
         return shown;
     }
     QSize client() { return board().size(); }
     bool checked(MenuItem item, int index = 0) { return window().action(item, index)->isChecked(); }
+
+    // One tick of the seconds timer, delivered the way the timer itself delivers it.
+    void tick() {
+        QTimer& second = window().second();
+        ASSERT_TRUE(second.isActive());
+        QTimerEvent event(second.timerId());
+        QCoreApplication::sendEvent(&second, &event);
+    }
 
     QtToolkit tk;
     std::filesystem::path folder;

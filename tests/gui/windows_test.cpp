@@ -36,21 +36,17 @@ TEST(Window, TheFaceRebuildsTheWindowEvenWhenReleasedElsewhere) {
     const QPoint oldPos = g.window().pos();
 
     QTest::mousePress(&g.board(), Qt::RightButton, {}, g.centre(Elem::Smile, 0));
-    EXPECT_EQ(102, g.face());
+    EXPECT_EQ(pictures::kFacePressed, g.face());
     QTest::mouseRelease(&g.board(), Qt::RightButton, {}, g.centre(Elem::Box, 30));
     ASSERT_NE(old.data(), g.tk.form1());
     g.settle();
     EXPECT_TRUE(old.isNull()) << "the torn-down window is deleted";
     EXPECT_EQ(oldPos, g.window().pos());
-    EXPECT_EQ(kBuiltInFace, g.face());
     EXPECT_FALSE(g.window().second().isActive());
-    EXPECT_FALSE(g.s().minesplaced);
-    for (int cell = 1; cell <= 64; ++cell) ASSERT_EQ(400, g.picture(cell));
-    EXPECT_EQ("010", g.counter(true));
-    EXPECT_EQ("000", g.counter(false));
+    EXPECT_EQ(pictures::kCovered, g.picture(1));
 }
 
-TEST(Window, LevelKeysResizeTheClientArea) {
+TEST(Window, MenuKeysResizeAndCheckOnlyTheChosenItems) {
     GuiGame g;
     g.key(Qt::Key_E, Qt::ControlModifier);
     g.settle();
@@ -59,38 +55,25 @@ TEST(Window, LevelKeysResizeTheClientArea) {
     EXPECT_FALSE(g.checked(MenuItem::mnuBeginner));
     EXPECT_EQ(g.board().geometry().bottom() + 1, g.window().height());
 
-    g.key(Qt::Key_I, Qt::ControlModifier);
-    g.settle();
-    EXPECT_EQ(QSize(16 * 16 + 24, 16 * 16 + 67), g.client());
-    EXPECT_TRUE(g.checked(MenuItem::mnuIntermediate));
-
-    g.key(Qt::Key_M, Qt::ControlModifier);
-    EXPECT_TRUE(g.checked(MenuItem::mnuMarks));
-    g.key(Qt::Key_M, Qt::ControlModifier);
-    EXPECT_FALSE(g.checked(MenuItem::mnuMarks));
-    g.key(Qt::Key_M, Qt::ControlModifier);
-    EXPECT_TRUE(g.checked(MenuItem::mnuMarks));
-    g.key(Qt::Key_F2);
-    g.settle();
-    EXPECT_FALSE(g.checked(MenuItem::mnuMarks)) << "a new game brings Marks back unchecked";
-
-    g.key(Qt::Key_B, Qt::ControlModifier);
-    g.settle();
-    EXPECT_EQ(QSize(152, 195), g.client());
-    EXPECT_TRUE(g.checked(MenuItem::mnuBeginner));
-    EXPECT_FALSE(g.checked(MenuItem::mnuIntermediate));
-}
-
-TEST(Window, AGameTypeItemChecksOnlyItselfAcrossNewGames) {
-    GuiGame g;
     g.window().action(MenuItem::mnuGT, 31)->trigger();
     g.settle();
     for (int mask : {1, 3, 9, 27}) EXPECT_FALSE(g.checked(MenuItem::mnuGT, mask));
     EXPECT_TRUE(g.checked(MenuItem::mnuGT, 31));
-    EXPECT_EQ(31, g.s().rule[0]);
+    EXPECT_TRUE(g.checked(MenuItem::mnuHard));
+
+    for (bool checked : {true, false, true}) {
+        g.key(Qt::Key_M, Qt::ControlModifier);
+        EXPECT_EQ(checked, g.checked(MenuItem::mnuMarks));
+    }
     g.key(Qt::Key_F2);
     g.settle();
+    EXPECT_FALSE(g.checked(MenuItem::mnuMarks)) << "a new game brings Marks back unchecked";
     EXPECT_TRUE(g.checked(MenuItem::mnuGT, 31));
+
+    g.key(Qt::Key_B, Qt::ControlModifier);
+    g.settle();
+    EXPECT_EQ(QSize(152, 195), g.client());
+    EXPECT_FALSE(g.checked(MenuItem::mnuHard));
 }
 
 struct CustomField : ::testing::Test {
@@ -176,6 +159,7 @@ TEST_F(CustomField, CancelAndTheCloseControlChangeNothing) {
 TEST(Help, ShowsTheFourParagraphsInOrderAndOkGivesTheWindowBack) {
     GuiGame g;
     g.laywall();
+    g.click(7);
     g.window().action(MenuItem::mnuHowTo, 0)->trigger();
     HelpWindow* help = g.tk.form3();
     ASSERT_NE(nullptr, help);
@@ -198,7 +182,9 @@ TEST(Help, ShowsTheFourParagraphsInOrderAndOkGivesTheWindowBack) {
     }
 
     g.click(1);
-    EXPECT_EQ(400, g.picture(1)) << "the main window is disabled";
+    EXPECT_EQ(pictures::kCovered, g.picture(1)) << "the main window is disabled";
+    g.tick();
+    EXPECT_EQ("002", g.counter(false)) << "the clock goes on";
 
     g.window().showMinimized();
     QTest::keyClick(&help->okButton(), Qt::Key_Return);
@@ -225,22 +211,16 @@ struct ExitGuard {
     QTimer timer;
 };
 
-TEST(Exit, EndsTheRunningProgram) {
-    GuiGame g;
-    g.laywall();
-    g.click(1);
-    const ExitGuard guard;
-    QTimer::singleShot(0, [&g] { g.key(Qt::Key_X, Qt::ControlModifier); });
-    EXPECT_EQ(0, QApplication::exec());
-    EXPECT_FALSE(g.window().isVisible());
-}
-
-TEST(Exit, TheCloseControlEndsTheProgramToo) {
-    GuiGame g;
-    const ExitGuard guard;
-    QTimer::singleShot(0, [&g] { g.window().close(); });
-    EXPECT_EQ(0, QApplication::exec());
-    EXPECT_FALSE(g.window().isVisible());
+TEST(Exit, TheMenuKeyAndTheCloseControlEndTheRunningProgram) {
+    for (const bool key : {true, false}) {
+        GuiGame g;
+        g.laywall();
+        g.click(1);
+        const ExitGuard guard;
+        QTimer::singleShot(0, [&g, key] { key ? g.key(Qt::Key_X, Qt::ControlModifier) : (void)g.window().close(); });
+        EXPECT_EQ(0, QApplication::exec());
+        EXPECT_FALSE(g.window().isVisible());
+    }
 }
 
 }  // namespace

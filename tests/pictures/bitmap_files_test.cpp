@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "catalogue_sizes.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +9,8 @@
 #include <iterator>
 #include <string>
 #include <vector>
+
+#include "resources/catalogue.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ std::uint32_t expect_4bit_header(const Bytes& b, std::size_t at, int width, int 
 }
 
 TEST(BitmapFiles, EveryBitmapIsAn4BitUncompressedBmpOfItsCatalogueSize) {
-    for (const ExpectedBitmap& expected : expected_bitmaps()) {
+    for (const auto& expected : tw::pictures::kCatalogue) {
         SCOPED_TRACE("bitmap " + std::to_string(expected.number));
         const Bytes b = read_file(resources / "bitmaps" / (std::to_string(expected.number) + ".bmp"));
         ASSERT_GE(b.size(), 14u + 40u + 64u);
@@ -57,14 +57,14 @@ TEST(BitmapFiles, EveryBitmapIsAn4BitUncompressedBmpOfItsCatalogueSize) {
         EXPECT_EQ(b[1], 'M');
         EXPECT_EQ(le32(b, 2), b.size());
         EXPECT_EQ(le32(b, 10), 14u + 40u + 64u) << "pixels follow the palette";
-        const std::uint32_t rows = expect_4bit_header(b, 14, expected.width, expected.height);
+        const std::uint32_t rows = expect_4bit_header(b, 14, expected.size.width, expected.size.height);
         EXPECT_EQ(b.size(), 14u + 40u + 64u + rows);
     }
 }
 
 TEST(BitmapFiles, BitmapFolderHoldsOnlyCatalogueNumbers) {
     std::vector<std::string> expected;
-    for (const ExpectedBitmap& e : expected_bitmaps()) expected.push_back(std::to_string(e.number) + ".bmp");
+    for (const auto& e : tw::pictures::kCatalogue) expected.push_back(std::to_string(e.number) + ".bmp");
     std::vector<std::string> found;
     for (const auto& entry : std::filesystem::directory_iterator(resources / "bitmaps"))
         found.push_back(entry.path().filename().string());

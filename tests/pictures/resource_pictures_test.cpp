@@ -1,13 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "catalogue_sizes.h"
-
 #include <QImage>
-#include <QImageReader>
 #include <QSet>
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 namespace {
 
@@ -18,13 +13,6 @@ QSet<QRgb> colours(const QImage& image) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) out.insert(image.pixel(x, y) | 0xFF000000u);
     return out;
-}
-
-TEST(ResourcePictures, EveryBitmapLoadsAtItsCatalogueSize) {
-    for (const ExpectedBitmap& expected : expected_bitmaps()) {
-        const QImage image = bitmap(expected.number);
-        EXPECT_EQ(image.size(), QSize(expected.width, expected.height)) << "bitmap " << expected.number;
-    }
 }
 
 TEST(ResourcePictures, NumbersUseTheirColoursOnTheOpenedCellFace) {
@@ -58,20 +46,6 @@ TEST(ResourcePictures, IconsLoadAtTheirSizesWithTransparentCorners) {
         EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
         EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
     }
-}
-
-TEST(ResourcePictures, WindowIconReadsAsTwoImagesThroughQt) {
-    if (!QImageReader::supportedImageFormats().contains("ico")) GTEST_SKIP() << "no ico image plugin";
-    QImageReader reader(":/icons/tilewarden.ico");
-    QList<QSize> sizes;
-    for (int i = 0; i < reader.imageCount(); ++i) {
-        reader.jumpToImage(i);
-        const QImage image = reader.read();
-        sizes.append(image.size());
-        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << "the mask leaves the corner transparent";
-    }
-    std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
-    EXPECT_EQ(sizes, (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
 }
 
 }  // namespace

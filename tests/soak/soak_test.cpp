@@ -1,13 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
-
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -16,16 +8,11 @@
 #include <unistd.h>
 
 #include <array>
-#include <cstdint>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <random>
-#include <string>
 
-#include "app/game.h"
-#include "toolkit/qt/board.h"
-#include "toolkit/qt/qttoolkit.h"
+#include "tests/gui/gui_game.h"
 
 namespace tw::soak {
 namespace {
@@ -66,12 +53,7 @@ constexpr bool kSanitized =
 // The whole program on its real widgets, driven by a seeded stream of random input.
 class Soak {
 public:
-    explicit Soak(std::uint64_t seed)
-        : folder_(std::filesystem::temp_directory_path() /
-                  ("tilewarden-soak-" + std::to_string(::getpid()))),
-          game_(tk_, folder_),
-          rng_(seed) {
-        game_.state().fixedseed = seed;
+    explicit Soak(std::uint64_t seed) : g_(seed), rng_(seed) {
         // A message box is answered as soon as it opens, from inside its own event loop.
         closer_.setInterval(0);
         QObject::connect(&closer_, &QTimer::timeout, [this] {
@@ -82,18 +64,10 @@ public:
             }
         });
         closer_.start();
-        game_.start();
-        settle();
     }
-    ~Soak() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    Soak(const Soak&) = delete;
-    Soak& operator=(const Soak&) = delete;
 
     void step() {
-        MainWindow* before = tk_.form1();
+        MainWindow* before = g_.tk.form1();
         if (dialogShown() && chance(70)) {
             dialogEvent();
         } else if (helpShown() && chance(70)) {
@@ -101,7 +75,7 @@ public:
         } else {
             windowEvent();
         }
-        if (tk_.form1() != before) {
+        if (g_.tk.form1() != before) {
             ++rebuilds_;
             settle();
         } else if (!dialogShown() && !helpShown()) {
@@ -120,20 +94,20 @@ public:
             settle();
         }
         for (const TextBox box : {TextBox::Acr, TextBox::Dwn, TextBox::TM}) {
-            tk_.form2()->box(box).setText(QStringLiteral("999"));
+            g_.tk.form2()->box(box).setText(QStringLiteral("999"));
         }
-        QTest::mouseClick(&tk_.form2()->okButton(), Qt::LeftButton);
+        QTest::mouseClick(&g_.tk.form2()->okButton(), Qt::LeftButton);
         settle();
         window().action(MenuItem::mnuHowTo, 0)->trigger();
-        QTest::mouseClick(&tk_.form3()->okButton(), Qt::LeftButton);
+        QTest::mouseClick(&g_.tk.form3()->okButton(), Qt::LeftButton);
         window().action(MenuItem::mnuBeginner, 0)->trigger();
         settle();
     }
 
     // Gives the main window back, starts a Beginner game and opens its first cell.
     bool stillPlays() {
-        if (dialogShown()) QTest::mouseClick(&tk_.form2()->cancelButton(), Qt::LeftButton);
-        if (helpShown()) QTest::mouseClick(&tk_.form3()->okButton(), Qt::LeftButton);
+        if (dialogShown()) QTest::mouseClick(&g_.tk.form2()->cancelButton(), Qt::LeftButton);
+        if (helpShown()) QTest::mouseClick(&g_.tk.form3()->okButton(), Qt::LeftButton);
         for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
             if (held_ & button) release(button, QPoint(0, 0));
         }
@@ -141,10 +115,10 @@ public:
         settle();
         QTest::keyClick(&window(), Qt::Key_B, Qt::ControlModifier);
         settle();
-        if (game_.state().across != 8 || game_.state().minesplaced) return false;
+        if (g_.game.state().across != 8 || g_.game.state().minesplaced) return false;
         clickCell(1);
         QApplication::processEvents();
-        return game_.state().opened[1];
+        return g_.game.state().opened[1];
     }
 
     int rebuilds() const { return rebuilds_; }
@@ -155,10 +129,10 @@ public:
     int wrongCloses() const { return wrongCloses_; }
 
 private:
-    MainWindow& window() { return *tk_.form1(); }
-    Board& board() { return tk_.form1()->board(); }
-    bool dialogShown() const { return tk_.form2() != nullptr && tk_.form2()->isVisible(); }
-    bool helpShown() const { return tk_.form3() != nullptr && tk_.form3()->isVisible(); }
+    MainWindow& window() { return g_.window(); }
+    Board& board() { return g_.board(); }
+    bool dialogShown() const { return g_.tk.form2() != nullptr && g_.tk.form2()->isVisible(); }
+    bool helpShown() const { return g_.tk.form3() != nullptr && g_.tk.form3()->isVisible(); }
 
     bool chance(int percent) { return pick(100) < percent; }
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
@@ -203,7 +177,7 @@ private:
 
     // Opens a covered cell without a mine, so that games are won as well as lost.
     void safeMove() {
-        const GameState& s = game_.state();
+        const GameState& s = g_.game.state();
         if (!s.minesplaced || !s.playing || s.won || s.cells() < 1) {
             clickCell(1 + pick(std::max(s.cells(), 1)));
             return;
@@ -313,7 +287,7 @@ private:
     }
 
     void dialogEvent() {
-        CustomDialog& dialog = *tk_.form2();
+        CustomDialog& dialog = *g_.tk.form2();
         const int roll = pick(10);
         if (roll < 6) {
             QLineEdit& box = dialog.box(static_cast<TextBox>(pick(3)));
@@ -331,7 +305,7 @@ private:
     }
 
     void helpEvent() {
-        HelpWindow& help = *tk_.form3();
+        HelpWindow& help = *g_.tk.form3();
         const int roll = pick(10);
         if (roll < 6) {
             QTest::mouseClick(&help.okButton(), Qt::LeftButton);
@@ -353,9 +327,7 @@ private:
         if (!window().isVisible()) ++wrongCloses_;
     }
 
-    QtToolkit tk_;
-    std::filesystem::path folder_;
-    Game game_;
+    gui::GuiGame g_;
     std::mt19937_64 rng_;
     QTimer closer_;
     Qt::MouseButtons held_ = Qt::NoButton;

@@ -14,6 +14,7 @@
 #include <optional>
 #include <vector>
 
+#include "resources/catalogue.h"
 #include "toolkit/qt/board.h"
 #include "toolkit/qt/helpwindow.h"
 #include "toolkit/qt/mainwindow.h"
@@ -30,31 +31,33 @@ struct Spoken {
     const char* text;
 };
 constexpr std::array<Spoken, 15> kSpoken = {{
-    {100, QT_TRANSLATE_NOOP("tw::Board", "smiling")},
-    {101, QT_TRANSLATE_NOOP("tw::Board", "smiling")},
-    {102, QT_TRANSLATE_NOOP("tw::Board", "pressed")},
-    {103, QT_TRANSLATE_NOOP("tw::Board", "surprised")},
-    {104, QT_TRANSLATE_NOOP("tw::Board", "game lost")},
-    {105, QT_TRANSLATE_NOOP("tw::Board", "game won")},
-    {210, QT_TRANSLATE_NOOP("tw::Board", "minus")},
-    {300, QT_TRANSLATE_NOOP("tw::Board", "empty")},
-    {400, QT_TRANSLATE_NOOP("tw::Board", "covered")},
-    {401, QT_TRANSLATE_NOOP("tw::Board", "flag")},
-    {402, QT_TRANSLATE_NOOP("tw::Board", "mine")},
-    {403, QT_TRANSLATE_NOOP("tw::Board", "exploded mine")},
-    {404, QT_TRANSLATE_NOOP("tw::Board", "wrong flag")},
-    {405, QT_TRANSLATE_NOOP("tw::Board", "question mark")},
-    {406, QT_TRANSLATE_NOOP("tw::Board", "question mark")},
+    {pictures::kBuiltInFace, QT_TRANSLATE_NOOP("tw::Board", "smiling")},
+    {pictures::kSmiling, QT_TRANSLATE_NOOP("tw::Board", "smiling")},
+    {pictures::kFacePressed, QT_TRANSLATE_NOOP("tw::Board", "pressed")},
+    {pictures::kSurprised, QT_TRANSLATE_NOOP("tw::Board", "surprised")},
+    {pictures::kDead, QT_TRANSLATE_NOOP("tw::Board", "game lost")},
+    {pictures::kCool, QT_TRANSLATE_NOOP("tw::Board", "game won")},
+    {pictures::kMinus, QT_TRANSLATE_NOOP("tw::Board", "minus")},
+    {pictures::openedCell(0), QT_TRANSLATE_NOOP("tw::Board", "empty")},
+    {pictures::kCovered, QT_TRANSLATE_NOOP("tw::Board", "covered")},
+    {pictures::kFlag, QT_TRANSLATE_NOOP("tw::Board", "flag")},
+    {pictures::kMine, QT_TRANSLATE_NOOP("tw::Board", "mine")},
+    {pictures::kFatalMine, QT_TRANSLATE_NOOP("tw::Board", "exploded mine")},
+    {pictures::kWrongFlag, QT_TRANSLATE_NOOP("tw::Board", "wrong flag")},
+    {pictures::kQuestion, QT_TRANSLATE_NOOP("tw::Board", "question mark")},
+    {pictures::kQuestionPressed, QT_TRANSLATE_NOOP("tw::Board", "question mark")},
 }};
 
 std::optional<int> digitOf(int picture) {
-    if (picture >= 200 && picture <= 209) return picture - 200;
+    if (picture >= pictures::digit(0) && picture <= pictures::digit(9)) return picture - pictures::digit(0);
     return std::nullopt;
 }
 
 QString spokenPicture(int picture) {
     if (const auto digit = digitOf(picture)) return QString::number(*digit);
-    if (picture >= 301 && picture <= 324) return QString::number(picture - 300);
+    if (picture >= pictures::openedCell(1) && picture <= pictures::openedCell(24)) {
+        return QString::number(picture - pictures::openedCell(0));
+    }
     for (const Spoken& spoken : kSpoken) {
         if (spoken.picture == picture) return QCoreApplication::translate(kContext, spoken.text);
     }

@@ -12,7 +12,7 @@
 #include <cmath>
 #include <utility>
 
-#include "toolkit/catalogue.h"
+#include "resources/catalogue.h"
 #include "toolkit/qt/accessible.h"
 
 namespace tw {

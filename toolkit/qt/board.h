@@ -57,7 +57,7 @@ public:
     void click(Elem elem, int index, int button);
 
     const Element* find(Elem elem, int index) const;
-    // The element the mouse would reach at `pos`, or nullptr.
+    // The element the mouse would reach at `pos` (board pixels), or nullptr.
     const Element* inputElementAt(QPoint pos) const;
 
     // Forgets every held button's press target: its release can no longer come here.

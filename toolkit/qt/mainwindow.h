@@ -38,8 +38,8 @@ public:
     QMargins frame() const { return frame_; }
 
     Board& board() { return *board_; }
-    QMenuBar& menuBar() { return *menuBar_; }
     QTimer& second() { return *second_; }
+    QMenuBar& menuBar() { return *menuBar_; }
     // The menu item, or nullptr when there is none of that name and index.
     QAction* action(MenuItem item, int index) const;
 

@@ -3,7 +3,7 @@
 
 #include <QPainter>
 
-#include "toolkit/catalogue.h"
+#include "resources/catalogue.h"
 
 namespace tw {
 
@@ -11,7 +11,7 @@ namespace {
 
 // A missing picture shows as a loud magenta box of the catalogue's size, so it cannot go unnoticed.
 QPixmap placeholder(int number) {
-    const PictureSize size = pictureSize(number).value_or(PictureSize{16, 16});
+    const pictures::Size size = pictures::sizeOf(number).value_or(pictures::Size{16, 16});
     QPixmap pixmap(size.width, size.height);
     pixmap.fill(QColor(255, 0, 255));
     QPainter painter(&pixmap);

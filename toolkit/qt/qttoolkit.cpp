@@ -9,7 +9,7 @@
 #include <QPixmap>
 #include <QTimer>
 
-#include "toolkit/catalogue.h"
+#include "resources/catalogue.h"
 #include "toolkit/qt/accessible.h"
 #include "toolkit/qt/board.h"
 #include "toolkit/qt/texts.h"
@@ -109,7 +109,7 @@ void QtToolkit::setClientSize(int width, int height) {
 }
 
 void QtToolkit::setIcon(int icon) {
-    if (!form1_ || icon != kWindowIcon) return;
+    if (!form1_ || icon != pictures::kWindowIcon) return;
     if (icon_.isNull()) icon_ = loadIcon();
     form1_->setWindowIcon(icon_);
 }

@@ -62,7 +62,6 @@ public:
     MainWindow* form1() const { return form1_.get(); }
     CustomDialog* form2() const { return form2_.get(); }
     HelpWindow* form3() const { return form3_.get(); }
-    Pictures& pictures() { return pictures_; }
 
 private:
     QWidget* window(Form form) const;

@@ -5,27 +5,32 @@
 
 #include <array>
 
+#include "resources/catalogue.h"
+
 namespace {
+
+using namespace tw::pictures;
 
 QImage bitmap(int number) { return QImage(QString(":/bitmaps/%1.bmp").arg(number)); }
 
 // A field half opened from the top left, with numbers up to 24, flags and question marks.
 int cell_picture(int x, int y, int across) {
     if (x + 2 * y < across / 2 + 2) {
-        if (y == 0) return 300 + (x * 5) % 25;
-        return (x + y) % 3 == 0 ? 300 : 301 + (x * 3 + y * 7) % 24;
+        if (y == 0) return openedCell((x * 5) % 25);
+        return openedCell((x + y) % 3 == 0 ? 0 : 1 + (x * 3 + y * 7) % 24);
     }
-    constexpr std::array<int, 12> covered{400, 400, 401, 400, 405, 400, 400, 406, 400, 402, 403, 404};
+    constexpr std::array<int, 12> covered{kCovered, kCovered, kFlag, kCovered, kQuestion, kCovered,
+                                           kCovered, kQuestionPressed, kCovered, kMine, kFatalMine, kWrongFlag};
     return covered[static_cast<std::size_t>(x * 5 + y * 3) % covered.size()];
 }
 
 void draw_counter(QPainter& painter, int left, int value) {
-    painter.drawImage(left, 15, bitmap(500));
+    painter.drawImage(left, 15, bitmap(kCounterBack));
     const QString digits = value < 0 ? QString("-%1").arg(-value, 2, 10, QChar('0'))
                                      : QString("%1").arg(value, 3, 10, QChar('0'));
     for (int k = 0; k < 3; ++k) {
         const QChar c = digits[k];
-        painter.drawImage(left + 2 + 13 * k, 17, bitmap(c == '-' ? 210 : 200 + c.digitValue()));
+        painter.drawImage(left + 2 + 13 * k, 17, bitmap(c == '-' ? kMinus : digit(c.digitValue())));
     }
 }
 
@@ -37,14 +42,14 @@ QImage render_window(int across, int down, int face) {
     QImage window(field_width + 24, field_height + 67, QImage::Format_RGB32);
     window.fill(Qt::magenta);
     QPainter painter(&window);
-    painter.drawImage(0, 0, bitmap(501));
-    painter.drawImage(QRect(12, 0, field_width, 55), bitmap(503));
-    painter.drawImage(field_width + 12, 0, bitmap(502));
-    painter.drawImage(QRect(0, 55, 12, field_height), bitmap(507));
-    painter.drawImage(QRect(field_width + 12, 55, 12, field_height), bitmap(507));
-    painter.drawImage(0, field_height + 55, bitmap(504));
-    painter.drawImage(QRect(12, field_height + 55, field_width, 12), bitmap(506));
-    painter.drawImage(field_width + 12, field_height + 55, bitmap(505));
+    painter.drawImage(0, 0, bitmap(kPanelLeft));
+    painter.drawImage(QRect(12, 0, field_width, 55), bitmap(kPanelColumn));
+    painter.drawImage(field_width + 12, 0, bitmap(kPanelRight));
+    painter.drawImage(QRect(0, 55, 12, field_height), bitmap(kWallRow));
+    painter.drawImage(QRect(field_width + 12, 55, 12, field_height), bitmap(kWallRow));
+    painter.drawImage(0, field_height + 55, bitmap(kCornerLeft));
+    painter.drawImage(QRect(12, field_height + 55, field_width, 12), bitmap(kBottomColumn));
+    painter.drawImage(field_width + 12, field_height + 55, bitmap(kCornerRight));
     draw_counter(painter, 16, across == 5 ? -7 : 10 * across);
     draw_counter(painter, field_width - 35, 123);
     painter.drawImage(8 * across - 1, 15, bitmap(face));
@@ -55,7 +60,7 @@ QImage render_window(int across, int down, int face) {
 
 QImage frame_sheet() {
     constexpr std::array<int, 5> widths{5, 8, 16, 30, 37};
-    constexpr std::array<int, 5> faces{100, 102, 103, 104, 105};
+    constexpr std::array<int, 5> faces{kBuiltInFace, kFacePressed, kSurprised, kDead, kCool};
     constexpr int down = 4;
     constexpr int gap = 20;
     std::array<QImage, widths.size()> windows;

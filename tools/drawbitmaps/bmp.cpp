@@ -47,8 +47,7 @@ Bytes encode_bmp(const Canvas& canvas) {
     constexpr std::uint32_t palette_size = 16 * 4;
     const std::uint32_t image_size = row_bytes(canvas.width(), 4) * static_cast<std::uint32_t>(canvas.height());
     const std::uint32_t pixel_offset = file_header_size + bmp_info_header_size + palette_size;
-    Bytes out;
-    put_text(out, "BM");
+    Bytes out{'B', 'M'};
     put_le32(out, pixel_offset + image_size);
     put_le32(out, 0);
     put_le32(out, pixel_offset);

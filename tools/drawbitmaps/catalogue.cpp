@@ -9,38 +9,52 @@
 #include "ico.h"
 #include "mine_icon.h"
 #include "png.h"
+#include "resources/catalogue.h"
 
 #include <fstream>
 #include <stdexcept>
+#include <string>
 
 namespace tw::drawing {
 
+namespace {
+
+// The drawing of one catalogue picture.
+Canvas draw(int number) {
+    using namespace tw::pictures;
+    if (number >= digit(0) && number <= kMinus) return counter_digit(number - digit(0));
+    if (number >= openedCell(0) && number <= openedCell(24)) return opened_cell(number - openedCell(0));
+    switch (number) {
+        case kBuiltInFace: return built_in_face();
+        case kSmiling: return face(Mood::smiling);
+        case kFacePressed: return pressed_face();
+        case kSurprised: return face(Mood::surprised);
+        case kDead: return face(Mood::dead);
+        case kCool: return face(Mood::cool);
+        case kCovered: return covered_cell();
+        case kFlag: return flagged_cell();
+        case kMine: return mine_cell();
+        case kFatalMine: return fatal_mine_cell();
+        case kWrongFlag: return wrong_flag_cell();
+        case kQuestion: return question_cell();
+        case kQuestionPressed: return pressed_question_cell();
+        case kCounterBack: return counter_background();
+        case kPanelLeft: return frame_pieces().top_left;
+        case kPanelRight: return frame_pieces().top_right;
+        case kPanelColumn: return frame_pieces().top_column;
+        case kCornerLeft: return frame_pieces().bottom_left;
+        case kCornerRight: return frame_pieces().bottom_right;
+        case kBottomColumn: return frame_pieces().bottom_column;
+        case kWallRow: return frame_pieces().wall_row;
+        default: throw std::logic_error("no drawing for picture " + std::to_string(number));
+    }
+}
+
+}  // namespace
+
 std::vector<Picture> all_bitmaps() {
     std::vector<Picture> pictures;
-    pictures.push_back({100, built_in_face()});
-    pictures.push_back({101, face(Mood::smiling)});
-    pictures.push_back({102, pressed_face()});
-    pictures.push_back({103, face(Mood::surprised)});
-    pictures.push_back({104, face(Mood::dead)});
-    pictures.push_back({105, face(Mood::cool)});
-    for (int digit = 0; digit <= 10; ++digit) pictures.push_back({200 + digit, counter_digit(digit)});
-    for (int count = 0; count <= 24; ++count) pictures.push_back({300 + count, opened_cell(count)});
-    pictures.push_back({400, covered_cell()});
-    pictures.push_back({401, flagged_cell()});
-    pictures.push_back({402, mine_cell()});
-    pictures.push_back({403, fatal_mine_cell()});
-    pictures.push_back({404, wrong_flag_cell()});
-    pictures.push_back({405, question_cell()});
-    pictures.push_back({406, pressed_question_cell()});
-    pictures.push_back({500, counter_background()});
-    FramePieces frame = frame_pieces();
-    pictures.push_back({501, std::move(frame.top_left)});
-    pictures.push_back({502, std::move(frame.top_right)});
-    pictures.push_back({503, std::move(frame.top_column)});
-    pictures.push_back({504, std::move(frame.bottom_left)});
-    pictures.push_back({505, std::move(frame.bottom_right)});
-    pictures.push_back({506, std::move(frame.bottom_column)});
-    pictures.push_back({507, std::move(frame.wall_row)});
+    for (const tw::pictures::Entry& entry : tw::pictures::kCatalogue) pictures.push_back({entry.number, draw(entry.number)});
     return pictures;
 }
 

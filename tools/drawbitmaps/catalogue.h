@@ -16,7 +16,7 @@ struct Picture {
     Canvas canvas;
 };
 
-// Every numbered bitmap of the game, in ascending order.
+// Every bitmap of the catalogue, in its order.
 std::vector<Picture> all_bitmaps();
 
 inline constexpr std::array<int, 6> icon_png_sizes{16, 32, 48, 64, 128, 256};

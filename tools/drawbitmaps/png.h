@@ -6,7 +6,7 @@
 
 namespace tw::drawing {
 
-// A palette PNG: the sixteen colours plus one transparent entry, stored without compression.
+// A palette PNG written by QImage: the sixteen colours plus one transparent entry.
 Bytes encode_png(const IconImage& image);
 
 }  // namespace tw::drawing
