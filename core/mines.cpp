@@ -12,11 +12,16 @@ double uniform01(GameState& s) {
 
 void mineset(GameState& s, int q) {
     const int n = s.cells();
-    // A count the field cannot hold would make the draw loop endless. Mines may lie there
-    // already: a face press whose release was lost starts a new game on the old field.
+    // Lays the mines the field still lacks: none lie there in a fresh game, but a face press
+    // whose release was lost leaves the old field, with all its mines, waiting for a first release.
     int free = 0;
-    for (int i = 1; i <= n; ++i) free += !s.mine[i] && i != q;
-    const int mines = std::clamp(s.totalmines, 0, free);
+    int present = 0;
+    for (int i = 1; i <= n; ++i) {
+        present += s.mine[i];
+        free += !s.mine[i] && i != q;
+    }
+    // A count the field cannot hold would make the draw loop endless.
+    const int mines = std::clamp(s.totalmines - present, 0, free);
     for (int laid = 0; laid < mines; ++laid) {
         for (;;) {
             const int pos = static_cast<int>(uniform01(s) * n) + 1;

@@ -15,6 +15,9 @@ void Smile_MouseDown(GameState& s, Screen& screen) {
 void Smile_MouseUp(GameState& s, Screen& screen) {
     screen.setface(pictures::kSmiling);
     s.playing = true;
+    // Another button may have played the old field while this one was held on the face.
+    s.minesplaced = false;
+    s.won = false;
     rebuild(s, screen);
 }
 

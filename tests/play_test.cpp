@@ -42,7 +42,10 @@ TEST(Release, AFacePressWhoseReleaseIsLostLeavesTheOldFieldPlayable) {
     g.tk.pressFace();
     g.tk.loseFocus();
     g.tk.click(2);
-    EXPECT_TRUE(g.s().minesplaced) << "the field holds no room for more mines, and the draw ends";
+    EXPECT_TRUE(g.s().minesplaced);
+    int mines = 0;
+    for (int c = 1; c <= 5; ++c) mines += g.s().mine[c];
+    EXPECT_EQ(4, mines) << "the old field keeps its mines and gets no more";
 }
 
 TEST(Release, OnlyALeftReleaseOnACellStartsTheClock) {
