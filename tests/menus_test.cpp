@@ -59,22 +59,10 @@ TEST(CustomField, OKCorrectsEntriesSilently) {
         EXPECT_FALSE(g.tk.window(Form::Form2).visible);
         g.tk.click(1);
         EXPECT_TRUE(g.s().minesplaced) << "a full field still leaves the first cell free: " << what;
+        g.tk.choose(MenuItem::mnuBeginner);
+        g.tk.choose(MenuItem::mnuCustom);
+        EXPECT_EQ(e.width, g.tk.text(TextBox::Acr)) << "the dialog keeps its texts as typed";
     }
-}
-
-TEST(CustomField, TheDialogKeepsItsTextsAsTyped) {
-    HeadlessGame g;
-    g.tk.choose(MenuItem::mnuCustom);
-    EXPECT_EQ("8", g.tk.text(TextBox::Acr));
-    EXPECT_EQ("8", g.tk.text(TextBox::Dwn));
-    EXPECT_EQ("10", g.tk.text(TextBox::TM));
-    EXPECT_FALSE(g.tk.window(Form::Form1).enabled);
-    g.tk.typeText(TextBox::Acr, "100");
-    g.tk.pressOK();
-    EXPECT_EQ(37, g.s().across);
-    g.tk.choose(MenuItem::mnuBeginner);
-    g.tk.choose(MenuItem::mnuCustom);
-    EXPECT_EQ("100", g.tk.text(TextBox::Acr));
 }
 
 TEST(CustomField, CancelAndCloseLeaveTheGameInProgress) {
