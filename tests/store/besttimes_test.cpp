@@ -11,6 +11,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <grp.h>
@@ -117,22 +118,15 @@ TEST_F(BestTimesTest, ReadsTheFirstLineAndLeavesTheFileAsItIs) {
     for (int byte = 0; byte < 256; ++byte) {
         if (byte != '\r') binary.push_back(static_cast<char>(byte));
     }
-    struct Case {
-        std::string bytes;
-        std::string line;
-    };
-    const std::vector<Case> cases = {
-        {"first\r\nsecond\r\nthird\r\n", "first"},
-        {"lone\nfeed\r\nnext", "lone\nfeed"},
-        {"", ""},
-        {std::string("nul\0inside\r\n", 12), std::string("nul\0inside", 10)},
-        {binary + "\r\ntail", binary},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.bytes.substr(0, 40)));
-        makefile(c.bytes);
-        EXPECT_EQ(tw::scoreload(folder_), c.line);
-        EXPECT_EQ(slurp(file()), c.bytes);
+    // The file's bytes and the line read from them.
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"first\r\nsecond\r\nthird\r\n", "first"}, {"lone\nfeed\r\nnext", "lone\nfeed"}, {"", ""},
+        {std::string("nul\0inside\r\n", 12), std::string("nul\0inside", 10)}, {binary + "\r\ntail", binary}};
+    for (const auto& [bytes, line] : cases) {
+        SCOPED_TRACE(testing::PrintToString(bytes.substr(0, 40)));
+        makefile(bytes);
+        EXPECT_EQ(tw::scoreload(folder_), line);
+        EXPECT_EQ(slurp(file()), bytes);
     }
 }
 
