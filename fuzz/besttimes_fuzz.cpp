@@ -15,30 +15,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TemporaryFolder {
-public:
-    TemporaryFolder() {
-        std::string name = (fs::temp_directory_path() / "besttimes-fuzz-XXXXXX").string();
-        if (::mkdtemp(name.data()) == nullptr) std::abort();
-        path_ = name;
-    }
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+struct TemporaryFolder {
+    fs::path path;
     ~TemporaryFolder() {
         std::error_code error;
-        fs::remove_all(path_, error);
+        fs::remove_all(path, error);
     }
-
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
 };
 
 // One folder for the whole run, removed when libFuzzer exits normally.
 const fs::path& folder() {
-    static const TemporaryFolder made;
-    return made.path();
+    static const TemporaryFolder made{[] {
+        std::string name = (fs::temp_directory_path() / "besttimes-fuzz-XXXXXX").string();
+        if (::mkdtemp(name.data()) == nullptr) std::abort();
+        return fs::path(name);
+    }()};
+    return made.path;
 }
 
 std::string slurp(const fs::path& path) {
@@ -69,10 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string line = tw::scoreload(folder());
 
     const std::string expected = bytes.substr(0, bytes.find('\r')).substr(0, tw::kBestTimesLineLimit);
-    if (line != expected) std::abort();
-    if (line.size() > tw::kBestTimesLineLimit) std::abort();
-    if (bytes.compare(0, line.size(), line) != 0) std::abort();
-    if (slurp(file) != bytes) std::abort();
+    // The expected line is a prefix of the file no longer than the limit.
+    if (line != expected || slurp(file) != bytes) std::abort();
     if (std::distance(fs::directory_iterator(folder()), fs::directory_iterator()) != 1) std::abort();
     return 0;
 }

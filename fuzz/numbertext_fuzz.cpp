@@ -19,25 +19,17 @@ bool ishex(char c) { return isdec(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c
 // The C library's own conversion; this process never leaves the "C" locale.
 double convert(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
 
-double hexreference(const std::string& digits) {
-    if (digits.empty()) return 0.0;
-    return convert("0x" + digits);
-}
+double hexreference(const std::string& digits) { return digits.empty() ? 0.0 : convert("0x" + digits); }
 
+// Octal digits are three bits each; regrouped by four they are the same number in hex.
 double octalreference(const std::string& digits) {
     std::string bits;
     for (char c : digits) {
-        const int d = c - '0';
-        bits += (d & 4) ? '1' : '0';
-        bits += (d & 2) ? '1' : '0';
-        bits += (d & 1) ? '1' : '0';
+        for (int b = 2; b >= 0; --b) bits += ((c - '0') >> b & 1) ? '1' : '0';
     }
     bits.insert(0, (4 - bits.size() % 4) % 4, '0');
     std::string hex;
-    for (std::size_t i = 0; i < bits.size(); i += 4) {
-        const int nibble = (bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 + (bits[i + 2] - '0') * 2 + (bits[i + 3] - '0');
-        hex += "0123456789abcdef"[nibble];
-    }
+    for (std::size_t i = 0; i < bits.size(); i += 4) hex += "0123456789abcdef"[std::stoi(bits.substr(i, 4), nullptr, 2)];
     return hexreference(hex);
 }
 

@@ -51,6 +51,11 @@ struct HeadlessGame {
         s().minesplaced = true;
     }
 
+    int minecount() {
+        int n = 0;
+        for (int c = 1; c <= s().cells(); ++c) n += s().mine[c];
+        return n;
+    }
     int cellpicture(int i) const { return tk.picture(Elem::Box, i); }
     // The three digit pictures of the mines counter (first) or the seconds counter.
     std::string counter(bool mines) {

@@ -17,20 +17,13 @@ qreal startedRatio() {
     return ok ? ratio : 1.0;
 }
 
-int wholeFactor(qreal ratio) { return std::max(1, static_cast<int>(std::lround(ratio))); }
-
-QImage resourcePicture(int number, QSize size = {}) {
-    QImage image(QStringLiteral(":/bitmaps/%1.bmp").arg(number));
-    EXPECT_FALSE(image.isNull()) << "picture " << number << " is missing from the resources";
-    image = image.convertToFormat(QImage::Format_RGB32);
-    return size.isValid() ? image.scaled(size) : image;
-}
-
 // Whether `shot` shows `picture` (scaled to `size` in board pixels when given) at board
 // position `at`, every picture pixel as a k x k square of device pixels starting at `origin`.
 ::testing::AssertionResult shows(const QImage& shot, QPoint origin, int k, QPoint at, int picture,
                                  QSize size = {}) {
-    const QImage expected = resourcePicture(picture, size);
+    QImage expected = QImage(QStringLiteral(":/bitmaps/%1.bmp").arg(picture)).convertToFormat(QImage::Format_RGB32);
+    if (expected.isNull()) return ::testing::AssertionFailure() << "picture " << picture << " is missing";
+    if (size.isValid()) expected = expected.scaled(size);
     for (int y = 0; y < expected.height(); ++y) {
         for (int x = 0; x < expected.width(); ++x) {
             for (int j = 0; j < k * k; ++j) {
@@ -89,7 +82,7 @@ void expectFreshBeginner(const QImage& shot, QPoint origin, int k) {
 struct Scaling : ::testing::Test {
     GuiGame g;
     const qreal ratio = startedRatio();
-    const int k = wholeFactor(ratio);
+    const int k = std::max(1, static_cast<int>(std::lround(ratio)));
 
     QImage grabbed(QWidget& widget) {
         return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -98,23 +91,19 @@ struct Scaling : ::testing::Test {
     QImage onScreen() {
         QApplication::processEvents();
         QBackingStore* store = g.window().backingStore();
-        const auto* image =
-            store == nullptr ? nullptr : dynamic_cast<const QImage*>(store->paintDevice());
+        const auto* image = store == nullptr ? nullptr : dynamic_cast<const QImage*>(store->paintDevice());
         return image == nullptr ? QImage() : image->convertToFormat(QImage::Format_RGB32);
     }
-    QPoint boardOrigin() {
-        const QPointF device = QPointF(g.board().mapTo(&g.window(), QPoint(0, 0))) * ratio;
-        return device.toPoint();
-    }
+    QPoint boardOrigin() { return (QPointF(g.board().mapTo(&g.window(), QPoint(0, 0))) * ratio).toPoint(); }
     // A pointer finer than a widget pixel, as a screen of this ratio delivers it.
     void clickBoardPixel(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
         const QPointF pos = g.board().toWidget(at);
         const QPointF global = g.board().mapToGlobal(pos);
-        QMouseEvent press(QEvent::MouseButtonPress, pos, global, button, button, Qt::NoModifier);
-        QCoreApplication::sendEvent(&g.board(), &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, pos, global, button, Qt::NoButton,
-                            Qt::NoModifier);
-        QCoreApplication::sendEvent(&g.board(), &release);
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? button : Qt::NoButton;
+            QMouseEvent event(type, pos, global, button, held, Qt::NoModifier);
+            QCoreApplication::sendEvent(&g.board(), &event);
+        }
     }
     void clickCell(int cell) { clickBoardPixel(g.board().find(Elem::Box, cell)->rect.center()); }
 };
@@ -123,12 +112,14 @@ TEST_F(Scaling, TheBoardIsTheWholeFactorLargerInDevicePixels) {
     ASSERT_DOUBLE_EQ(ratio, g.board().devicePixelRatioF()) << "runs at the ratio it was started with";
     EXPECT_EQ(k, g.board().scale());
     EXPECT_EQ(QSize(152, 195), g.board().clientSize());
-    const QImage board = grabbed(g.board());
     // Only the part of a widget pixel that the scaled board leaves over may lie beyond it.
-    EXPECT_GE(board.width(), 152 * k);
-    EXPECT_GE(board.height(), 195 * k);
-    EXPECT_LT(board.width() - 152 * k, ratio);
-    EXPECT_LT(board.height() - 195 * k, ratio);
+    const auto holds = [&](const QImage& image, QSize client) {
+        const QSize over = image.size() - client * k;
+        EXPECT_TRUE(over.width() >= 0 && over.height() >= 0 && over.width() < ratio && over.height() < ratio)
+            << over.width() << " x " << over.height();
+    };
+    const QImage board = grabbed(g.board());
+    holds(board, {152, 195});
     if (ratio == k) {
         EXPECT_EQ(QSize(152, 195), g.board().size());
         EXPECT_EQ(QSize(152, 195) * k, board.size());
@@ -139,8 +130,7 @@ TEST_F(Scaling, TheBoardIsTheWholeFactorLargerInDevicePixels) {
     g.settle();
     ASSERT_EQ(QSize(504, 323), g.board().clientSize());
     const QImage expert = grabbed(g.board());
-    EXPECT_GE(expert.width(), 504 * k);
-    EXPECT_LT(expert.width() - 504 * k, ratio);
+    holds(expert, {504, 323});
     EXPECT_TRUE(blocky(expert, {}, k, {504, 323}));
     EXPECT_TRUE(shows(expert, {}, k, {12, 55 + 16 * 16}, pictures::kBottomColumn, {480, 12}));
     EXPECT_TRUE(shows(expert, {}, k, {12 + 16 * 29, 55 + 16 * 15}, pictures::kCovered));

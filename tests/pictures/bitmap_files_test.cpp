@@ -53,8 +53,7 @@ TEST(BitmapFiles, EveryBitmapIsAn4BitUncompressedBmpOfItsCatalogueSize) {
         SCOPED_TRACE("bitmap " + std::to_string(expected.number));
         const Bytes b = read_file(resources / "bitmaps" / (std::to_string(expected.number) + ".bmp"));
         ASSERT_GE(b.size(), 14u + 40u + 64u);
-        EXPECT_EQ(b[0], 'B');
-        EXPECT_EQ(b[1], 'M');
+        EXPECT_EQ(std::string(b.begin(), b.begin() + 2), "BM");
         EXPECT_EQ(le32(b, 2), b.size());
         EXPECT_EQ(le32(b, 10), 14u + 40u + 64u) << "pixels follow the palette";
         const std::uint32_t rows = expect_4bit_header(b, 14, expected.size.width, expected.size.height);

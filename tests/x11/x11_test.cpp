@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QScreen>
 
+#include <tuple>
+
 #include "../gui/gui_game.h"
 
 namespace tw::gui {
@@ -22,15 +24,12 @@ void run(const QString& program, const QStringList& arguments) {
 }
 
 void xdotool(const QStringList& arguments) { run(QStringLiteral("xdotool"), arguments); }
+void closeControl(QWidget& window) { run(QStringLiteral("wmctrl"), {"-i", "-c", QString::number(window.winId())}); }
 
 // Arguments that move the pointer onto the middle of an element.
 QStringList to(GuiGame& g, Elem elem, int index) {
     const QPoint at = g.board().mapToGlobal(g.board().toWidget(g.board().find(elem, index)->rect.center()).toPoint());
     return {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())};
-}
-
-void closeControl(QWidget& window) {
-    run(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-c"), QString::number(window.winId())});
 }
 
 // Holds the left button on cell 10 while Ctrl+C opens the Custom Field dialog, lets go while
@@ -70,11 +69,9 @@ TEST(X11, ThePressOfEachButtonTakesItsOwnRelease) {
     EXPECT_FALSE(g.s().opened[3]) << "the left button went down on the frame";
     EXPECT_FALSE(g.window().second().isActive());
 
-    g.s().levelbeginner = false;
-    g.s().levelcustom = true;
-    g.s().across = 8;
-    g.s().down = 1;
-    g.s().totalmines = 1;
+    // A custom row of eight cells with one mine.
+    std::tie(g.s().levelbeginner, g.s().levelcustom, g.s().across, g.s().down, g.s().totalmines) =
+        std::tuple(false, true, 8, 1, 1);
     g.window().action(MenuItem::mnuNew, 0)->trigger();
     g.settle();
     g.laymines({8});
@@ -104,9 +101,12 @@ TEST(X11, TheHelpWindowGivesTheWindowBackAsItWas) {
     GuiGame g;
     g.laywall();
     xdotool(to(g, Elem::Box, 14));
-    for (const char* key : {"space", "Return"}) {
+    const auto openHelp = [&] {
         g.window().action(MenuItem::mnuHowTo, 0)->trigger();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(g.tk.form3()));
+        return QTest::qWaitForWindowActive(g.tk.form3());
+    };
+    for (const char* key : {"space", "Return"}) {
+        ASSERT_TRUE(openHelp());
         // The help window comes between the resting pointer and the field.
         const QPoint under = QCursor::pos() - QPoint(100, 100);
         xdotool({"windowmove", "--sync", QString::number(g.tk.form3()->winId()), QString::number(under.x()),
@@ -119,8 +119,7 @@ TEST(X11, TheHelpWindowGivesTheWindowBackAsItWas) {
         EXPECT_EQ(Qt::ArrowCursor, g.board().cursor().shape());
     }
 
-    g.window().action(MenuItem::mnuHowTo, 0)->trigger();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(g.tk.form3()));
+    ASSERT_TRUE(openHelp());
     xdotool({"windowminimize", "--sync", QString::number(g.window().winId())});
     ASSERT_TRUE(g.window().isMinimized());
     xdotool({"key", "Return"});
