@@ -22,14 +22,14 @@ inline int classdigit(int dx, int dy) {
     return 0;
 }
 
-// The cells of the field in c's neighbourhood under the state's rule digits.
+// The cells of the field in c's neighbourhood under the game type's mask, read bit by bit, leftmost first.
 inline std::vector<int> neighbourhood(const GameState& s, int c) {
     const auto [x, y] = placeof(s.across, c);
     std::vector<int> cells;
     for (int dy = -2; dy <= 2; ++dy) {
         for (int dx = -2; dx <= 2; ++dx) {
             const int digit = classdigit(dx, dy);
-            if (digit == 0 || s.rule[digit] != 1) continue;
+            if (digit == 0 || ((s.rule[0] >> (5 - digit)) & 1) == 0) continue;
             if (x + dx < 0 || x + dx >= s.across || y + dy < 0 || y + dy >= s.down) continue;
             cells.push_back(cellat(s.across, x + dx, y + dy));
         }

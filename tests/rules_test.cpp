@@ -9,16 +9,6 @@
 namespace tw {
 namespace {
 
-TEST(Rules, DigitsAreTheMaskInBinaryLeftmostFirst) {
-    for (int mask = 1; mask <= 31; ++mask) {
-        GameState s;
-        setrule(s, mask);
-        EXPECT_EQ(mask, s.rule[0]);
-        EXPECT_EQ(mask, digitmask(s));
-        for (int k = 1; k <= 5; ++k) EXPECT_EQ((mask >> (5 - k)) & 1, s.rule[k]) << mask << " digit " << k;
-    }
-}
-
 // Every mask on fields of every width, from one row to the tallest, empty to full.
 TEST(Rules, CountsAreTheMinesOfTheNeighbourhoodOnRandomFields) {
     std::mt19937 random(7);
