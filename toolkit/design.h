@@ -36,6 +36,12 @@ inline constexpr std::array<DesignElement, 12> kForm1Design = {{
     {Elem::Box, 0, pictures::openedCell(0), 0, 0, 16, 16, false},
 }};
 
+// The field's cells sit between two walls, under the panel and over the bottom edge, so the
+// client area is 16 x across + 24 wide and 16 x down + 67 high.
+inline constexpr int kCellSize = 16;
+inline constexpr int kAroundFieldWidth = 2 * 12;
+inline constexpr int kAroundFieldHeight = 55 + 12;
+
 inline constexpr int kDesignClientWidth = 152;
 inline constexpr int kDesignClientHeight = 195;
 

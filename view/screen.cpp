@@ -5,6 +5,7 @@
 
 #include "core/grid.h"
 #include "resources/catalogue.h"
+#include "toolkit/design.h"
 
 namespace tw {
 
@@ -99,7 +100,7 @@ void Screen::imageload() {
     const int facewidth = tk_.width(Elem::Smile, 0);
     tk_.move(Elem::Smile, 0, (16 * a + 24 - facewidth) / 2, 15);
 
-    tk_.setClientSize(16 * a + 24, 16 * d + 67);
+    tk_.setClientSize(kCellSize * a + kAroundFieldWidth, kCellSize * d + kAroundFieldHeight);
 
     tk_.bringToFront(Elem::Smile, 0);
 

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "resources/catalogue.h"
+#include "toolkit/design.h"
 #include "toolkit/qt/board.h"
 #include "toolkit/qt/helpwindow.h"
 #include "toolkit/qt/mainwindow.h"
@@ -64,22 +65,17 @@ QString spokenPicture(int picture) {
     return {};
 }
 
-// The field lies between walls 12 pixels wide, under a 55-pixel panel and over a 12-pixel
-// edge, so the client size tells how many 16-pixel cells it holds.
-constexpr int kCellSize = 16;
-constexpr int kAroundWidth = 24;
-constexpr int kAroundHeight = 67;
-
 struct Field {
     int across;
     int down;
     int cells() const { return across * down; }
 };
 
+// The client size tells how many cells the field holds.
 Field fieldOf(const Board& board) {
     const QSize client = board.clientSize();
-    return {std::max(0, (client.width() - kAroundWidth) / kCellSize),
-            std::max(0, (client.height() - kAroundHeight) / kCellSize)};
+    return {std::max(0, (client.width() - kAroundFieldWidth) / kCellSize),
+            std::max(0, (client.height() - kAroundFieldHeight) / kCellSize)};
 }
 
 QRect screenRect(const Board& board, const QRect& rect) {
