@@ -92,8 +92,9 @@ def check(program, app_id, env, decorated):
     problems = []
     if status is not None:
         problems.append(f"the game ended by itself with status {status}")
-    # Every protocol line starts with a time stamp in brackets; anything else is the game talking.
-    others = [line for line in log.splitlines() if line and not line.startswith("[")]
+    # Every protocol line starts with a time stamp in brackets. The protocol log is written in
+    # pieces, so a line of another thread can split one; a piece still names an object (name@id).
+    others = [line for line in log.splitlines() if line and not line.startswith("[") and "@" not in line]
     problems += [f"error output: {line}" for line in others[:10]]
     frame = first_frame(log)
     if frame.get("title") != "Tilewarden":
