@@ -3,10 +3,12 @@
 
 #include <cstdlib>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "core/grid.h"
 #include "core/state.h"
+#include "resources/catalogue.h"
 
 namespace tw::oracle {
 
@@ -57,6 +59,17 @@ inline std::set<int> reachable(const GameState& s, int start) {
         }
     }
     return open;
+}
+
+// What the three digit places from `first` read, given the picture each one shows.
+template <typename PictureAt>
+std::string readcounter(PictureAt pictureAt, int first) {
+    std::string shown;
+    for (int k = 0; k < 3; ++k) {
+        const int p = pictureAt(first + k);
+        shown += p == pictures::kMinus ? '-' : static_cast<char>('0' + p - pictures::digit(0));
+    }
+    return shown;
 }
 
 }  // namespace tw::oracle

@@ -3,23 +3,17 @@
 // toolkit and on the Qt windows, driven through each one's own way of taking input.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QCursor>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QTest>
-#include <QTimer>
 
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "tests/gui/gui_game.h"
 #include "toolkit/headless.h"
-#include "toolkit/qt/board.h"
-#include "toolkit/qt/qttoolkit.h"
 
 namespace tw {
 namespace {
@@ -106,17 +100,7 @@ Qt::MouseButton qtButton(int button) {
 
 // Input goes in where the window system puts it: at the window, not at a widget.
 struct QtDriver {
-    QtDriver() {
-        tk.setEvents(&log);
-        closer.setInterval(0);
-        QObject::connect(&closer, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                if (boxAction) boxAction();
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        closer.start();
-    }
+    QtDriver() { tk.setEvents(&log); }
 
     QWindow* window() { return tk.form1()->windowHandle(); }
     Board& board() { return tk.form1()->board(); }
@@ -158,13 +142,10 @@ struct QtDriver {
     Pointer shownPointer() {
         return board().cursor().shape() == Qt::CrossCursor ? Pointer::Cross : Pointer::Arrow;
     }
-    void whileMessageBoxOpen(std::function<void()> action) { boxAction = std::move(action); }
-    void tick() {
-        QTimer& second = tk.form1()->second();
-        if (!second.isActive()) return;
-        QTimerEvent event(second.timerId());
-        QCoreApplication::sendEvent(&second, &event);
+    void whileMessageBoxOpen(std::function<void()> action) {
+        answerer.seen = [action = std::move(action)](QMessageBox&) { action(); };
     }
+    void tick() { gui::deliverTick(tk.form1()->second()); }
     bool ticksPrecisely() {
         const QTimer& second = tk.form1()->second();
         return second.interval() == kSecondPeriodMs && second.timerType() == Qt::PreciseTimer;
@@ -184,8 +165,7 @@ struct QtDriver {
     Log log;
     QtToolkit tk;
     QWidget other;
-    QTimer closer;
-    std::function<void()> boxAction;
+    gui::MessageBoxAnswerer answerer;
 };
 
 template <typename Driver>

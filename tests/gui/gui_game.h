@@ -12,17 +12,44 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/game.h"
 #include "core/rules.h"
-#include "resources/catalogue.h"
+#include "tests/oracle.h"
 #include "toolkit/qt/board.h"
 #include "toolkit/qt/qttoolkit.h"
 
 namespace tw::gui {
+
+// One tick of a running timer, delivered the way the timer itself delivers it.
+inline bool deliverTick(QTimer& timer) {
+    if (!timer.isActive()) return false;
+    QTimerEvent event(timer.timerId());
+    QCoreApplication::sendEvent(&timer, &event);
+    return true;
+}
+
+// Answers every message box with OK as soon as it opens, from inside its own event loop, after
+// showing it to `seen`.
+struct MessageBoxAnswerer {
+    explicit MessageBoxAnswerer(std::function<void(QMessageBox&)> seen = {}) : seen(std::move(seen)) {
+        timer.setInterval(0);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                if (this->seen) this->seen(*box);
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        timer.start();
+    }
+    std::function<void(QMessageBox&)> seen;
+    QTimer timer;
+};
 
 // The whole program on its real widgets, with its best-times file in a folder of its own.
 struct GuiGame {
@@ -83,24 +110,12 @@ struct GuiGame {
     int face() { return board().find(Elem::Smile, 0)->picture; }
     // The three digit pictures of the mines counter (first) or the seconds counter.
     std::string counter(bool mines) {
-        const int first = s().cells() + (mines ? 1 : 4);
-        std::string shown;
-        for (int k = 0; k < 3; ++k) {
-            const int p = picture(first + k);
-            shown += p == pictures::kMinus ? '-' : static_cast<char>('0' + p - pictures::digit(0));
-        }
-        return shown;
+        return oracle::readcounter([&](int i) { return picture(i); }, s().cells() + (mines ? 1 : 4));
     }
     QSize client() { return board().size(); }
     bool checked(MenuItem item, int index = 0) { return window().action(item, index)->isChecked(); }
 
-    // One tick of the seconds timer, delivered the way the timer itself delivers it.
-    void tick() {
-        QTimer& second = window().second();
-        ASSERT_TRUE(second.isActive());
-        QTimerEvent event(second.timerId());
-        QCoreApplication::sendEvent(&second, &event);
-    }
+    void tick() { ASSERT_TRUE(deliverTick(window().second())); }
 
     QtToolkit tk;
     std::filesystem::path folder;
@@ -118,15 +133,8 @@ struct SeenBox {
 template <typename Action>
 std::vector<SeenBox> answerMessageBoxes(Action action) {
     std::vector<SeenBox> seen;
-    QTimer closer;
-    closer.setInterval(0);
-    QObject::connect(&closer, &QTimer::timeout, [&seen] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            seen.push_back({box->text(), box->windowTitle(), box->icon()});
-            box->button(QMessageBox::Ok)->click();
-        }
-    });
-    closer.start();
+    const MessageBoxAnswerer answerer(
+        [&seen](QMessageBox& box) { seen.push_back({box.text(), box.windowTitle(), box.icon()}); });
     action();
     return seen;
 }

@@ -37,34 +37,13 @@ long residentBytes() {
     return resident * sysconf(_SC_PAGESIZE);
 }
 
-constexpr bool kSanitized =
-#if defined(__SANITIZE_ADDRESS__)
-    true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-    true;
-#else
-    false;
-#endif
-#else
-    false;
-#endif
+// The sanitizer's quarantine keeps freed memory resident by design; there leaks are its job.
+constexpr bool kSanitized = TW_SANITIZED;
 
 // The whole program on its real widgets, driven by a seeded stream of random input.
 class Soak {
 public:
-    explicit Soak(std::uint64_t seed) : g_(seed), rng_(seed) {
-        // A message box is answered as soon as it opens, from inside its own event loop.
-        closer_.setInterval(0);
-        QObject::connect(&closer_, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                ++tally.messageBoxes;
-                if (chance(30)) requestMainClose();
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        closer_.start();
-    }
+    explicit Soak(std::uint64_t seed) : g_(seed), rng_(seed) {}
 
     void step() {
         MainWindow* before = g_.tk.form1();
@@ -236,20 +215,12 @@ private:
             release(button, randomPoint());
             ++tally.lostReleases;
         } else {
-            tick();
+            gui::deliverTick(window().second());
         }
     }
 
     // The lowest of the held buttons: left, then right, then middle.
     Qt::MouseButton heldButton() { return static_cast<Qt::MouseButton>(held_.toInt() & -held_.toInt()); }
-
-    // One tick of the seconds timer, delivered the way the timer itself delivers it.
-    void tick() {
-        QTimer& second = window().second();
-        if (!second.isActive()) return;
-        QTimerEvent event(second.timerId());
-        QCoreApplication::sendEvent(&second, &event);
-    }
 
     QString randomText() {
         static const QString kChars = QStringLiteral("0123456789012345 -+.eE&HhOoxz\t");
@@ -308,7 +279,11 @@ private:
 
     gui::GuiGame g_;
     std::mt19937_64 rng_;
-    QTimer closer_;
+    // A message box is answered as soon as it opens.
+    gui::MessageBoxAnswerer answerer_{[this](QMessageBox&) {
+        ++tally.messageBoxes;
+        if (chance(30)) requestMainClose();
+    }};
     Qt::MouseButtons held_ = Qt::NoButton;
 };
 
@@ -340,7 +315,6 @@ TEST(Soak, TheWindowOutlastsAStreamOfRandomInput) {
     EXPECT_EQ(0, soak.tally.wrongCloses) << "a close request ended the program while it was held back";
     std::printf("soak: resident %.1f MiB after %ld events, %.1f MiB at the end\n",
                 warmedUp / 1048576.0, kWarmUpEvents, finished / 1048576.0);
-    // The sanitizer's quarantine keeps freed memory resident by design; there leaks are its job.
     if (!kSanitized && events > kWarmUpEvents) {
         EXPECT_LE(finished, warmedUp + kRssMarginBytes) << "resident memory grew during the run";
     }
