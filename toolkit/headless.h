@@ -117,6 +117,8 @@ public:
     void pointAt(Elem elem, int index = 0);
     Pointer shownPointer() const;
     void keyDown(int keycode, int shift = 0);
+    // A held key repeats its key-down.
+    void keyRepeat(int keycode) { keyDown(keycode); }
     void keyUp(int keycode, int shift = 0);
     void choose(MenuItem item, int index = 0);
     void tick();

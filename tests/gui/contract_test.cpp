@@ -12,21 +12,11 @@
 #include <utility>
 #include <vector>
 
-#include "tests/gui/gui_game.h"
+#include "tests/gui/qt_hands.h"
 #include "toolkit/headless.h"
 
 namespace tw {
 namespace {
-
-// Where the player points: an element, or outside the window (index -1).
-struct At {
-    Elem elem;
-    int index = 0;
-};
-const At kFrame{Elem::FrameL};
-const At kFace{Elem::Smile};
-const At kOutside{Elem::FrameL, -1};
-At cell(int i) { return {Elem::Box, i}; }
 
 // Everything that reached the game, one line per report; `on` runs inside the handler.
 struct Log final : Events {
@@ -66,106 +56,28 @@ void layout(Toolkit& tk) {
     tk.showForm(Form::Form1);
 }
 
+// Each realisation with the hands that give it input: the headless toolkit takes input itself.
 struct HeadlessDriver {
     HeadlessDriver() { tk.setEvents(&log); }
-
-    void press(At at, int button) {
-        if (at.elem == Elem::Box) tk.press(at.index, button);
-        if (at.elem == Elem::Smile) tk.pressFace(button);
-        if (at.elem == Elem::FrameL && at.index >= 0) tk.pressFrame(button);
-    }
-    void release(At, int button) { tk.release(0, button); }
-    void holdKey(int code, int repeats) {
-        for (int n = 0; n <= repeats; ++n) tk.keyDown(code);
-    }
-    void letGoKey(int code) { tk.keyUp(code); }
-    void marksKey() { tk.choose(MenuItem::mnuMarks); }
-    void closeRequest(Form form) { tk.closeForm(form); }
-    void focusAway() { tk.loseFocus(); }
-    void openMenu() { tk.popupMenu(); }
-    void pointAt(At at) { tk.pointAt(at.elem, at.index); }
-    Pointer shownPointer() { return tk.shownPointer(); }
-    void whileMessageBoxOpen(std::function<void()> action) { tk.whileMessageBoxOpen(std::move(action)); }
-    void tick() { tk.tick(); }
     bool ticksPrecisely() { return true; }
     void settle() {}
 
     Log log;
     HeadlessToolkit tk;
+    HeadlessToolkit& hands = tk;
 };
 
-Qt::MouseButton qtButton(int button) {
-    return button == kLeftButton ? Qt::LeftButton : button == kRightButton ? Qt::RightButton : Qt::MiddleButton;
-}
-
-// Input goes in where the window system puts it: at the window, not at a widget.
 struct QtDriver {
     QtDriver() { tk.setEvents(&log); }
-
-    QWindow* window() { return tk.form1()->windowHandle(); }
-    Board& board() { return tk.form1()->board(); }
-    QPoint where(At at) {
-        if (at.index < 0) return {-40, -40};
-        const QPoint inBoard = board().toWidget(board().find(at.elem, at.index)->rect.center()).toPoint();
-        return board().mapTo(tk.form1(), inBoard);
-    }
-
-    void press(At at, int button) { QTest::mousePress(window(), qtButton(button), {}, where(at)); }
-    void release(At at, int button) { QTest::mouseRelease(window(), qtButton(button), {}, where(at)); }
-    void holdKey(int code, int repeats) {
-        QTest::simulateEvent(window(), true, code, {}, QStringLiteral("h"), false);
-        for (int n = 0; n < repeats; ++n) {
-            QTest::simulateEvent(window(), false, code, {}, QStringLiteral("h"), true);
-            QTest::simulateEvent(window(), true, code, {}, QStringLiteral("h"), true);
-        }
-    }
-    void letGoKey(int code) { QTest::simulateEvent(window(), false, code, {}, QStringLiteral("h"), false); }
-    void marksKey() { QTest::keyClick(window(), Qt::Key_M, Qt::ControlModifier); }
-    // The way the desktop's close control reaches a window.
-    void closeRequest(Form form) {
-        (form == Form::Form1 ? static_cast<QWidget*>(tk.form1()) : tk.form3())->windowHandle()->close();
-    }
-    void focusAway() {
-        other.show();
-        other.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&other));
-    }
-    // Away from the cells, so that no release lands on one of its items.
-    void openMenu() {
-        QMenu* game = tk.form1()->menuBar().actions()[0]->menu();
-        game->popup(tk.form1()->geometry().bottomRight() * 2);
-    }
-    void pointAt(At at) {
-        QCursor::setPos(tk.form1()->mapToGlobal(where(at)));
-        QApplication::processEvents();
-    }
-    Pointer shownPointer() {
-        return board().cursor().shape() == Qt::CrossCursor ? Pointer::Cross : Pointer::Arrow;
-    }
-    void whileMessageBoxOpen(std::function<void()> action) {
-        answerer.seen = [action = std::move(action)](QMessageBox&) { action(); };
-    }
-    void tick() { gui::deliverTick(tk.form1()->second()); }
     bool ticksPrecisely() {
         const QTimer& second = tk.form1()->second();
         return second.interval() == kSecondPeriodMs && second.timerType() == Qt::PreciseTimer;
     }
-    // Closes an open menu, gives the focus back and lets torn-down windows go.
-    void settle() {
-        if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
-        other.hide();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QApplication::processEvents();
-        if (tk.form1() != nullptr && tk.form1()->isVisible() && tk.form1()->isEnabled()) {
-            tk.form1()->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(tk.form1()));
-        }
-    }
+    void settle() { hands.settle(); }
 
     Log log;
     QtToolkit tk;
-    QWidget other;
-    gui::MessageBoxAnswerer answerer;
+    gui::QtHands hands{tk};
 };
 
 template <typename Driver>
@@ -174,16 +86,13 @@ struct Contract : ::testing::Test {
         layout(d.tk);
         d.settle();
     }
-    void click(At at, int button = kLeftButton) {
-        d.press(at, button);
-        d.release(at, button);
-    }
     void rebuild() {
         d.tk.destroyForm1();
         layout(d.tk);
         d.settle();
     }
     Driver d;
+    decltype(d.hands)& h = d.hands;
 };
 
 using Realisations = ::testing::Types<HeadlessDriver, QtDriver>;
@@ -193,45 +102,47 @@ using Seen = std::vector<std::string>;
 
 TYPED_TEST(Contract, EachReleaseGoesToItsOwnButtonsPressWhereverItHappens) {
     auto& d = this->d;
-    d.press(cell(3), kLeftButton);
-    d.release(kOutside, kLeftButton);
+    auto& h = this->h;
+    h.press(3, kLeftButton);
+    h.release(-1, kLeftButton);
     EXPECT_EQ((Seen{"down 3 1", "up 3 1"}), d.log.take()) << "a release outside the window";
 
-    d.press(kFrame, kLeftButton);
-    d.press(cell(5), kRightButton);
-    d.release(cell(5), kLeftButton);
-    d.release(cell(6), kRightButton);
+    h.pressFrame(kLeftButton);
+    h.press(5, kRightButton);
+    h.release(5, kLeftButton);
+    h.release(6, kRightButton);
     EXPECT_EQ((Seen{"down 5 2", "up 5 2"}), d.log.take()) << "a press on the frame takes its release";
 
-    d.press(cell(2), kLeftButton);
-    d.press(kFace, kMiddleButton);
-    d.release(kFrame, kMiddleButton);
-    d.release(kFace, kLeftButton);
+    h.press(2, kLeftButton);
+    h.pressFace(kMiddleButton);
+    h.release(0, kMiddleButton);
+    h.releaseFace(kLeftButton);
     EXPECT_EQ((Seen{"down 2 1", "face down 4", "face up 4", "up 2 1"}), d.log.take());
 }
 
 TYPED_TEST(Contract, APressWhoseReleaseIsLostIsForgotten) {
     auto& d = this->d;
+    auto& h = this->h;
     const std::vector<std::pair<const char*, std::function<void()>>> losses = {
         {"disabled", [&] { d.tk.enableForm(Form::Form1, false); }},
         {"hidden", [&] { d.tk.hideForm(Form::Form1); }},
         {"rebuilt", [&] { this->rebuild(); }},
-        {"focus lost", [&] { d.focusAway(); }},
-        {"menu opened", [&] { d.openMenu(); }},
+        {"focus lost", [&] { h.loseFocus(); }},
+        {"menu opened", [&] { h.popupMenu(); }},
     };
     for (const auto& [how, lose] : losses) {
         SCOPED_TRACE(how);
-        d.press(cell(4), kLeftButton);
-        d.press(cell(6), kRightButton);
+        h.press(4, kLeftButton);
+        h.press(6, kRightButton);
         lose();
-        d.release(cell(4), kLeftButton);
-        d.release(cell(6), kRightButton);
+        h.release(4, kLeftButton);
+        h.release(6, kRightButton);
         d.tk.enableForm(Form::Form1, true);
         d.tk.showForm(Form::Form1);
         d.settle();
-        this->click(kFace);
-        this->click(cell(7), kRightButton);
-        d.release(kFace, kMiddleButton);
+        h.clickFace();
+        h.click(7, kRightButton);
+        h.releaseFace(kMiddleButton);
         EXPECT_EQ((Seen{"down 4 1", "down 6 2", "face down 1", "face up 1", "down 7 2", "up 7 2"}),
                   d.log.take());
     }
@@ -239,83 +150,89 @@ TYPED_TEST(Contract, APressWhoseReleaseIsLostIsForgotten) {
 
 TYPED_TEST(Contract, AMessageBoxTakesAllInputUntilClosedAndTheHeldButtonsWithIt) {
     auto& d = this->d;
+    auto& h = this->h;
     d.tk.setTimerEnabled(true);
-    d.whileMessageBoxOpen([&] {
-        this->click(cell(1));
-        d.release(cell(8), kRightButton);
-        d.holdKey(72, 0);
-        d.closeRequest(Form::Form1);
-        d.tick();
+    h.whileMessageBoxOpen([&] {
+        h.click(1);
+        h.release(8, kRightButton);
+        h.keyDown(72);
+        h.closeForm(Form::Form1);
+        h.tick();
     });
     d.log.on = [&](const std::string& line) {
         if (line == "up 8 1") d.tk.messageBox("You won", "Congratulations!", false);
     };
-    d.press(cell(8), kLeftButton);
-    d.press(cell(8), kRightButton);
-    d.release(cell(8), kLeftButton);
+    h.press(8, kLeftButton);
+    h.press(8, kRightButton);
+    h.release(8, kLeftButton);
     d.log.on = nullptr;
-    this->click(kFace);
+    h.clickFace();
     EXPECT_EQ((Seen{"down 8 1", "down 8 2", "up 8 1", "tick", "face down 1", "face up 1"}), d.log.take());
 }
 
 TYPED_TEST(Contract, ACloseRequestReachesTheGameOnlyFromAWindowThatTakesInput) {
     auto& d = this->d;
+    auto& h = this->h;
     d.tk.showForm(Form::Form3);
     d.tk.enableForm(Form::Form1, false);
-    d.closeRequest(Form::Form1);
-    this->click(cell(2));
-    d.holdKey(72, 0);
-    d.marksKey();
-    d.closeRequest(Form::Form3);
+    h.closeForm(Form::Form1);
+    h.click(2);
+    h.keyDown(72);
+    h.choose(MenuItem::mnuMarks);
+    h.closeForm(Form::Form3);
     EXPECT_EQ((Seen{"close 2"}), d.log.take()) << "a disabled window takes nothing";
 
     d.tk.hideForm(Form::Form3);
     d.tk.enableForm(Form::Form1, true);
     d.settle();
-    d.closeRequest(Form::Form1);
-    d.marksKey();
+    h.closeForm(Form::Form1);
+    h.choose(MenuItem::mnuMarks);
     EXPECT_EQ((Seen{"close 0", "menu 5"}), d.log.take());
     EXPECT_TRUE(d.tk.formExists(Form::Form1)) << "closing is the game's decision";
 }
 
 TYPED_TEST(Contract, AHeldKeyRepeatsItsKeyDownAndReleasesOnce) {
     auto& d = this->d;
-    d.holdKey(72, 3);
-    d.letGoKey(72);
+    auto& h = this->h;
+    h.keyDown(72);
+    for (int n = 0; n < 3; ++n) h.keyRepeat(72);
+    h.keyUp(72);
     EXPECT_EQ((Seen{"key down 72", "key down 72", "key down 72", "key down 72", "key up 72"}), d.log.take());
 }
 
 TYPED_TEST(Contract, ThePointerFollowsItsElementAtOnceWhenTheWindowTakesInputAgain) {
     auto& d = this->d;
-    d.pointAt(cell(5));
+    auto& h = this->h;
+    h.pointAt(Elem::Box, 5);
     d.tk.setPointer(Elem::Box, 5, Pointer::Cross);
-    EXPECT_EQ(Pointer::Cross, d.shownPointer());
+    EXPECT_EQ(Pointer::Cross, h.shownPointer());
     d.tk.setPointer(Elem::Box, 5, Pointer::Arrow);
-    EXPECT_EQ(Pointer::Arrow, d.shownPointer());
+    EXPECT_EQ(Pointer::Arrow, h.shownPointer());
 
     d.tk.showForm(Form::Form3);
     d.tk.enableForm(Form::Form1, false);
-    d.pointAt(kOutside);
-    d.pointAt(cell(6));
+    h.pointAt(Elem::Box, -1);
+    h.pointAt(Elem::Box, 6);
     d.tk.hideForm(Form::Form3);
     d.tk.enableForm(Form::Form1, true);
     d.tk.showForm(Form::Form1);
     d.tk.setPointer(Elem::Box, 6, Pointer::Cross);
-    EXPECT_EQ(Pointer::Cross, d.shownPointer()) << "the pointer rested on the cell meanwhile";
+    EXPECT_EQ(Pointer::Cross, h.shownPointer()) << "the pointer rested on the cell meanwhile";
 }
 
 TYPED_TEST(Contract, TheTimerTicksOnlyWhileEnabledAndStopsWithItsWindow) {
     auto& d = this->d;
+    auto& h = this->h;
     EXPECT_TRUE(d.ticksPrecisely());
-    d.tick();
+    h.tick();
     d.tk.setTimerEnabled(true);
-    d.tick();
+    h.tick();
     d.tk.setTimerEnabled(false);
-    d.tick();
+    h.tick();
     d.tk.setTimerEnabled(true);
     this->rebuild();
     EXPECT_FALSE(d.tk.timerEnabled());
-    d.tick();
+    h.tick();
     EXPECT_EQ((Seen{"tick"}), d.log.take());
 }
 

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QCursor>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QWindow>
+
+#include <functional>
+#include <string_view>
+#include <utility>
+
+#include "tests/gui/gui_game.h"
+
+namespace tw::gui {
+
+// A player's hands on the real windows: the headless toolkit's input operations, each given the
+// way the window system gives it, at the window rather than at a widget. What is not shown
+// cannot be reached.
+class QtHands {
+public:
+    explicit QtHands(QtToolkit& tk) : tk_(tk) {}
+
+    // A box that is not a shown element is a press on the frame; a negative one is outside the window.
+    void press(int box, int button = kLeftButton) { mouse(true, Elem::Box, box, button); }
+    void release(int box, int button = kLeftButton) { mouse(false, Elem::Box, box, button); }
+    void click(int box, int button = kLeftButton) {
+        press(box, button);
+        release(box, button);
+    }
+    void pressFace(int button = kLeftButton) { mouse(true, Elem::Smile, 0, button); }
+    void releaseFace(int button = kLeftButton) { mouse(false, Elem::Smile, 0, button); }
+    void clickFace(int button = kLeftButton) {
+        pressFace(button);
+        releaseFace(button);
+    }
+    void pressFrame(int button = kLeftButton) { mouse(true, Elem::FrameL, 0, button); }
+
+    // Away from the cells, so that no release lands on one of its items.
+    void popupMenu() {
+        QMenu* game = tk_.form1()->menuBar().actions()[0]->menu();
+        game->popup(tk_.form1()->geometry().bottomRight() * 2);
+    }
+    void loseFocus() {
+        other_.show();
+        other_.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&other_));
+    }
+    void pointAt(Elem elem, int index) {
+        QCursor::setPos(tk_.form1()->mapToGlobal(where(elem, index)));
+        QApplication::processEvents();
+    }
+    Pointer shownPointer() { return board().cursor().shape() == Qt::CrossCursor ? Pointer::Cross : Pointer::Arrow; }
+
+    // Modifiers stay out: with them a key would reach the menus, which choose() reaches.
+    void keyDown(int keycode, int = 0) { key(true, keycode, false); }
+    void keyRepeat(int keycode) {
+        key(false, keycode, true);
+        key(true, keycode, true);
+    }
+    void keyUp(int keycode, int = 0) { key(false, keycode, false); }
+
+    // Through the item's accelerator where it has one; the others only from a window that takes input.
+    void choose(MenuItem item, int index = 0) {
+        QAction* action = tk_.form1() != nullptr ? tk_.form1()->action(item, index) : nullptr;
+        if (action == nullptr) return;
+        if (!action->shortcut().isEmpty()) {
+            QTest::keySequence(window(), action->shortcut());
+        } else if (tk_.form1()->isEnabled() && QApplication::activeModalWidget() == nullptr) {
+            action->trigger();
+        }
+    }
+    void tick() {
+        if (tk_.form1() != nullptr) deliverTick(tk_.form1()->second());
+    }
+    void typeText(TextBox box, std::string_view text) {
+        if (!shown(Form::Form2)) return;
+        QLineEdit& edit = tk_.form2()->box(box);
+        edit.selectAll();
+        QTest::keyClicks(&edit, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    }
+    void pressOK() { clickButton(Form::Form2, [](QtToolkit& tk) { return &tk.form2()->okButton(); }); }
+    void pressCancel() { clickButton(Form::Form2, [](QtToolkit& tk) { return &tk.form2()->cancelButton(); }); }
+    void pressHelpOK() { clickButton(Form::Form3, [](QtToolkit& tk) { return &tk.form3()->okButton(); }); }
+    // The way the desktop's close control reaches a window.
+    void closeForm(Form form) {
+        if (shown(form)) widget(form)->windowHandle()->close();
+    }
+    void whileMessageBoxOpen(std::function<void()> action) {
+        answerer_.seen = [action = std::move(action)](QMessageBox&) { action(); };
+    }
+
+    int boxCount() {
+        int n = 0;
+        while (board().find(Elem::Box, n) != nullptr) ++n;
+        return n;
+    }
+    int picture(Elem elem, int index = 0) { return board().find(elem, index)->picture; }
+
+    // Closes an open menu, gives the focus back and lets torn-down windows go.
+    void settle() {
+        if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+        other_.hide();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QApplication::processEvents();
+        MainWindow* main = tk_.form1();
+        if (main != nullptr && main->isVisible() && main->isEnabled() && !main->isActiveWindow()) {
+            main->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(main));
+        }
+    }
+
+private:
+    Board& board() { return tk_.form1()->board(); }
+    QWindow* window() { return tk_.form1()->windowHandle(); }
+    QWidget* widget(Form form) {
+        return form == Form::Form1 ? static_cast<QWidget*>(tk_.form1())
+                                   : form == Form::Form2 ? static_cast<QWidget*>(tk_.form2()) : tk_.form3();
+    }
+    bool shown(Form form) { return tk_.formExists(form) && widget(form)->isVisible(); }
+
+    QPoint where(Elem elem, int index) {
+        if (index < 0) return {-40, -40};
+        const Board::Element* element = board().find(elem, index);
+        if (element == nullptr || !element->visible || (elem == Elem::Box && index == 0)) {
+            element = board().find(Elem::FrameL, 0);
+        }
+        return board().mapTo(tk_.form1(), board().toWidget(element->rect.center()).toPoint());
+    }
+    void mouse(bool down, Elem elem, int index, int button) {
+        if (tk_.form1() == nullptr) return;
+        const Qt::MouseButton qt =
+            button == kLeftButton ? Qt::LeftButton : button == kRightButton ? Qt::RightButton : Qt::MiddleButton;
+        const QPoint at = where(elem, index);
+        down ? QTest::mousePress(window(), qt, {}, at) : QTest::mouseRelease(window(), qt, {}, at);
+    }
+    void key(bool down, int keycode, bool repeat) {
+        if (tk_.form1() != nullptr) QTest::simulateEvent(window(), down, keycode, {}, QString(), repeat);
+    }
+    template <typename Button>
+    void clickButton(Form form, Button button) {
+        if (shown(form)) QTest::mouseClick(button(tk_), Qt::LeftButton);
+    }
+
+    QtToolkit& tk_;
+    QWidget other_;
+    MessageBoxAnswerer answerer_;
+};
+
+}  // namespace tw::gui
