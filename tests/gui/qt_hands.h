@@ -92,6 +92,9 @@ public:
         answerer_.seen = [action = std::move(action)](QMessageBox&) { action(); };
     }
 
+    bool formExists(Form form) { return tk_.formExists(form); }
+    bool isChecked(MenuItem item, int index) { return tk_.isChecked(item, index); }
+    bool timerEnabled() { return tk_.timerEnabled(); }
     int boxCount() {
         int n = 0;
         while (board().find(Elem::Box, n) != nullptr) ++n;
