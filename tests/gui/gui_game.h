@@ -11,16 +11,13 @@
 #include <QTimer>
 
 #include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "app/game.h"
-#include "core/rules.h"
-#include "tests/oracle.h"
+#include "tests/game_on.h"
 #include "toolkit/qt/board.h"
 #include "toolkit/qt/qttoolkit.h"
 
@@ -51,24 +48,10 @@ struct MessageBoxAnswerer {
     QTimer timer;
 };
 
-// The whole program on its real widgets, with its best-times file in a folder of its own.
-struct GuiGame {
-    explicit GuiGame(std::uint64_t seed = 4242)
-        : folder(std::filesystem::temp_directory_path() /
-                 ("tilewarden-gui-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)))),
-          game(tk, folder) {
-        game.state().fixedseed = seed;
-        game.start();
-        settle();
-    }
-    ~GuiGame() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
-    }
-    GuiGame(const GuiGame&) = delete;
-    GuiGame& operator=(const GuiGame&) = delete;
+// The whole program on its real widgets.
+struct GuiGame : GameOn<QtToolkit> {
+    explicit GuiGame(std::uint64_t seed = 4242) : GameOn(seed) { settle(); }
 
-    GameState& s() { return game.state(); }
     MainWindow& window() { return *tk.form1(); }
     Board& board() { return tk.form1()->board(); }
 
@@ -80,14 +63,6 @@ struct GuiGame {
             window().activateWindow();
             EXPECT_TRUE(QTest::qWaitForWindowActive(&window()));
         }
-    }
-
-    // Lays the mines on exactly these cells and counts, as the first release would.
-    void laymines(std::initializer_list<int> cells) {
-        ASSERT_EQ(s().totalmines, static_cast<int>(cells.size()));
-        for (int c : cells) s().mine[c] = true;
-        minecheck(s());
-        s().minesplaced = true;
     }
 
     // The Beginner field's ten mines as a wall down column 5 (cells 6, 14, .., 62) and cells 8
@@ -116,10 +91,6 @@ struct GuiGame {
     bool checked(MenuItem item, int index = 0) { return window().action(item, index)->isChecked(); }
 
     void tick() { ASSERT_TRUE(deliverTick(window().second())); }
-
-    QtToolkit tk;
-    std::filesystem::path folder;
-    Game game;
 };
 
 // A message box as the player saw it.
