@@ -194,22 +194,15 @@ TEST(Help, ShowsTheFourParagraphsInOrderAndOkGivesTheWindowBack) {
     EXPECT_TRUE(g.window().isEnabled());
 }
 
-// Ends a run that the program failed to end, so that a fault fails the test instead of hanging it.
-struct ExitGuard {
-    ExitGuard() {
-        timer.setSingleShot(true);
-        QObject::connect(&timer, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-        timer.start(10000);
-    }
-    QTimer timer;
-};
-
 TEST(Exit, TheMenuKeyAndTheCloseControlEndTheRunningProgram) {
     for (const bool key : {true, false}) {
         GuiGame g;
         g.laywall();
         g.click(1);
-        const ExitGuard guard;
+        // Ends a run that the program failed to end, so that a fault fails the test instead of hanging it.
+        QTimer guard;
+        guard.callOnTimeout([] { QCoreApplication::exit(1); });
+        guard.start(10000);
         QTimer::singleShot(0, [&g, key] { key ? g.key(Qt::Key_X, Qt::ControlModifier) : (void)g.window().close(); });
         EXPECT_EQ(0, QApplication::exec());
         EXPECT_FALSE(g.window().isVisible());
