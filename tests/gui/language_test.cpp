@@ -17,9 +17,6 @@
 namespace tw::gui {
 namespace {
 
-// The translation main() installed, "en" for none.
-QString language = QStringLiteral("en");
-
 // What a player of each language sees: the three menus, the Normal game type, the congratulation.
 struct Seen {
     QStringList menus;
@@ -46,7 +43,16 @@ const std::map<QString, Seen>& expected() {
     return seen;
 }
 
-TEST(Language, MenusAndMessagesSpeakTheEnvironmentsLanguage) {
+struct Language : ::testing::Test {
+    // The translation the environment asks for, installed once for the run; "en" for none.
+    static void SetUpTestSuite() {
+        const QString installed = installTranslations(*QCoreApplication::instance(), playerLocale());
+        if (!installed.isEmpty()) language = installed;
+    }
+    static inline QString language = QStringLiteral("en");
+};
+
+TEST_F(Language, MenusAndMessagesSpeakTheEnvironmentsLanguage) {
     ASSERT_EQ(qEnvironmentVariable("TW_LANGUAGE"), language);
     const Seen& want = expected().at(language);
     GuiGame g;
@@ -75,7 +81,7 @@ TEST(Language, MenusAndMessagesSpeakTheEnvironmentsLanguage) {
 }
 
 // Every text at the size it was designed for: shorten a translation that does not fit, never its box.
-TEST(Language, EveryTextFitsItsBox) {
+TEST_F(Language, EveryTextFitsItsBox) {
     const auto fits = [](const QWidget& box, const QString& text, int flags, int margin = 0) {
         const QRect room = box.contentsRect().adjusted(margin, 0, -margin, 0);
         const QRect need = QFontMetrics(box.font()).boundingRect(room, flags | Qt::TextShowMnemonic, text);
@@ -107,12 +113,3 @@ TEST(Language, EveryTextFitsItsBox) {
 
 }  // namespace
 }  // namespace tw::gui
-
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    const QString installed = tw::installTranslations(app, tw::playerLocale());
-    if (!installed.isEmpty()) tw::gui::language = installed;
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -22,8 +22,8 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // The windows are real but never reach a screen.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The windows are real but never reach a screen, unless the run names a platform (a real X server).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qtHandler = qInstallMessageHandler(quietHandler);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);

@@ -10,13 +10,6 @@
 namespace tw::gui {
 namespace {
 
-// The ratio this run was started with: ctest runs the executable once per QT_SCALE_FACTOR.
-qreal startedRatio() {
-    bool ok = false;
-    const qreal ratio = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
-    return ok ? ratio : 1.0;
-}
-
 // Whether `shot` shows `picture` (scaled to `size` in board pixels when given) at board
 // position `at`, every picture pixel as a k x k square of device pixels starting at `origin`.
 ::testing::AssertionResult shows(const QImage& shot, QPoint origin, int k, QPoint at, int picture,
@@ -81,7 +74,8 @@ void expectFreshBeginner(const QImage& shot, QPoint origin, int k) {
 
 struct Scaling : ::testing::Test {
     GuiGame g;
-    const qreal ratio = startedRatio();
+    // The ratio this run was started with: ctest runs the executable once per QT_SCALE_FACTOR.
+    const qreal ratio = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
     const int k = std::max(1, static_cast<int>(std::lround(ratio)));
 
     QImage grabbed(QWidget& widget) {

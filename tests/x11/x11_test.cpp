@@ -129,10 +129,3 @@ TEST(X11, TheHelpWindowGivesTheWindowBackAsItWas) {
 
 }  // namespace
 }  // namespace tw::gui
-
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
