@@ -60,30 +60,5 @@ TEST(CustomField, OKCorrectsEntriesSilently) {
     }
 }
 
-TEST(CustomField, CancelAndCloseLeaveTheGameInProgress) {
-    for (bool close : {false, true}) {
-        HeadlessGame g;
-        g.tk.choose(MenuItem::mnuHard);
-        g.tk.click(100);
-        const auto mines = g.s().mine;
-        g.tk.choose(MenuItem::mnuCustom);
-        g.tk.typeText(TextBox::Acr, "5");
-        if (close) {
-            g.tk.closeForm(Form::Form2);
-        } else {
-            g.tk.pressCancel();
-        }
-        EXPECT_FALSE(g.tk.window(Form::Form2).visible);
-        EXPECT_TRUE(g.tk.window(Form::Form1).enabled);
-        EXPECT_TRUE(g.s().levelexpert);
-        EXPECT_FALSE(g.s().levelcustom);
-        EXPECT_EQ(30, g.s().across);
-        g.tk.click(200);
-        EXPECT_EQ(mines, g.s().mine) << "the mines stay where they were";
-        g.tk.choose(MenuItem::mnuNew);
-        EXPECT_TRUE(g.tk.isChecked(MenuItem::mnuHard, 0));
-    }
-}
-
 }  // namespace
 }  // namespace tw

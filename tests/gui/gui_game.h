@@ -48,6 +48,17 @@ struct MessageBoxAnswerer {
     QTimer timer;
 };
 
+// Lets torn-down windows go and pending paints happen, and gives the main window the focus back.
+inline void settle(QtToolkit& tk) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+    MainWindow* main = tk.form1();
+    if (main != nullptr && main->isVisible() && main->isEnabled() && !main->isActiveWindow()) {
+        main->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(main));
+    }
+}
+
 // The whole program on its real widgets.
 struct GuiGame : GameOn<QtToolkit> {
     explicit GuiGame(std::uint64_t seed = 4242) : GameOn(seed) { settle(); }
@@ -55,15 +66,7 @@ struct GuiGame : GameOn<QtToolkit> {
     MainWindow& window() { return *tk.form1(); }
     Board& board() { return tk.form1()->board(); }
 
-    // Lets torn-down windows go and pending paints and activations happen.
-    void settle() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QApplication::processEvents();
-        if (window().isVisible()) {
-            window().activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(&window()));
-        }
-    }
+    void settle() { gui::settle(tk); }
 
     // The Beginner field's ten mines as a wall down column 5 (cells 6, 14, .., 62) and cells 8
     // and 16: a click left of the wall cascades up to it and never wins.

@@ -102,17 +102,11 @@ public:
     }
     int picture(Elem elem, int index = 0) { return board().find(elem, index)->picture; }
 
-    // Closes an open menu, gives the focus back and lets torn-down windows go.
+    // Closes an open menu, then settles the windows.
     void settle() {
         if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
         other_.hide();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QApplication::processEvents();
-        MainWindow* main = tk_.form1();
-        if (main != nullptr && main->isVisible() && main->isEnabled() && !main->isActiveWindow()) {
-            main->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(main));
-        }
+        gui::settle(tk_);
     }
 
 private:

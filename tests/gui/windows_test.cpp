@@ -142,20 +142,28 @@ TEST_F(CustomField, OkStartsANewGameOnTheTypedField) {
     EXPECT_EQ(QSize(5 * 16 + 24, 16 + 67), g.client()) << "Enter presses the default button";
 }
 
+// Cancel and the close control leave the Expert game in progress, its mines where they were.
 TEST_F(CustomField, CancelAndTheCloseControlChangeNothing) {
-    open();
-    type(TextBox::Acr, "20");
-    QTest::mouseClick(&dialog().cancelButton(), Qt::LeftButton);
+    g.key(Qt::Key_E, Qt::ControlModifier);
     g.settle();
-    EXPECT_FALSE(dialog().isVisible());
-    EXPECT_TRUE(g.window().isEnabled());
-
-    open();
-    dialog().close();
-    EXPECT_TRUE(g.tk.formExists(Form::Form2));
-    EXPECT_FALSE(dialog().isVisible());
-    EXPECT_TRUE(g.window().isEnabled());
-    EXPECT_EQ(QSize(152, 195), g.client());
+    g.click(100);
+    const auto mines = g.s().mine;
+    for (const bool cancel : {true, false}) {
+        open();
+        type(TextBox::Acr, "20");
+        cancel ? QTest::mouseClick(&dialog().cancelButton(), Qt::LeftButton) : void(dialog().close());
+        g.settle();
+        EXPECT_TRUE(g.tk.formExists(Form::Form2));
+        EXPECT_FALSE(dialog().isVisible());
+        EXPECT_TRUE(g.window().isEnabled());
+        EXPECT_EQ(QSize(16 * 30 + 24, 16 * 16 + 67), g.client());
+        g.click(200);
+        EXPECT_EQ(mines, g.s().mine);
+        EXPECT_TRUE(g.checked(MenuItem::mnuHard));
+    }
+    g.key(Qt::Key_F2);
+    g.settle();
+    EXPECT_TRUE(g.checked(MenuItem::mnuHard)) << "the level stays Expert";
 }
 
 TEST(Help, ShowsTheFourParagraphsInOrderAndOkGivesTheWindowBack) {
