@@ -1,4 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The committed pictures: their file format, that the drawing program reproduces them, and how
+// they look once loaded.
+#include <QImage>
+#include <QSet>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,15 +15,18 @@
 #include <string>
 #include <vector>
 
+#include "catalogue.h"
+#include "frame.h"
 #include "resources/catalogue.h"
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+namespace fs = std::filesystem;
+using tw::drawing::Bytes;
 
-const std::filesystem::path resources{TW_RESOURCES_DIR};
+const fs::path resources{TW_RESOURCES_DIR};
 
-Bytes read_file(const std::filesystem::path& path) {
+Bytes read_file(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
@@ -65,7 +73,7 @@ TEST(BitmapFiles, BitmapFolderHoldsOnlyCatalogueNumbers) {
     std::vector<std::string> expected;
     for (const auto& e : tw::pictures::kCatalogue) expected.push_back(std::to_string(e.number) + ".bmp");
     std::vector<std::string> found;
-    for (const auto& entry : std::filesystem::directory_iterator(resources / "bitmaps"))
+    for (const auto& entry : fs::directory_iterator(resources / "bitmaps"))
         found.push_back(entry.path().filename().string());
     std::sort(found.begin(), found.end());
     EXPECT_EQ(found, expected);
@@ -95,6 +103,76 @@ TEST(BitmapFiles, WindowIconHolds16And32Pixel4BitImagesWithMasks) {
     }
     std::sort(sizes.begin(), sizes.end());
     EXPECT_EQ(sizes, (std::vector<int>{16, 32}));
+}
+
+TEST(Generator, RedrawingReproducesTheCommittedFilesByteForByte) {
+    const fs::path out = fs::temp_directory_path() / "tilewarden-pictures-test";
+    fs::remove_all(out);
+    tw::drawing::write_all(out);
+    std::size_t compared = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(out)) {
+        if (!entry.is_regular_file()) continue;
+        const fs::path relative = fs::relative(entry.path(), out);
+        SCOPED_TRACE(relative.string());
+        const fs::path committed = resources / relative;
+        ASSERT_TRUE(fs::exists(committed)) << "run scripts/draw-pictures and commit the result";
+        EXPECT_EQ(read_file(entry.path()), read_file(committed)) << "run scripts/draw-pictures";
+        ++compared;
+    }
+    EXPECT_EQ(compared, tw::drawing::all_files().size());
+    fs::remove_all(out);
+}
+
+TEST(Generator, FramePiecesJoinIntoOneFrameAtEveryFieldSize) {
+    const tw::drawing::FramePieces pieces = tw::drawing::frame_pieces();
+    for (int across = 5; across <= 40; ++across) {
+        for (int down : {1, 2, 16, 24}) {
+            SCOPED_TRACE(std::to_string(across) + " x " + std::to_string(down));
+            EXPECT_EQ(tw::drawing::assemble_frame(pieces, across, down), tw::drawing::frame_model(across, down));
+        }
+    }
+}
+
+QImage bitmap(int number) { return QImage(QString(":/bitmaps/%1.bmp").arg(number)); }
+
+QSet<QRgb> colours(const QImage& image) {
+    QSet<QRgb> out;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) out.insert(image.pixel(x, y) | 0xFF000000u);
+    return out;
+}
+
+TEST(ResourcePictures, NumbersUseTheirColoursOnTheOpenedCellFace) {
+    const QRgb silver = qRgb(192, 192, 192);
+    const QRgb black = qRgb(0, 0, 0);
+    const QList<QRgb> inks{qRgb(0, 0, 255),   qRgb(0, 128, 0),   qRgb(255, 0, 0),   qRgb(0, 0, 128),
+                           qRgb(128, 0, 0),   qRgb(0, 128, 128), qRgb(128, 0, 128)};
+    EXPECT_EQ(colours(bitmap(300)), (QSet<QRgb>{silver, black}));
+    for (int n = 1; n <= 24; ++n) {
+        const QRgb ink = n <= 7 ? inks[n - 1] : black;
+        EXPECT_EQ(colours(bitmap(300 + n)), (QSet<QRgb>{silver, black, ink})) << "number " << n;
+        EXPECT_NE(bitmap(300 + n), bitmap(300)) << "number " << n << " is drawn";
+    }
+}
+
+TEST(ResourcePictures, OpenedCellsShareTheDottedEdgeOfTheBlankCell) {
+    const QImage blank = bitmap(300);
+    for (int n : {301, 310, 324, 402, 403, 404, 406}) {
+        const QImage cell = bitmap(n);
+        for (int i = 0; i < 16; ++i) {
+            EXPECT_EQ(cell.pixel(15, i), blank.pixel(15, i)) << "bitmap " << n << " right edge " << i;
+            EXPECT_EQ(cell.pixel(i, 15), blank.pixel(i, 15)) << "bitmap " << n << " bottom edge " << i;
+        }
+    }
+}
+
+TEST(ResourcePictures, IconsLoadAtTheirSizesWithTransparentCorners) {
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QImage icon(QString(":/icons/tilewarden-%1.png").arg(size));
+        ASSERT_EQ(icon.size(), QSize(size, size)) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
+    }
 }
 
 }  // namespace
