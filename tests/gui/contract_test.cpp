@@ -215,7 +215,6 @@ TYPED_TEST(Contract, ThePointerFollowsItsElementAtOnceWhenTheWindowTakesInputAga
     h.pointAt(Elem::Box, 6);
     d.tk.hideForm(Form::Form3);
     d.tk.enableForm(Form::Form1, true);
-    d.tk.showForm(Form::Form1);
     d.tk.setPointer(Elem::Box, 6, Pointer::Cross);
     EXPECT_EQ(Pointer::Cross, h.shownPointer()) << "the pointer rested on the cell meanwhile";
 }

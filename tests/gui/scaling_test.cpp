@@ -90,8 +90,7 @@ struct Scaling : ::testing::Test {
     }
     QPoint boardOrigin() { return (QPointF(g.board().mapTo(&g.window(), QPoint(0, 0))) * ratio).toPoint(); }
     // A pointer finer than a widget pixel, as a screen of this ratio delivers it.
-    void clickBoardPixel(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
-        const QPointF pos = g.board().toWidget(at);
+    void clickAt(QPointF pos, Qt::MouseButton button = Qt::LeftButton) {
         const QPointF global = g.board().mapToGlobal(pos);
         for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
             const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? button : Qt::NoButton;
@@ -99,17 +98,18 @@ struct Scaling : ::testing::Test {
             QCoreApplication::sendEvent(&g.board(), &event);
         }
     }
-    void clickCell(int cell) { clickBoardPixel(g.board().find(Elem::Box, cell)->rect.center()); }
+    void clickCell(int cell) { clickAt(g.board().toWidget(g.board().find(Elem::Box, cell)->rect.center())); }
 };
 
 TEST_F(Scaling, TheBoardIsTheWholeFactorLargerInDevicePixels) {
     ASSERT_DOUBLE_EQ(ratio, g.board().devicePixelRatioF()) << "runs at the ratio it was started with";
     EXPECT_EQ(k, g.board().scale());
     EXPECT_EQ(QSize(152, 195), g.board().clientSize());
-    // Only the part of a widget pixel that the scaled board leaves over may lie beyond it.
+    // Only the widget pixel that the scaled board leaves partly over may lie beyond it.
     const auto holds = [&](const QImage& image, QSize client) {
         const QSize over = image.size() - client * k;
-        EXPECT_TRUE(over.width() >= 0 && over.height() >= 0 && over.width() < ratio && over.height() < ratio)
+        EXPECT_TRUE(over.width() >= 0 && over.height() >= 0 && over.width() <= std::ceil(ratio) &&
+                    over.height() <= std::ceil(ratio))
             << over.width() << " x " << over.height();
     };
     const QImage board = grabbed(g.board());
@@ -153,17 +153,20 @@ TEST_F(Scaling, PiecewiseRepaintsAfterPlayStaySharp) {
     EXPECT_TRUE(shows(screen, origin, k, {121, 17}, pictures::digit(1)));
 }
 
-TEST_F(Scaling, TheMouseReachesTheCellUnderItUpToItsEdge) {
-    g.laywall();
-    // The last board pixel of cell 1 and the first of cell 2.
-    clickBoardPixel({12 + 15, 55 + 15}, Qt::RightButton);
-    EXPECT_EQ(1, g.s().mark[1]);
-    EXPECT_EQ(0, g.s().mark[2]);
-    clickBoardPixel({12 + 16, 55}, Qt::RightButton);
-    EXPECT_EQ(1, g.s().mark[2]);
-    EXPECT_EQ(0, g.s().mark[10]);
-    clickBoardPixel({12 + 16, 55 + 16}, Qt::LeftButton);
-    EXPECT_TRUE(g.s().opened[10]);
+// The first and the last device pixel of every Expert cell, each a right click that flags the
+// cell and takes the flag off again.
+TEST_F(Scaling, EveryCellTakesTheClicksOnItsEdgeDevicePixels) {
+    g.window().action(MenuItem::mnuHard, 0)->trigger();
+    g.settle();
+    for (int cell = 1; cell <= g.s().cells(); ++cell) {
+        const QRect r = g.board().find(Elem::Box, cell)->rect;
+        const QPoint first = r.topLeft() * k;
+        for (const QPoint device : {first, (r.bottomRight() + QPoint(1, 1)) * k - QPoint(1, 1)}) {
+            clickAt(QPointF(device) / ratio, Qt::RightButton);
+            ASSERT_EQ(device == first ? kFlag : kNoMark, g.s().mark[cell])
+                << "cell " << cell << ", device pixel (" << device.x() << ", " << device.y() << ")";
+        }
+    }
 }
 
 }  // namespace
