@@ -81,9 +81,15 @@ public:
         edit.selectAll();
         QTest::keyClicks(&edit, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     }
-    void pressOK() { clickButton(Form::Form2, [](QtToolkit& tk) { return &tk.form2()->okButton(); }); }
-    void pressCancel() { clickButton(Form::Form2, [](QtToolkit& tk) { return &tk.form2()->cancelButton(); }); }
-    void pressHelpOK() { clickButton(Form::Form3, [](QtToolkit& tk) { return &tk.form3()->okButton(); }); }
+    void pressOK() {
+        if (shown(Form::Form2)) QTest::mouseClick(&tk_.form2()->okButton(), Qt::LeftButton);
+    }
+    void pressCancel() {
+        if (shown(Form::Form2)) QTest::mouseClick(&tk_.form2()->cancelButton(), Qt::LeftButton);
+    }
+    void pressHelpOK() {
+        if (shown(Form::Form3)) QTest::mouseClick(&tk_.form3()->okButton(), Qt::LeftButton);
+    }
     // The way the desktop's close control reaches a window.
     void closeForm(Form form) {
         if (shown(form)) widget(form)->windowHandle()->close();
@@ -135,10 +141,6 @@ private:
     }
     void key(bool down, int keycode, bool repeat) {
         if (tk_.form1() != nullptr) QTest::simulateEvent(window(), down, keycode, {}, QString(), repeat);
-    }
-    template <typename Button>
-    void clickButton(Form form, Button button) {
-        if (shown(form)) QTest::mouseClick(button(tk_), Qt::LeftButton);
     }
 
     QtToolkit& tk_;
