@@ -140,6 +140,8 @@ TYPED_TEST(Contract, APressWhoseReleaseIsLostIsForgotten) {
         d.tk.enableForm(Form::Form1, true);
         d.tk.showForm(Form::Form1);
         d.settle();
+        h.release(4, kLeftButton);
+        h.release(6, kRightButton);
         h.clickFace();
         h.click(7, kRightButton);
         h.releaseFace(kMiddleButton);
