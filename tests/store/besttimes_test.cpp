@@ -162,7 +162,7 @@ TEST_F(BestTimesTest, DiskFullWhileCreatingLeavesNoFileBehind) {
     EXPECT_EQ(slurp(file()), createdbytes());
 }
 
-// A file as the folder's parent, then a folder, a pipe, a dangling link and a link to a folder as the file.
+// A file as the folder's parent, then a folder, a pipe, a dangling link and links to a folder and a pipe as the file.
 TEST_F(BestTimesTest, EntriesThatAreNotOrdinaryFilesAreLeftAlone) {
     spit(root_ / "plain", "not a folder");
     EXPECT_EQ(tw::scoreload(root_ / "plain" / "tilewarden"), tw::kDefaultRecord);
@@ -174,8 +174,8 @@ TEST_F(BestTimesTest, EntriesThatAreNotOrdinaryFilesAreLeftAlone) {
     ASSERT_EQ(::mkfifo(file().c_str(), 0644), 0);
     EXPECT_EQ(tw::scoreload(folder_), tw::kDefaultRecord);
     EXPECT_TRUE(fs::is_fifo(fs::symlink_status(file())));
-    fs::remove(file());
-    for (const fs::path& target : {root_ / "missing.txt", root_}) {
+    fs::rename(file(), root_ / "pipe");
+    for (const fs::path& target : {root_ / "missing.txt", root_, root_ / "pipe"}) {
         fs::create_symlink(target, file());
         EXPECT_EQ(tw::scoreload(folder_), tw::kDefaultRecord);
         EXPECT_EQ(fs::read_symlink(file()), target);
