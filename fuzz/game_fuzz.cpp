@@ -25,11 +25,13 @@ struct Input {
     int next() { return at < size ? data[at++] : 0; }
 };
 
+// The seed is set before the first field is laid, so that an input replays the same games.
 struct Session {
-    Session()
+    explicit Session(std::uint64_t seed)
         : folder(std::filesystem::temp_directory_path() / ("tilewarden-fuzz-" + std::to_string(::getpid()))),
           game(tk, folder) {
         tk.setPictureLogging(false);
+        game.state().fixedseed = seed;
         game.start();
     }
     HeadlessToolkit tk;
@@ -41,10 +43,9 @@ struct Session {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Input in{data, size};
-    Session session;
+    Session session(static_cast<std::uint64_t>(in.next()) + 1);
     HeadlessToolkit& tk = session.tk;
     GameState& s = session.game.state();
-    s.fixedseed = static_cast<std::uint64_t>(in.next()) + 1;
     int events = 0;
     static const bool trace = std::getenv("TILEWARDEN_FUZZ_TRACE") != nullptr;
     while (in.more() && events++ < 400) {
