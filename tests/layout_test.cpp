@@ -53,17 +53,22 @@ TEST(Layout, EveryLevelSizesTheClientAreaByItsField) {
     EXPECT_EQ(12, g.tk.boxCount());
 }
 
-// New Game, the face, a level and a game type each start a game whose first release lays
-// the level's mines afresh.
+// New Game, the face, a level, a game type and the Custom Field's OK each start a game whose
+// first release lays the level's mines afresh, dropping the old one silently; the game type stays.
 TEST(Layout, EveryNewGameStartsEveryCellAndCounterAfresh) {
     const std::vector<std::function<void(HeadlessToolkit&)>> newgames = {
         [](HeadlessToolkit& tk) { tk.choose(MenuItem::mnuNew); },
         [](HeadlessToolkit& tk) { tk.clickFace(); },
         [](HeadlessToolkit& tk) { tk.choose(MenuItem::mnuBeginner); },
-        [](HeadlessToolkit& tk) { tk.choose(MenuItem::mnuGT, 3); },
+        [](HeadlessToolkit& tk) { tk.choose(MenuItem::mnuGT, 31); },
+        [](HeadlessToolkit& tk) {
+            tk.choose(MenuItem::mnuCustom);
+            tk.pressOK();
+        },
     };
     for (const auto& newgame : newgames) {
         HeadlessGame g;
+        g.tk.choose(MenuItem::mnuGT, 31);
         g.laymines({64});
         g.tk.click(1);
         g.tk.click(64, kRightButton);
@@ -74,6 +79,9 @@ TEST(Layout, EveryNewGameStartsEveryCellAndCounterAfresh) {
         EXPECT_EQ("000", g.counter(false));
         EXPECT_FALSE(g.tk.timerEnabled());
         EXPECT_EQ(pictures::kBuiltInFace, g.tk.picture(Elem::Smile));
+        EXPECT_TRUE(g.tk.messages().empty());
+        EXPECT_TRUE(g.tk.isChecked(MenuItem::mnuGT, 31));
+        EXPECT_EQ(31, g.s().rule[0]);
         for (int c = 1; c <= 64; ++c) {
             EXPECT_FALSE(g.s().mine[c] || g.s().opened[c] || g.s().mark[c] != kNoMark) << c;
         }

@@ -10,20 +10,6 @@ namespace {
 
 using testing::HeadlessGame;
 
-TEST(GameType, ChoosingOneDiscardsTheGameSilentlyAndSurvivesEveryKindOfNewGame) {
-    HeadlessGame g;
-    g.tk.click(20);
-    g.tk.choose(MenuItem::mnuGT, 31);
-    EXPECT_TRUE(g.tk.messages().empty());
-    g.tk.choose(MenuItem::mnuNew);
-    g.tk.clickFace();
-    g.tk.choose(MenuItem::mnuHard);
-    g.tk.choose(MenuItem::mnuCustom);
-    g.tk.pressOK();
-    EXPECT_EQ(31, g.s().rule[0]);
-    EXPECT_TRUE(g.tk.isChecked(MenuItem::mnuGT, 31));
-}
-
 struct Entry {
     std::string width, height, mines;
     int across, down, totalmines;
