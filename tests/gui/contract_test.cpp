@@ -3,10 +3,6 @@
 // toolkit and on the Qt windows, driven through each one's own way of taking input.
 #include <gtest/gtest.h>
 
-#include <QCursor>
-#include <QMenu>
-#include <QMenuBar>
-
 #include <functional>
 #include <string>
 #include <utility>

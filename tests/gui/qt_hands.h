@@ -1,20 +1,65 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCursor>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <utility>
 
-#include "tests/gui/gui_game.h"
+#include "toolkit/qt/board.h"
+#include "toolkit/qt/qttoolkit.h"
 
 namespace tw::gui {
+
+// One tick of a running timer, delivered the way the timer itself delivers it.
+inline bool deliverTick(QTimer& timer) {
+    if (!timer.isActive()) return false;
+    QTimerEvent event(timer.timerId());
+    QCoreApplication::sendEvent(&timer, &event);
+    return true;
+}
+
+// Answers every message box with OK as soon as it opens, from inside its own event loop, after
+// showing it to `seen`.
+struct MessageBoxAnswerer {
+    explicit MessageBoxAnswerer(std::function<void(QMessageBox&)> seen = {}) : seen(std::move(seen)) {
+        timer.setInterval(0);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                if (this->seen) this->seen(*box);
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        timer.start();
+    }
+    std::function<void(QMessageBox&)> seen;
+    QTimer timer;
+};
+
+// Lets torn-down windows go and pending paints happen, and gives the main window the focus back.
+inline void settle(QtToolkit& tk) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+    MainWindow* main = tk.form1();
+    if (main != nullptr && main->isVisible() && main->isEnabled() && !main->isActiveWindow()) {
+        main->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(main));
+    }
+}
 
 // A player's hands on the real windows: the headless toolkit's input operations, each given the
 // way the window system gives it, at the window rather than at a widget. What is not shown
@@ -95,7 +140,7 @@ public:
         if (shown(form)) widget(form)->windowHandle()->close();
     }
     void whileMessageBoxOpen(std::function<void()> action) {
-        answerer_.seen = [action = std::move(action)](QMessageBox&) { action(); };
+        answerer_.emplace([action = std::move(action)](QMessageBox&) { action(); });
     }
 
     bool formExists(Form form) { return tk_.formExists(form); }
@@ -145,7 +190,7 @@ private:
 
     QtToolkit& tk_;
     QWidget other_;
-    MessageBoxAnswerer answerer_;
+    std::optional<MessageBoxAnswerer> answerer_;
 };
 
 }  // namespace tw::gui

@@ -39,14 +39,14 @@ TEST(Window, AWinStopsTheClockAndCongratulatesOnce) {
 TEST(Window, TheFaceRebuildsTheWindowEvenWhenReleasedElsewhere) {
     GuiGame g;
     g.laywall();
-    g.click(5, Qt::RightButton);
+    g.click(5, kRightButton);
     g.click(1);
     QPointer<MainWindow> old = &g.window();
     const QPoint oldPos = g.window().pos();
 
-    QTest::mousePress(&g.board(), Qt::RightButton, {}, g.centre(Elem::Smile, 0));
+    g.hands.pressFace(kRightButton);
     EXPECT_EQ(pictures::kFacePressed, g.face());
-    QTest::mouseRelease(&g.board(), Qt::RightButton, {}, g.centre(Elem::Box, 30));
+    g.hands.release(30, kRightButton);
     ASSERT_NE(old.data(), g.tk.form1());
     g.settle();
     EXPECT_TRUE(old.isNull()) << "the torn-down window is deleted";
@@ -122,38 +122,18 @@ TEST_F(CustomField, OpensWithTheFieldAndTheDesignedControls) {
     }
 }
 
-TEST_F(CustomField, OkStartsANewGameOnTheTypedField) {
-    open();
-    type(TextBox::Acr, "10");
-    type(TextBox::Dwn, "5");
-    type(TextBox::TM, "3");
-    QTest::mouseClick(&dialog().okButton(), Qt::LeftButton);
-    g.settle();
-    EXPECT_FALSE(dialog().isVisible());
-    EXPECT_TRUE(g.window().isEnabled());
-    EXPECT_EQ(QSize(16 * 10 + 24, 16 * 5 + 67), g.client());
-
-    open();
-    EXPECT_EQ("10", dialog().box(TextBox::Acr).text()) << "the dialog keeps its texts";
-    type(TextBox::Acr, "5");
-    type(TextBox::Dwn, "1");
-    QTest::keyClick(&dialog().box(TextBox::Dwn), Qt::Key_Return);
-    g.settle();
-    EXPECT_EQ(QSize(5 * 16 + 24, 16 + 67), g.client()) << "Enter presses the default button";
-}
-
-// Cancel and the close control leave the Expert game in progress, its mines where they were.
-TEST_F(CustomField, CancelAndTheCloseControlChangeNothing) {
+// Cancel and the close control leave the Expert game in progress, its mines where they were,
+// and the dialog its texts; OK, or Enter for the default button, starts a game on the typed field.
+TEST_F(CustomField, CancelAndTheCloseControlChangeNothingOkStartsTheTypedField) {
     g.key(Qt::Key_E, Qt::ControlModifier);
     g.settle();
     g.click(100);
     const auto mines = g.s().mine;
     for (const bool cancel : {true, false}) {
         open();
-        type(TextBox::Acr, "20");
-        cancel ? QTest::mouseClick(&dialog().cancelButton(), Qt::LeftButton) : void(dialog().close());
+        type(TextBox::Acr, "10");
+        cancel ? g.hands.pressCancel() : g.hands.closeForm(Form::Form2);
         g.settle();
-        EXPECT_TRUE(g.tk.formExists(Form::Form2));
         EXPECT_FALSE(dialog().isVisible());
         EXPECT_TRUE(g.window().isEnabled());
         EXPECT_EQ(QSize(16 * 30 + 24, 16 * 16 + 67), g.client());
@@ -164,6 +144,20 @@ TEST_F(CustomField, CancelAndTheCloseControlChangeNothing) {
     g.key(Qt::Key_F2);
     g.settle();
     EXPECT_TRUE(g.checked(MenuItem::mnuHard)) << "the level stays Expert";
+
+    open();
+    EXPECT_EQ("10", dialog().box(TextBox::Acr).text()) << "the dialog keeps its texts";
+    type(TextBox::Dwn, "5");
+    g.hands.pressOK();
+    g.settle();
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_TRUE(g.window().isEnabled());
+    EXPECT_EQ(QSize(16 * 10 + 24, 16 * 5 + 67), g.client());
+    open();
+    type(TextBox::Dwn, "1");
+    QTest::keyClick(&dialog().box(TextBox::Dwn), Qt::Key_Return);
+    g.settle();
+    EXPECT_EQ(QSize(10 * 16 + 24, 16 + 67), g.client()) << "Enter presses the default button";
 }
 
 TEST(Help, ShowsTheFourParagraphsInOrderAndOkGivesTheWindowBack) {
@@ -192,6 +186,7 @@ TEST(Help, ShowsTheFourParagraphsInOrderAndOkGivesTheWindowBack) {
     QTest::keyClick(&help->okButton(), Qt::Key_Return);
     EXPECT_FALSE(help->isVisible()) << "Enter presses the focused OK";
     EXPECT_TRUE(g.window().isEnabled());
+    g.settle();
     g.click(1);
     EXPECT_TRUE(g.s().opened[1]);
 

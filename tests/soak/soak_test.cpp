@@ -7,7 +7,7 @@
 #include <fstream>
 #include <random>
 
-#include "tests/gui/qt_hands.h"
+#include "tests/gui/gui_game.h"
 #include "tests/random_play.h"
 
 namespace tw::soak {
@@ -163,7 +163,7 @@ private:
     }
 
     gui::GuiGame g_;
-    gui::QtHands hands_{g_.tk};
+    gui::QtHands& hands_ = g_.hands;
     std::mt19937_64 rng_;
 };
 
