@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdio>
 #include <cstdlib>
 #include <set>
 #include <string>
@@ -9,6 +10,7 @@
 #include "core/grid.h"
 #include "core/state.h"
 #include "resources/catalogue.h"
+#include "toolkit/toolkit.h"
 
 namespace tw::oracle {
 
@@ -61,15 +63,22 @@ inline std::set<int> reachable(const GameState& s, int start) {
     return open;
 }
 
-// What the three digit places from `first` read, given the picture each one shows.
-template <typename PictureAt>
-std::string readcounter(PictureAt pictureAt, int first) {
-    std::string shown;
+// What the mines counter (first) or the seconds counter reads from its three digit pictures.
+template <typename Shown>
+std::string readcounter(Shown& shown, const GameState& s, bool mines) {
+    std::string text;
     for (int k = 0; k < 3; ++k) {
-        const int p = pictureAt(first + k);
-        shown += p == pictures::kMinus ? '-' : static_cast<char>('0' + p - pictures::digit(0));
+        const int p = shown.picture(Elem::Box, s.cells() + (mines ? 1 : 4) + k);
+        text += p == pictures::kMinus ? '-' : static_cast<char>('0' + p - pictures::digit(0));
     }
-    return shown;
+    return text;
+}
+
+// A count written out directly: three digits, or a minus and the last two digits of a negative count.
+inline std::string counterform(int value) {
+    char text[8];
+    std::snprintf(text, sizeof text, value < 0 ? "-%02d" : "%03d", value < 0 ? -value % 100 : value);
+    return text;
 }
 
 }  // namespace tw::oracle

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "core/outcome.h"
 #include "headless_game.h"
 #include "input/keys.h"
@@ -100,23 +98,16 @@ TEST(Release, RightClicksStepThroughTheMarks) {
     EXPECT_FALSE(g.tk.isChecked(MenuItem::mnuMarks, 0)) << "every new game starts without Marks";
 }
 
-// The direct form: three digits, or a minus and the last two digits of a negative count.
-std::string counterform(int value) {
-    char text[8];
-    std::snprintf(text, sizeof text, value < 0 ? "-%02d" : "%03d", value < 0 ? -value % 100 : value);
-    return text;
-}
-
 TEST(Counters, ShowEveryCountAndAMinusInPlaceOfTheHundreds) {
     HeadlessGame g;
     g.laymines({1});
     for (int value = -250; value <= 999; ++value) {
         g.s().minesleft = value;
         g.game.screen().showmines();
-        ASSERT_EQ(counterform(value), g.counter(true)) << value;
+        ASSERT_EQ(oracle::counterform(value), g.counter(true)) << value;
         g.s().seconds = value < 0 ? -value : value;
         g.game.screen().showseconds();
-        ASSERT_EQ(counterform(g.s().seconds), g.counter(false)) << value;
+        ASSERT_EQ(oracle::counterform(g.s().seconds), g.counter(false)) << value;
     }
     g.newfield(8, 8, 10);
     g.laymines({1});

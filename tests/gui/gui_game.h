@@ -37,9 +37,7 @@ struct GuiGame : GameOn<QtToolkit> {
     int picture(int cell) { return hands.picture(Elem::Box, cell); }
     int face() { return hands.picture(Elem::Smile); }
     // The three digit pictures of the mines counter (first) or the seconds counter.
-    std::string counter(bool mines) {
-        return oracle::readcounter([&](int i) { return picture(i); }, s().cells() + (mines ? 1 : 4));
-    }
+    std::string counter(bool mines) { return oracle::readcounter(hands, s(), mines); }
     QSize client() { return board().size(); }
     bool checked(MenuItem item, int index = 0) { return window().action(item, index)->isChecked(); }
 
