@@ -36,13 +36,8 @@ TEST(CustomField, OKCorrectsEntriesSilently) {
         EXPECT_TRUE(g.tk.messages().empty());
         EXPECT_EQ(16 * e.across + 24, g.tk.clientWidth()) << what;
         EXPECT_TRUE(g.tk.isChecked(MenuItem::mnuCustom, 0));
-        EXPECT_TRUE(g.tk.window(Form::Form1).enabled);
-        EXPECT_FALSE(g.tk.window(Form::Form2).visible);
         g.tk.click(1);
         EXPECT_TRUE(g.s().minesplaced) << "a full field still leaves the first cell free: " << what;
-        g.tk.choose(MenuItem::mnuBeginner);
-        g.tk.choose(MenuItem::mnuCustom);
-        EXPECT_EQ(e.width, g.tk.text(TextBox::Acr)) << "the dialog keeps its texts as typed";
     }
 }
 
