@@ -23,15 +23,9 @@ std::string entrytext(Bytes& in) {
     return text;
 }
 
-struct Event {
-    int op;
-    int box;
-    int button;
-};
-
 // One press, release, key, menu command, dialog entry or timer tick.
 template <typename Hands, typename Bytes>
-Event playevent(Hands& hands, Bytes& in) {
+void playevent(Hands& hands, Bytes& in) {
     constexpr int buttons[] = {kLeftButton, kRightButton, kMiddleButton};
     constexpr int masks[] = {1, 3, 9, 27, 31};
     const int op = in.next() % 14;
@@ -58,7 +52,6 @@ Event playevent(Hands& hands, Bytes& in) {
         case 12: (in.next() % 2 ? hands.pressCancel() : hands.closeForm(Form::Form2)); break;
         case 13: (in.next() % 2 ? hands.pressHelpOK() : hands.closeForm(Form::Form3)); break;
     }
-    return {op, box, button};
 }
 
 // What the rules imply for the state and for what the window shows; the first that does not
