@@ -22,8 +22,7 @@ TEST(Window, IsFixedCaptionedAndBuiltWithItsInitialMenu) {
     EXPECT_TRUE(g.checked(MenuItem::mnuGT, 3));
     EXPECT_FALSE(g.checked(MenuItem::mnuMarks));
     EXPECT_FALSE(g.window().second().isActive());
-    EXPECT_NE(nullptr, g.board().find(Elem::Box, 70));
-    EXPECT_EQ(nullptr, g.board().find(Elem::Box, 71));
+    EXPECT_EQ(71, g.hands.boxCount());
 }
 
 TEST(Window, AWinStopsTheClockAndCongratulatesOnce) {
