@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdio>
-#include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
@@ -14,17 +13,15 @@
 
 namespace tw::oracle {
 
-// The rule written out directly: the digit that switches on the class of offset (dx, dy).
-inline int classdigit(int dx, int dy) {
-    const int ax = std::abs(dx);
-    const int ay = std::abs(dy);
-    if (ax + ay == 1) return 5;
-    if (ax == 1 && ay == 1) return 4;
-    if (ax + ay == 3) return 3;
-    if (ax + ay == 2) return 2;
-    if (ax == 2 && ay == 2) return 1;
-    return 0;
-}
+// The rule written out directly: the digit that switches on each offset of the 5 x 5 square
+// (5 adjacent, 4 diagonal, 3 knight's move, 2 two steps straight, 1 two steps diagonal).
+constexpr int kClassDigit[5][5] = {
+    {1, 3, 2, 3, 1},
+    {3, 4, 5, 4, 3},
+    {2, 5, 0, 5, 2},
+    {3, 4, 5, 4, 3},
+    {1, 3, 2, 3, 1},
+};
 
 // The cells of the field in c's neighbourhood under the game type's mask, read bit by bit, leftmost first.
 inline std::vector<int> neighbourhood(const GameState& s, int c) {
@@ -32,7 +29,7 @@ inline std::vector<int> neighbourhood(const GameState& s, int c) {
     std::vector<int> cells;
     for (int dy = -2; dy <= 2; ++dy) {
         for (int dx = -2; dx <= 2; ++dx) {
-            const int digit = classdigit(dx, dy);
+            const int digit = kClassDigit[dy + 2][dx + 2];
             if (digit == 0 || ((s.rule[0] >> (5 - digit)) & 1) == 0) continue;
             if (x + dx < 0 || x + dx >= s.across || y + dy < 0 || y + dy >= s.down) continue;
             cells.push_back(cellat(s.across, x + dx, y + dy));

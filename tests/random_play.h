@@ -97,9 +97,8 @@ const char* brokenrule(const GameState& s, Shown& shown) {
     if (s.won && (s.playing || s.covered != s.totalmines)) return "a won game has only mines covered";
     if (s.seconds < 0 || s.seconds > 999) return "seconds stay in 0..999";
 
-    if ((shown.timerEnabled() || s.seconds > 1) && oracle::readcounter(shown, s, false) != oracle::counterform(s.seconds)) {
-        return "seconds shown";
-    }
+    const bool secondsshown = shown.timerEnabled() || s.seconds > 1;
+    if (secondsshown && oracle::readcounter(shown, s, false) != oracle::counterform(s.seconds)) return "seconds shown";
     if (oracle::readcounter(shown, s, true) != oracle::counterform(s.minesleft)) return "mines left shown";
     return nullptr;
 }
