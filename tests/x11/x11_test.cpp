@@ -26,10 +26,13 @@ void run(const QString& program, const QStringList& arguments) {
 void xdotool(const QStringList& arguments) { run(QStringLiteral("xdotool"), arguments); }
 void closeControl(QWidget& window) { run(QStringLiteral("wmctrl"), {"-i", "-c", QString::number(window.winId())}); }
 
-// Arguments that move the pointer onto the middle of an element.
+// Arguments that move the pointer onto the middle of an element, measured from the window
+// where the server has it then: the window manager may still be placing it.
 QStringList to(GuiGame& g, Elem elem, int index) {
-    const QPoint at = g.board().mapToGlobal(g.board().toWidget(g.board().find(elem, index)->rect.center()).toPoint());
-    return {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())};
+    const QPointF centre = g.board().toWidget(g.board().find(elem, index)->rect.center());
+    const QPoint at = g.board().mapTo(&g.window(), centre.toPoint());
+    const QString window = QString::number(g.window().winId());
+    return {"mousemove", "--window", window, QString::number(at.x()), QString::number(at.y())};
 }
 
 TEST(X11, AReleaseLostWhileTheWindowWasDisabledActsNowhereLater) {
