@@ -22,6 +22,8 @@ TEST(Window, IsFixedCaptionedAndBuiltWithItsInitialMenu) {
     EXPECT_TRUE(g.checked(MenuItem::mnuGT, 3));
     EXPECT_FALSE(g.checked(MenuItem::mnuMarks));
     EXPECT_FALSE(g.window().second().isActive());
+    EXPECT_EQ(kSecondPeriodMs, g.window().second().interval());
+    EXPECT_EQ(Qt::PreciseTimer, g.window().second().timerType());
     EXPECT_EQ(71, g.hands.boxCount());
 }
 
@@ -87,11 +89,6 @@ TEST(Window, MenuKeysResizeAndCheckOnlyTheChosenItems) {
 struct CustomField : ::testing::Test {
     GuiGame g;
     CustomDialog& dialog() { return *g.tk.form2(); }
-    void type(TextBox box, const QString& text) {
-        QLineEdit& edit = dialog().box(box);
-        edit.selectAll();
-        QTest::keyClicks(&edit, text);
-    }
     void open() {
         g.key(Qt::Key_C, Qt::ControlModifier);
         ASSERT_NE(nullptr, g.tk.form2());
@@ -130,7 +127,7 @@ TEST_F(CustomField, CancelAndTheCloseControlChangeNothingOkStartsTheTypedField) 
     const auto mines = g.s().mine;
     for (const bool cancel : {true, false}) {
         open();
-        type(TextBox::Acr, "10");
+        g.hands.typeText(TextBox::Acr, "10");
         cancel ? g.hands.pressCancel() : g.hands.closeForm(Form::Form2);
         g.settle();
         EXPECT_FALSE(dialog().isVisible());
@@ -146,14 +143,14 @@ TEST_F(CustomField, CancelAndTheCloseControlChangeNothingOkStartsTheTypedField) 
 
     open();
     EXPECT_EQ("10", dialog().box(TextBox::Acr).text()) << "the dialog keeps its texts";
-    type(TextBox::Dwn, "5");
+    g.hands.typeText(TextBox::Dwn, "5");
     g.hands.pressOK();
     g.settle();
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_TRUE(g.window().isEnabled());
     EXPECT_EQ(QSize(16 * 10 + 24, 16 * 5 + 67), g.client());
     open();
-    type(TextBox::Dwn, "1");
+    g.hands.typeText(TextBox::Dwn, "1");
     QTest::keyClick(&dialog().box(TextBox::Dwn), Qt::Key_Return);
     g.settle();
     EXPECT_EQ(QSize(10 * 16 + 24, 16 + 67), g.client()) << "Enter presses the default button";
