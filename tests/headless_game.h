@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "core/startup.h"
@@ -26,11 +27,7 @@ struct HeadlessGame : GameOn<HeadlessToolkit> {
         mnuNew_Click(s(), game.screen());
     }
 
-    int minecount() {
-        int n = 0;
-        for (int c = 1; c <= s().cells(); ++c) n += s().mine[c];
-        return n;
-    }
+    int minecount() { return static_cast<int>(std::count(&s().mine[1], &s().mine[1] + s().cells(), true)); }
     int cellpicture(int i) const { return tk.picture(Elem::Box, i); }
     // The three digit pictures of the mines counter (first) or the seconds counter.
     std::string counter(bool mines) { return oracle::readcounter(tk, s(), mines); }

@@ -168,12 +168,10 @@ private:
 };
 
 TEST(Soak, TheWindowOutlastsAStreamOfRandomInput) {
-    const auto seed =
-        static_cast<std::uint64_t>(environmentNumber("TILEWARDEN_SOAK_SEED", kDefaultSeed));
+    const auto seed = static_cast<std::uint64_t>(environmentNumber("TILEWARDEN_SOAK_SEED", kDefaultSeed));
     const long events = environmentNumber("TILEWARDEN_SOAK_EVENTS", kDefaultEvents);
-    std::printf("soak: seed %llu, %ld events (replay with TILEWARDEN_SOAK_SEED=%llu)\n",
-                static_cast<unsigned long long>(seed), events,
-                static_cast<unsigned long long>(seed));
+    const auto shownSeed = static_cast<unsigned long long>(seed);
+    std::printf("soak: seed %llu, %ld events (replay with TILEWARDEN_SOAK_SEED=%llu)\n", shownSeed, events, shownSeed);
     SCOPED_TRACE("seed " + std::to_string(seed));
 
     Soak soak(seed);
