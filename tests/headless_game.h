@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/levels.h"
 #include "core/startup.h"
 #include "tests/game_on.h"
 #include "toolkit/headless.h"
@@ -18,8 +19,7 @@ struct HeadlessGame : GameOn<HeadlessToolkit> {
 
     // A fresh custom field of the given size with the given game type, mines not yet placed.
     void newfield(int across, int down, int totalmines, int mask = 3) {
-        s().levelbeginner = s().levelintermediate = s().levelexpert = false;
-        s().levelcustom = true;
+        chooselevel(s(), Level::Custom);
         s().across = across;
         s().down = down;
         s().totalmines = totalmines;

@@ -33,7 +33,6 @@ TEST(Layout, FirstStartIsABeginnerFieldWithEveryElementInPlace) {
     EXPECT_FALSE(tk.element(Elem::Box, 0).visible);
     EXPECT_TRUE(tk.window(Form::Form1).visible);
     EXPECT_EQ(pictures::kWindowIcon, tk.icon());
-    EXPECT_EQ(10, g.s().minesleft);
 }
 
 TEST(Layout, EveryLevelSizesTheClientAreaByItsField) {

@@ -41,8 +41,6 @@ struct GuiGame : GameOn<QtToolkit> {
     QSize client() { return board().size(); }
     bool checked(MenuItem item, int index = 0) { return window().action(item, index)->isChecked(); }
 
-    void tick() { ASSERT_TRUE(deliverTick(window().second())); }
-
     QtHands hands{tk};
 };
 

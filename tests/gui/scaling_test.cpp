@@ -98,7 +98,6 @@ struct Scaling : ::testing::Test {
             QCoreApplication::sendEvent(&g.board(), &event);
         }
     }
-    void clickCell(int cell) { clickAt(g.board().toWidget(g.board().find(Elem::Box, cell)->rect.center())); }
 };
 
 TEST_F(Scaling, EveryPicturePixelIsASharpSquareAndTheCellsMeetWithoutSeamsOnTheScreenToo) {
@@ -117,8 +116,8 @@ TEST_F(Scaling, EveryPicturePixelIsASharpSquareAndTheCellsMeetWithoutSeamsOnTheS
 
 TEST_F(Scaling, PiecewiseRepaintsAfterPlayStaySharp) {
     g.laywall();
-    clickCell(1);
-    clickCell(62);
+    g.click(1);
+    g.click(62);
     const QImage screen = onScreen();
     ASSERT_FALSE(screen.isNull());
     const QPoint origin = boardOrigin();

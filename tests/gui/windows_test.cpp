@@ -176,7 +176,7 @@ TEST(Help, ShowsTheFourParagraphsInOrderAndOkGivesTheWindowBack) {
               "the square you clicked.",
               help->paragraph(3).text());
 
-    g.tick();
+    g.hands.tick();
     EXPECT_EQ("002", g.counter(false)) << "the clock goes on";
 
     QTest::keyClick(&help->okButton(), Qt::Key_Return);
