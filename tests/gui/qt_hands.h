@@ -25,14 +25,6 @@
 
 namespace tw::gui {
 
-// One tick of a running timer, delivered the way the timer itself delivers it.
-inline bool deliverTick(QTimer& timer) {
-    if (!timer.isActive()) return false;
-    QTimerEvent event(timer.timerId());
-    QCoreApplication::sendEvent(&timer, &event);
-    return true;
-}
-
 // Answers every message box with OK as soon as it opens, from inside its own event loop, after
 // showing it to `seen`.
 struct MessageBoxAnswerer {
@@ -50,16 +42,6 @@ struct MessageBoxAnswerer {
     QTimer timer;
 };
 
-// Lets torn-down windows go and pending paints happen, and gives the main window the focus back.
-inline void settle(QtToolkit& tk) {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
-    MainWindow* main = tk.form1();
-    if (main != nullptr && main->isVisible() && main->isEnabled() && !main->isActiveWindow()) {
-        main->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(main));
-    }
-}
 
 // A player's hands on the real windows: the headless toolkit's input operations, each given the
 // way the window system gives it, at the window rather than at a widget. What is not shown
@@ -117,8 +99,11 @@ public:
             action->trigger();
         }
     }
+    // One tick of a running timer, delivered the way the timer itself delivers it.
     void tick() {
-        if (tk_.form1() != nullptr) deliverTick(tk_.form1()->second());
+        if (tk_.form1() == nullptr || !tk_.form1()->second().isActive()) return;
+        QTimerEvent event(tk_.form1()->second().timerId());
+        QCoreApplication::sendEvent(&tk_.form1()->second(), &event);
     }
     void typeText(TextBox box, std::string_view text) {
         if (!shown(Form::Form2)) return;
@@ -153,11 +138,18 @@ public:
     }
     int picture(Elem elem, int index = 0) { return board().find(elem, index)->picture; }
 
-    // Closes an open menu, then settles the windows.
+    // Closes an open menu, lets torn-down windows go and pending paints happen, and gives the
+    // main window the focus back.
     void settle() {
         if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
         other_.hide();
-        gui::settle(tk_);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QApplication::processEvents();
+        MainWindow* main = tk_.form1();
+        if (main != nullptr && main->isVisible() && main->isEnabled() && !main->isActiveWindow()) {
+            main->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(main));
+        }
     }
 
 private:
