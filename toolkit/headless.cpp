@@ -77,35 +77,44 @@ void HeadlessToolkit::buildForm1() {
     checks_[{MenuItem::mnuBeginner, 0}] = true;
     checks_[{MenuItem::mnuGT, 3}] = true;
     timer_ = false;
-    clientWidth_ = kDesignClientWidth;
-    clientHeight_ = kDesignClientHeight;
-    Window& w = windows_[static_cast<int>(Form::Form1)];
-    w = Window{true, false, true};
+    windows_[static_cast<int>(Form::Form1)].exists = true;
+    setClientSize(kDesignClientWidth, kDesignClientHeight);
 }
 
+// The native window stays, shown or not, where it is.
 void HeadlessToolkit::destroyForm1() {
     forgetTargets();
     frames_.clear();
     boxes_.clear();
     checks_.clear();
     timer_ = false;
-    windows_[static_cast<int>(Form::Form1)] = Window{false, false, true};
+    windows_[static_cast<int>(Form::Form1)].exists = false;
 }
 
 void HeadlessToolkit::setClientSize(int width, int height) {
     clientWidth_ = width;
     clientHeight_ = height;
+    Window& w = windows_[static_cast<int>(Form::Form1)];
+    w.frame = placed_ ? resizedFrame(kScreen, w.frame, width, height) : centredFrame(kScreen, width, height);
 }
 
 void HeadlessToolkit::showForm(Form form) {
     Window& w = windows_[static_cast<int>(form)];
     w.exists = true;
     w.visible = true;
+    w.minimised = false;
+    for (Window& other : windows_) other.active = false;
+    w.active = true;
+    if (form == Form::Form1) placed_ = true;
 }
 
 void HeadlessToolkit::hideForm(Form form) {
-    windows_[static_cast<int>(form)].visible = false;
+    Window& w = windows_[static_cast<int>(form)];
+    const bool dialog = form != Form::Form1 && w.visible;
+    w.visible = false;
+    w.active = false;
     if (form == Form::Form1) forgetTargets();
+    if (dialog && formExists(Form::Form1)) showForm(Form::Form1);
 }
 
 void HeadlessToolkit::enableForm(Form form, bool enabled) {
@@ -146,7 +155,7 @@ std::vector<int> HeadlessToolkit::boxesShowing(int picture, int first, int last)
 
 bool HeadlessToolkit::formTakesInput(Form form) const {
     const Window& w = windows_[static_cast<int>(form)];
-    return events_ != nullptr && w.exists && w.visible && w.enabled && !boxOpen_;
+    return events_ != nullptr && w.exists && w.visible && !w.minimised && w.enabled && !boxOpen_;
 }
 
 bool HeadlessToolkit::form1TakesInput() const { return formTakesInput(Form::Form1); }
@@ -203,7 +212,20 @@ void HeadlessToolkit::deliverRelease(int button) {
 
 void HeadlessToolkit::popupMenu() { forgetTargets(); }
 
-void HeadlessToolkit::loseFocus() { forgetTargets(); }
+void HeadlessToolkit::loseFocus() { windows_[static_cast<int>(Form::Form1)].active = false; }
+
+void HeadlessToolkit::minimise() {
+    Window& w = windows_[static_cast<int>(Form::Form1)];
+    w.minimised = true;
+    w.active = false;
+    forgetTargets();
+}
+
+void HeadlessToolkit::moveWindow(int left, int top) {
+    FrameRect& frame = windows_[static_cast<int>(Form::Form1)].frame;
+    frame.left = left;
+    frame.top = top;
+}
 
 void HeadlessToolkit::pointAt(Elem elem, int index) { pointer_ = {elem, index}; }
 

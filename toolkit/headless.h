@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "toolkit/placement.h"
 #include "toolkit/toolkit.h"
 
 namespace tw {
@@ -43,7 +44,12 @@ public:
         bool exists = false;
         bool visible = false;
         bool enabled = true;
+        bool minimised = false;
+        bool active = false;
+        // The frame on a screen of kScreen's size; a headless window's frame is its client area.
+        FrameRect frame{};
     };
+    static constexpr FrameRect kScreen{0, 0, 1024, 768};
 
     HeadlessToolkit() = default;
 
@@ -109,10 +115,13 @@ public:
     void clickFace(int button = kLeftButton);
     // A press on the frame pictures, which take no mouse.
     void pressFrame(int button = kLeftButton);
-    // A menu of the main window opens, or another window takes the focus: the held buttons'
-    // releases go elsewhere.
+    // A menu of the main window opens: the held buttons' releases go to it.
     void popupMenu();
+    // Another window takes the focus; the held buttons' releases still come here.
     void loseFocus();
+    // What the player does to the main window's frame on the desktop.
+    void minimise();
+    void moveWindow(int left, int top);
     // Where the pointer rests, and the shape it shows there.
     void pointAt(Elem elem, int index = 0);
     Pointer shownPointer() const;
@@ -163,6 +172,8 @@ private:
     bool timer_ = false;
     bool quit_ = false;
     int builds_ = 0;
+    // Whether the main window has been shown, and so placed by the desktop.
+    bool placed_ = false;
 };
 
 }  // namespace tw

@@ -122,14 +122,17 @@ class Game:
         window = self.window()
         return find(window, pyatspi.ROLE_TABLE) if window else None
 
-    def fresh_table(self, old=None):
-        """The field of the window now showing, once a new window has replaced `old`'s."""
+    def fresh_table(self, size=None):
+        """The field once a new game has laid it out afresh (at `size`, rows by columns)."""
 
         def probe():
             table = self.table()
-            if table is None or (old is not None and table == old):
+            if table is None or not self.part(table, "seconds: ") or self.counter(table, "seconds: ") != "0":
                 return None
-            return table if self.part(table, "seconds: ") else None
+            if size is not None and self.size(table) != size:
+                return None
+            corners = (self.shows(table, 0, 0), self.shows(table, *[n - 1 for n in self.size(table)]))
+            return table if corners == ("covered", "covered") and self.face(table).description == "smiling" else None
 
         return wait_for(probe, "a new field")
 
@@ -256,12 +259,12 @@ def main(program):
         check(game.counter(table, "seconds: ") == "0", "no seconds yet")
 
         game.menu("Expert")
-        table = game.fresh_table(table)
+        table = game.fresh_table((16, 30))
         check(game.size(table) == (16, 30), "Expert is 16 rows by 30 columns")
         check(game.shows(table, 15, 29) == "covered", "the last Expert cell")
         check(game.counter(table, "mines left: ") == "99", "99 mines left")
         game.menu("Beginner")
-        table = game.fresh_table(table)
+        table = game.fresh_table((8, 8))
         check(game.size(table) == (8, 8), "back to Beginner")
 
         # The first release of a game never meets a mine, whatever the button.
@@ -284,7 +287,7 @@ def main(program):
                  "the cell and the clock to announce")
 
         act(game.face(table), "press", "click")
-        table = game.fresh_table(table)
+        table = game.fresh_table()
         check(game.field(table) == [["covered"] * 8] * 8, "the face starts a fresh field")
         check(game.counter(table, "seconds: ") == "0", "the clock is back at 0")
 
@@ -299,7 +302,7 @@ def main(program):
 
         # A one-row field with one mine is always won from its numbers and the mines counter.
         act(game.face(table), "press", "click")
-        table = game.fresh_table(table)
+        table = game.fresh_table()
         game.menu("Custom...")
         dialog = wait_for(lambda: next((d for d in children(app) if d.name == "Custom Field" and showing(d)),
                                        None), "the Custom Field dialog")
@@ -312,7 +315,7 @@ def main(program):
             check(box is not None, "a text box named %s among %s" % (name, [n.name for n in children(dialog)]))
             box.queryEditableText().setTextContents(text)
         act(find(dialog, pyatspi.ROLE_PUSH_BUTTON, "OK"), "press", "click")
-        table = game.fresh_table(table)
+        table = game.fresh_table((1, 8))
         check(game.size(table) == (1, 8), "the custom field is 1 row by 8 columns")
         # The first flag lays the mine elsewhere, so the corner that play() opens first is safe.
         for c in (0, 1):

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/gui/qt_hands.h"
+#include "toolkit/design.h"
 #include "toolkit/headless.h"
 
 namespace tw {
@@ -71,6 +72,16 @@ struct QtDriver {
     gui::QtHands hands{tk};
 };
 
+// The main window as the desktop shows it, without giving it anything first.
+HeadlessToolkit::Window shown(HeadlessDriver& d) { return d.tk.window(Form::Form1); }
+HeadlessToolkit::Window shown(QtDriver& d) {
+    MainWindow& w = *d.tk.form1();
+    const bool active = QTest::qWaitForWindowActive(&w, 1000);
+    const QRect frame = w.frameGeometry();
+    return {d.tk.formExists(Form::Form1), w.isVisible(), w.isEnabled(), w.isMinimized(), active,
+            {frame.left(), frame.top(), frame.width(), frame.height()}};
+}
+
 template <typename Driver>
 struct Contract : ::testing::Test {
     Contract() {
@@ -109,6 +120,11 @@ TYPED_TEST(Contract, EachReleaseGoesToItsOwnButtonsPressWhereverItHappens) {
     h.release(0, kMiddleButton);
     h.releaseFace(kLeftButton);
     EXPECT_EQ((Seen{"down 2 1", "face down 4", "face up 4", "up 2 1"}), d.log.take());
+
+    h.press(4, kLeftButton);
+    h.loseFocus();
+    h.release(-1, kLeftButton);
+    EXPECT_EQ((Seen{"down 4 1", "up 4 1"}), d.log.take()) << "the window system still sends a release after a focus loss";
 }
 
 TYPED_TEST(Contract, APressWhoseReleaseIsLostIsForgotten) {
@@ -118,7 +134,6 @@ TYPED_TEST(Contract, APressWhoseReleaseIsLostIsForgotten) {
         {"disabled", [&] { d.tk.enableForm(Form::Form1, false); }},
         {"hidden", [&] { d.tk.hideForm(Form::Form1); }},
         {"rebuilt", [&] { this->rebuild(); }},
-        {"focus lost", [&] { h.loseFocus(); }},
         {"menu opened", [&] { h.popupMenu(); }},
     };
     for (const auto& [how, lose] : losses) {
@@ -181,6 +196,34 @@ TYPED_TEST(Contract, ACloseRequestReachesTheGameOnlyFromAWindowThatTakesInput) {
     h.choose(MenuItem::mnuMarks);
     EXPECT_EQ((Seen{"close 0", "menu 5"}), d.log.take());
     EXPECT_TRUE(d.tk.formExists(Form::Form1)) << "closing is the game's decision";
+}
+
+TYPED_TEST(Contract, TheMainWindowStaysWhereThePlayerPutItAndComesBackWhenADialogCloses) {
+    auto& d = this->d;
+    auto& h = this->h;
+    h.moveWindow(100, 80);
+    this->rebuild();
+    d.tk.setClientSize(kDesignClientWidth, kDesignClientHeight);
+    EXPECT_EQ(100, shown(d).frame.left) << "a new game at the same size stays";
+    EXPECT_EQ(80, shown(d).frame.top);
+    const FrameRect before = shown(d).frame;
+    d.tk.setClientSize(kDesignClientWidth + 32, kDesignClientHeight + 16);
+    const FrameRect after = shown(d).frame;
+    EXPECT_EQ(before.left + before.width / 2, after.left + after.width / 2) << "a new size keeps the centre";
+    EXPECT_EQ(before.top + before.height / 2, after.top + after.height / 2);
+
+    for (const Form dialog : {Form::Form2, Form::Form3}) {
+        d.tk.showForm(dialog);
+        d.tk.enableForm(Form::Form1, false);
+        h.minimise();
+        d.tk.hideForm(dialog);
+        d.tk.enableForm(Form::Form1, true);
+        const auto main = shown(d);
+        EXPECT_TRUE(main.visible && !main.minimised && main.active) << "closing the dialog gives the window back";
+        h.keyDown(72);
+        h.keyUp(72);
+        EXPECT_EQ((Seen{"key down 72", "key up 72"}), d.log.take()) << "with the keys";
+    }
 }
 
 TYPED_TEST(Contract, AHeldKeyRepeatsItsKeyDownAndReleasesOnce) {

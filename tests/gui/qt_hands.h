@@ -75,6 +75,14 @@ public:
         other_.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&other_));
     }
+    void minimise() {
+        tk_.form1()->showMinimized();
+        QApplication::processEvents();
+    }
+    void moveWindow(int left, int top) {
+        tk_.form1()->move(left, top);
+        QApplication::processEvents();
+    }
     void pointAt(Elem elem, int index) {
         QCursor::setPos(tk_.form1()->mapToGlobal(where(elem, index)));
         QApplication::processEvents();

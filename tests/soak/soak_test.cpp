@@ -52,7 +52,7 @@ public:
     static constexpr int kCheckEvery = 64;
 
     void step(long n) {
-        MainWindow* before = g_.tk.form1();
+        const int before = g_.tk.form1()->builds();
         const int roll = pick(100);
         if (roll < 8) {
             safeMove();
@@ -69,7 +69,7 @@ public:
         } else {
             play::playevent(hands_, *this);
         }
-        if (g_.tk.form1() != before) ++tally.rebuilds;
+        if (g_.tk.form1()->builds() != before) ++tally.rebuilds;
         hands_.settle();
         if (n % kCheckEvery == 0) {
             const char* broken = play::brokenrule(g_.game.state(), hands_);

@@ -97,6 +97,16 @@ const Board::Element* Board::find(Elem elem, int index) const {
     return s < 0 ? nullptr : &elements_[s];
 }
 
+void Board::clear() {
+    forgetTargets();
+    elements_.clear();
+    order_.clear();
+    boxSlots_.clear();
+    for (auto& row : frameSlots_) row.fill(-1);
+    hover(-1);
+    update();
+}
+
 void Board::add(const Element& element) {
     if (element.index < 0 || (element.elem != Elem::Box && element.index > 1)) return;
     int s = slot(element.elem, element.index);
@@ -307,8 +317,8 @@ void Board::showEvent(QShowEvent*) { rehover(); }
 
 void Board::hideEvent(QHideEvent*) { forgetTargets(); }
 
+// Losing the keyboard focus loses no release: the window system still sends it here.
 bool Board::event(QEvent* event) {
-    if (event->type() == QEvent::WindowDeactivate) forgetTargets();
     if (event->type() == QEvent::WindowActivate) rehover();
     return QWidget::event(event);
 }

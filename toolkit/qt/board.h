@@ -42,6 +42,8 @@ public:
     QPoint toBoard(QPointF widgetPos) const;
     QPointF toWidget(QPoint boardPos) const;
 
+    // Takes every element away, for a build of the window's contents from scratch.
+    void clear();
     // Adds an element in front of all others; an existing one of that name is replaced.
     void add(const Element& element);
     void createBox(int index);

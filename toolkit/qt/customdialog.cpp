@@ -3,11 +3,9 @@
 #include "toolkit/qt/input.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace tw {
 
@@ -58,11 +56,6 @@ CustomDialog::CustomDialog(Events* events)
     connect(cancel_, &QPushButton::clicked, this, [this] {
         if (events_ != nullptr) events_->Cancel_Click();
     });
-    QRect frame(QPoint(0, 0), size());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        frame.moveCenter(screen->availableGeometry().center());
-    }
-    move(frame.topLeft());
 }
 
 QLineEdit& CustomDialog::box(TextBox box) {

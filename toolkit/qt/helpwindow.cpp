@@ -3,6 +3,7 @@
 #include "toolkit/qt/input.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -40,7 +41,7 @@ void paint(QWidget* widget, const QColor& colour) {
 }  // namespace
 
 HelpWindow::HelpWindow(Events* events)
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    : QWidget(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       events_(events),
       label1_(new QLabel(tr("How To Play"), this)),
@@ -84,6 +85,15 @@ HelpWindow::HelpWindow(Events* events)
 void HelpWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (takesInput(*this) && events_ != nullptr) events_->Form_Close(Form::Form3);
+}
+
+// Escape is the desktop's way out of a dialog: it acts as the close control.
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+    } else if (takesInput(*this) && events_ != nullptr) {
+        events_->Form_Close(Form::Form3);
+    }
 }
 
 }  // namespace tw

@@ -13,6 +13,7 @@
 #include <QWindow>
 
 #include "toolkit/design.h"
+#include "toolkit/placement.h"
 #include "toolkit/qt/board.h"
 
 namespace tw {
@@ -40,40 +41,48 @@ void setCheckMark(QAction& action, bool checked) {
     }
 }
 
-MainWindow::MainWindow(Pictures& pictures, Events* events, QMargins frame)
+MainWindow::MainWindow(Pictures& pictures)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      events_(events),
       menuBar_(new QMenuBar(this)),
       board_(new Board(pictures, this)),
-      second_(new QTimer(this)),
-      frame_(frame) {
+      second_(new QTimer(this)) {
     setWindowTitle(tr("Tilewarden"));
     // Tight item padding keeps all three menus on the bar of a Beginner-wide window.
     menuBar_->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 3px; }"));
     buildMenus();
+    second_->setInterval(kSecondPeriodMs);
+    second_->setTimerType(Qt::PreciseTimer);
+    connect(second_, &QTimer::timeout, this, [this] {
+        if (Events* events = live()) events->Second_Timer();
+    });
+}
+
+void MainWindow::setEvents(Events* events) {
+    events_ = events;
+    board_->setEvents(live());
+}
+
+void MainWindow::build() {
+    tearDown();
+    board_->clear();
     for (const DesignElement& design : kForm1Design) {
         board_->add({design.elem, design.index, design.picture,
                      QRect(design.left, design.top, design.width, design.height), design.visible,
                      Pointer::Arrow});
     }
-    board_->setEvents(events);
-    second_->setInterval(kSecondPeriodMs);
-    second_->setTimerType(Qt::PreciseTimer);
-    connect(second_, &QTimer::timeout, this, [this] {
-        if (events_ != nullptr) events_->Second_Timer();
-    });
+    for (const auto& [key, item] : actions_) setCheckMark(*item.action, item.designChecked);
+    built_ = true;
+    ++builds_;
+    board_->setEvents(events_);
     setClientSize(kDesignClientWidth, kDesignClientHeight);
 }
 
-void MainWindow::setEvents(Events* events) {
-    events_ = events;
-    board_->setEvents(events);
-}
-
-void MainWindow::retire() {
+void MainWindow::tearDown() {
     second_->stop();
-    setEvents(nullptr);
+    board_->forgetTargets();
+    board_->setEvents(nullptr);
+    built_ = false;
 }
 
 QAction* MainWindow::addItem(QMenu* menu, const QString& caption, MenuItem item, int index,
@@ -84,10 +93,10 @@ QAction* MainWindow::addItem(QMenu* menu, const QString& caption, MenuItem item,
     // Check marks belong to the game: undo Qt's own toggle before reporting the command.
     connect(action, &QAction::triggered, this, [this, action, item, index](bool nowChecked) {
         if (action->isCheckable()) action->setChecked(!nowChecked);
-        if (events_ != nullptr) events_->Menu_Click(item, index);
+        if (Events* events = live()) events->Menu_Click(item, index);
     });
     addAction(action);
-    actions_[{item, index}] = action;
+    actions_[{item, index}] = {action, checked};
     return action;
 }
 
@@ -131,51 +140,79 @@ void MainWindow::buildMenus() {
 
 QAction* MainWindow::action(MenuItem item, int index) const {
     const auto found = actions_.find({item, index});
-    return found == actions_.end() ? nullptr : found->second;
+    return found == actions_.end() ? nullptr : found->second.action;
 }
 
 void MainWindow::setClientSize(int width, int height) {
+    const QRect before = frameGeometry();
     const QSize boardSize = board_->setClientSize(QSize(width, height));
     int menuHeight = menuBar_->heightForWidth(boardSize.width());
     if (menuHeight < 0) menuHeight = menuBar_->sizeHint().height();
     menuBar_->setGeometry(0, 0, boardSize.width(), menuHeight);
     board_->setGeometry(QRect(QPoint(0, menuHeight), boardSize));
-    setFixedSize(boardSize.width(), menuHeight + boardSize.height());
-    centre();
+    const QSize size(boardSize.width(), menuHeight + boardSize.height());
+    if (placed_ && size == this->size()) return;
+    setFixedSize(size);
+    place(before, !placed_);
 }
+
+namespace {
+
+FrameRect frameRect(const QRect& rect) { return {rect.left(), rect.top(), rect.width(), rect.height()}; }
+
+}  // namespace
 
 // The position of a window is its frame's top-left corner.
-void MainWindow::centre() {
-    QRect frame = QRect(QPoint(0, 0), size()).marginsAdded(frame_);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        frame.moveCenter(screen->availableGeometry().center());
-    }
-    move(frame.topLeft());
+void MainWindow::place(const QRect& before, bool centred) {
+    const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const FrameRect area = frameRect(screen->availableGeometry());
+    const QSize frameSize = size().grownBy(frame_);
+    const FrameRect frame = centred ? centredFrame(area, frameSize.width(), frameSize.height())
+                                    : resizedFrame(area, frameRect(before), frameSize.width(), frameSize.height());
+    move(frame.left, frame.top);
 }
 
-// The desktop makes the frame known only once it has framed the shown window. Asked while the
-// frame goes away (a retired window being hidden) the window system fails hard, so only then.
+void MainWindow::bringBack() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+// The desktop makes its frame known only once it has framed the shown window, before the player
+// can have moved it: the window is centred again with its frame, once.
+void MainWindow::learnFrame() {
+    if (!frame_.isNull() || !isVisible() || windowHandle() == nullptr) return;
+    frame_ = windowHandle()->frameMargins();
+    if (!frame_.isNull()) place(frameGeometry(), true);
+}
+
 void MainWindow::moveEvent(QMoveEvent* event) {
-    if (frame_.isNull() && events_ != nullptr && isVisible() && windowHandle() != nullptr) {
-        frame_ = windowHandle()->frameMargins();
-        if (!frame_.isNull()) centre();
-    }
+    learnFrame();
     QWidget::moveEvent(event);
 }
 
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    placed_ = true;
+    learnFrame();
+}
+
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (events_ != nullptr) events_->Form_KeyDown(event->key(), shiftState(event->modifiers()));
+    if (Events* events = live()) events->Form_KeyDown(event->key(), shiftState(event->modifiers()));
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
     // Only the real release counts; a held key reports its repeats as presses.
     if (event->isAutoRepeat()) return;
-    if (events_ != nullptr) events_->Form_KeyUp(event->key(), shiftState(event->modifiers()));
+    if (Events* events = live()) events->Form_KeyUp(event->key(), shiftState(event->modifiers()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (takesInput(*this) && events_ != nullptr) events_->Form_Close(Form::Form1);
+    Events* events = live();
+    if (takesInput(*this) && events != nullptr) events->Form_Close(Form::Form1);
 }
 
 }  // namespace tw

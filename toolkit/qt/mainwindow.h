@@ -20,22 +20,29 @@ class Board;
 
 void setCheckMark(QAction& action, bool checked);
 
-// Form1: the menu bar above the board, the one-second timer, and the window's keys.
+// Form1: the menu bar above the board, the one-second timer, and the window's keys. One native
+// window serves the whole run: each build of Form1 lays out its contents afresh inside it.
 class MainWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    // `frame` is the desktop's frame around the window as last seen, empty when not yet known.
-    MainWindow(Pictures& pictures, Events* events, QMargins frame);
+    explicit MainWindow(Pictures& pictures);
 
     void setEvents(Events* events);
-    // Stops the timer and all reports: the window is on its way out.
-    void retire();
+    // Lays out the design afresh: its elements, the menus' first check marks, a stopped timer.
+    void build();
+    // Takes the contents down: the timer stops, held buttons are forgotten and nothing is
+    // reported until the next build.
+    void tearDown();
+    bool built() const { return built_; }
+    // How many times the contents have been built.
+    int builds() const { return builds_; }
 
-    // Sizes the area below the menu bar, in board pixels, and centres the window's frame on the
-    // screen.
+    // Sizes the area below the menu bar, in board pixels. The frame is centred on the screen at
+    // the first show; a later size keeps its centre where it is, inside the screen.
     void setClientSize(int width, int height);
-    QMargins frame() const { return frame_; }
+    // Shows the window restored, in front and active.
+    void bringBack();
 
     Board& board() { return *board_; }
     QTimer& second() { return *second_; }
@@ -48,20 +55,33 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-    void centre();
+    Events* live() const { return built_ ? events_ : nullptr; }
+    // Moves the frame centred on the screen, or round the centre of the frame `before`.
+    void place(const QRect& before, bool centred);
+    void learnFrame();
     void buildMenus();
     void connectMenu(QMenu* menu);
     QAction* addItem(QMenu* menu, const QString& caption, MenuItem item, int index,
                      const QKeySequence& key, bool checked);
 
-    Events* events_;
+    struct Item {
+        QAction* action;
+        bool designChecked;
+    };
+
+    Events* events_ = nullptr;
     QMenuBar* menuBar_;
     Board* board_;
     QTimer* second_;
-    std::map<std::pair<MenuItem, int>, QAction*> actions_;
+    std::map<std::pair<MenuItem, int>, Item> actions_;
+    // The desktop's frame around the window, empty until the desktop has framed it.
     QMargins frame_;
+    bool placed_ = false;
+    bool built_ = false;
+    int builds_ = 0;
 };
 
 }  // namespace tw

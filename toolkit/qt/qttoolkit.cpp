@@ -2,17 +2,20 @@
 #include "toolkit/qt/qttoolkit.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTimer>
+#include <QWindow>
 
 #include "resources/catalogue.h"
 #include "toolkit/qt/accessible.h"
 #include "toolkit/qt/board.h"
 #include "toolkit/qt/texts.h"
+#include "toolkit/placement.h"
 
 namespace tw {
 
@@ -36,16 +39,31 @@ QIcon loadIcon() {
     return QIcon(placeholder);
 }
 
+// Centres the dialog's frame over the main window's; the dialog's frame is taken to be as wide
+// as the main window's, which the desktop drew the same way.
+void centreOver(QWidget& dialog, const QWidget& main) {
+    const QMargins frame = main.windowHandle() != nullptr ? main.windowHandle()->frameMargins() : QMargins();
+    const QRect over = main.frameGeometry();
+    const QSize size = dialog.size().grownBy(frame);
+    const FrameRect placed = centredFrame({over.left(), over.top(), over.width(), over.height()}, size.width(),
+                                          size.height());
+    dialog.move(placed.left, placed.top);
+}
+
+// Makes a dialog the main window's on the desktop: kept above it, modal to it, minimised and
+// restored with it, one entry in the task list.
+void belongTo(QWidget& dialog, QWidget& main) {
+    dialog.setWindowModality(Qt::WindowModal);
+    main.winId();
+    dialog.winId();
+    dialog.windowHandle()->setTransientParent(main.windowHandle());
+}
+
 }  // namespace
 
 QtToolkit::QtToolkit() { installAccessibility(); }
 
-QtToolkit::~QtToolkit() {
-    for (const QPointer<MainWindow>& old : retired_) {
-        if (old) old->hide();
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+QtToolkit::~QtToolkit() = default;
 
 void QtToolkit::setEvents(Events* events) {
     events_ = events;
@@ -55,68 +73,70 @@ void QtToolkit::setEvents(Events* events) {
 }
 
 void QtToolkit::setPicture(Elem elem, int index, int picture) {
-    if (form1_) form1_->board().setPicture(elem, index, picture);
+    if (MainWindow* main = built()) main->board().setPicture(elem, index, picture);
 }
 
 void QtToolkit::move(Elem elem, int index, int left, int top) {
-    if (form1_) form1_->board().move(elem, index, left, top);
+    if (MainWindow* main = built()) main->board().move(elem, index, left, top);
 }
 
 void QtToolkit::resize(Elem elem, int index, int width, int height) {
-    if (form1_) form1_->board().resize(elem, index, width, height);
+    if (MainWindow* main = built()) main->board().resize(elem, index, width, height);
 }
 
 int QtToolkit::width(Elem elem, int index) const {
-    return form1_ ? form1_->board().width(elem, index) : 0;
+    MainWindow* main = built();
+    return main != nullptr ? main->board().width(elem, index) : 0;
 }
 
 void QtToolkit::show(Elem elem, int index) {
-    if (form1_) form1_->board().show(elem, index);
+    if (MainWindow* main = built()) main->board().show(elem, index);
 }
 
 void QtToolkit::bringToFront(Elem elem, int index) {
-    if (form1_) form1_->board().bringToFront(elem, index);
+    if (MainWindow* main = built()) main->board().bringToFront(elem, index);
 }
 
 void QtToolkit::setPointer(Elem elem, int index, Pointer pointer) {
-    if (form1_) form1_->board().setPointer(elem, index, pointer);
+    if (MainWindow* main = built()) main->board().setPointer(elem, index, pointer);
 }
 
 void QtToolkit::createBox(int index) {
-    if (form1_) form1_->board().createBox(index);
+    if (MainWindow* main = built()) main->board().createBox(index);
 }
 
-void QtToolkit::buildForm1() {
-    if (form1_) destroyForm1();
-    form1_ = std::make_unique<MainWindow>(pictures_, events_, frame_);
-}
-
-void QtToolkit::destroyForm1() {
-    if (!form1_) return;
-    // This may run inside one of the window's own handlers, so it is deleted only once
-    // control is back in the event loop, and it reports nothing more until then.
-    form1_->retire();
-    frame_ = form1_->frame();
-    std::erase_if(retired_, [](const QPointer<MainWindow>& old) { return old.isNull(); });
-    if (form1_->isVisible()) {
-        retired_.emplace_back(form1_.get());
+MainWindow& QtToolkit::mainWindow() {
+    if (!form1_) {
+        form1_ = std::make_unique<MainWindow>(pictures_);
+        form1_->setEvents(events_);
     }
-    form1_.release()->deleteLater();
+    return *form1_;
+}
+
+void QtToolkit::buildForm1() { mainWindow().build(); }
+
+// The native window stays: it may be running one of its own handlers, and the desktop keeps
+// its place, its stacking and its task-list entry.
+void QtToolkit::destroyForm1() {
+    if (form1_) form1_->tearDown();
 }
 
 void QtToolkit::setClientSize(int width, int height) {
-    if (form1_) form1_->setClientSize(width, height);
+    if (MainWindow* main = built()) main->setClientSize(width, height);
 }
 
+// Every window of the program carries the icon, the dialogs and message boxes too.
 void QtToolkit::setIcon(int icon) {
-    if (!form1_ || icon != pictures::kWindowIcon) return;
-    if (icon_.isNull()) icon_ = loadIcon();
-    form1_->setWindowIcon(icon_);
+    if (icon != pictures::kWindowIcon) return;
+    if (icon_.isNull()) {
+        icon_ = loadIcon();
+        QApplication::setWindowIcon(icon_);
+    }
 }
 
 QWidget* QtToolkit::window(Form form) const {
     switch (form) {
-        case Form::Form1: return form1_.get();
+        case Form::Form1: return built();
         case Form::Form2: return form2_.get();
         case Form::Form3: return form3_.get();
     }
@@ -126,27 +146,36 @@ QWidget* QtToolkit::window(Form form) const {
 void QtToolkit::showForm(Form form) {
     if (form == Form::Form2 && !form2_) {
         form2_ = std::make_unique<CustomDialog>(events_);
+        belongTo(*form2_, mainWindow());
         for (const TextBox box : {TextBox::Acr, TextBox::Dwn, TextBox::TM}) {
             form2_->box(box).setText(qtext(texts_[static_cast<int>(box)]));
         }
     }
-    if (form == Form::Form3 && !form3_) form3_ = std::make_unique<HelpWindow>(events_);
+    if (form == Form::Form3 && !form3_) {
+        form3_ = std::make_unique<HelpWindow>(events_);
+        belongTo(*form3_, mainWindow());
+    }
     QWidget* shown = window(form);
     if (shown == nullptr) return;
+    if (form == Form::Form1) {
+        form1_->bringBack();
+        return;
+    }
+    if (form == Form::Form2) centreOver(*form2_, mainWindow());
     shown->setWindowState(shown->windowState() & ~Qt::WindowMinimized);
     shown->show();
     shown->raise();
     shown->activateWindow();
-    if (form == Form::Form1) {
-        for (const QPointer<MainWindow>& old : retired_) {
-            if (old) old->hide();
-        }
-        retired_.clear();
-    }
 }
 
+// Whatever closes a dialog gives the main window back as the player left it before the dialog:
+// shown, restored, in front and holding the keys.
 void QtToolkit::hideForm(Form form) {
-    if (QWidget* hidden = window(form)) hidden->hide();
+    QWidget* hidden = window(form);
+    if (hidden == nullptr) return;
+    const bool dialog = form != Form::Form1 && hidden->isVisible();
+    hidden->hide();
+    if (dialog && built() != nullptr) form1_->bringBack();
 }
 
 void QtToolkit::enableForm(Form form, bool enabled) {
@@ -156,13 +185,14 @@ void QtToolkit::enableForm(Form form, bool enabled) {
 bool QtToolkit::formExists(Form form) const { return window(form) != nullptr; }
 
 void QtToolkit::setChecked(MenuItem item, int index, bool checked) {
-    if (!form1_) return;
-    if (QAction* action = form1_->action(item, index)) setCheckMark(*action, checked);
+    if (MainWindow* main = built()) {
+        if (QAction* action = main->action(item, index)) setCheckMark(*action, checked);
+    }
 }
 
 bool QtToolkit::isChecked(MenuItem item, int index) const {
-    if (!form1_) return false;
-    const QAction* action = form1_->action(item, index);
+    MainWindow* main = built();
+    const QAction* action = main != nullptr ? main->action(item, index) : nullptr;
     return action != nullptr && action->isChecked();
 }
 
@@ -186,17 +216,20 @@ void QtToolkit::messageBox(std::string_view text, std::string_view title, bool i
 }
 
 void QtToolkit::setTimerEnabled(bool enabled) {
-    if (!form1_) return;
-    if (enabled && !form1_->second().isActive()) form1_->second().start();
-    if (!enabled) form1_->second().stop();
+    MainWindow* main = built();
+    if (main == nullptr) return;
+    if (enabled && !main->second().isActive()) main->second().start();
+    if (!enabled) main->second().stop();
 }
 
-bool QtToolkit::timerEnabled() const { return form1_ && form1_->second().isActive(); }
+bool QtToolkit::timerEnabled() const {
+    MainWindow* main = built();
+    return main != nullptr && main->second().isActive();
+}
 
 void QtToolkit::quit() {
-    for (const Form form : {Form::Form1, Form::Form2, Form::Form3}) {
-        if (QWidget* shown = window(form)) shown->hide();
-    }
+    // The dialogs go with the main window they belong to.
+    if (form1_) form1_->hide();
     QCoreApplication::exit(0);
 }
 

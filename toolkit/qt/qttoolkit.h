@@ -7,7 +7,6 @@
 #include <array>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "toolkit/toolkit.h"
 #include "toolkit/qt/customdialog.h"
@@ -58,22 +57,24 @@ public:
 
     void quit() override;
 
-    // The live windows, or nullptr where there is none.
+    // The windows, or nullptr where there is none yet. The main window lives from its first
+    // build to the end of the run; destroyForm1 only takes its contents down.
     MainWindow* form1() const { return form1_.get(); }
     CustomDialog* form2() const { return form2_.get(); }
     HelpWindow* form3() const { return form3_.get(); }
 
 private:
     QWidget* window(Form form) const;
+    // The main window while its contents are built, or nullptr.
+    MainWindow* built() const { return form1_ && form1_->built() ? form1_.get() : nullptr; }
+    MainWindow& mainWindow();
 
     Events* events_ = nullptr;
     Pictures pictures_;
     QIcon icon_;
-    // The desktop's frame around the last main window, for centring the next one.
-    QMargins frame_;
     std::unique_ptr<MainWindow> form1_;
-    // Torn-down main windows stay on screen until their successor is shown, then go.
-    std::vector<QPointer<MainWindow>> retired_;
+    // The dialogs belong to the main window on the desktop, but they are no child widgets of it,
+    // so that disabling it leaves them enabled.
     std::unique_ptr<CustomDialog> form2_;
     std::unique_ptr<HelpWindow> form3_;
     // What the Custom Field boxes hold before the dialog exists.
