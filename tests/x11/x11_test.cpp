@@ -1,14 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window at its edges on a real X server: real input through the server's test extension
-// (xdotool) and the close control as the window manager's WM_DELETE_WINDOW message (wmctrl).
-// The offscreen platform never loses a release; only a real server does.
+// The windows on a real X server under a real window manager (or none): real input through the
+// server's test extension (xdotool), the close control as the window manager's WM_DELETE_WINDOW
+// message (wmctrl), and what the player sees read back from the server: the stacking of the
+// windows, their properties and the pointer's picture. The offscreen platform has none of these.
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
+#include <QWindow>
 
+#include <algorithm>
+#include <cstdlib>
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include "../gui/gui_game.h"
+
+// Last: the X headers define words that Qt and the test framework use as names.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/Xfixes.h>
 
 namespace tw::gui {
 namespace {
@@ -19,19 +30,63 @@ void run(const QString& program, const QStringList& arguments) {
     process.start(program, arguments);
     ASSERT_TRUE(QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 20000))
         << program.toStdString() << " hangs";
-    QTest::qWait(100);
+    QTest::qWait(150);
 }
 
 void xdotool(const QStringList& arguments) { run(QStringLiteral("xdotool"), arguments); }
-void closeControl(QWidget& window) { run(QStringLiteral("wmctrl"), {"-i", "-c", QString::number(window.winId())}); }
+QString id(const QWidget& window) { return QString::number(window.winId()); }
+void closeControl(const QWidget& window) { run(QStringLiteral("wmctrl"), {"-i", "-c", id(window)}); }
+bool windowManager() { return std::string(std::getenv("TILEWARDEN_TEST_WM") ?: "none") != "none"; }
 
 // Arguments that move the pointer onto the middle of an element, measured from the window
 // where the server has it then: the window manager may still be placing it.
 QStringList to(GuiGame& g, Elem elem, int index) {
     const QPointF centre = g.board().toWidget(g.board().find(elem, index)->rect.center());
     const QPoint at = g.board().mapTo(&g.window(), centre.toPoint());
-    const QString window = QString::number(g.window().winId());
-    return {"mousemove", "--window", window, QString::number(at.x()), QString::number(at.y())};
+    return {"mousemove", "--window", id(g.window()), QString::number(at.x()), QString::number(at.y())};
+}
+
+// A connection of the test's own, to read back what the server shows.
+Display* server() {
+    static Display* display = XOpenDisplay(nullptr);
+    return display;
+}
+
+std::vector<unsigned long> property(unsigned long window, const char* name) {
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    std::vector<unsigned long> values;
+    if (XGetWindowProperty(server(), window, XInternAtom(server(), name, False), 0, 1 << 16, False,
+                           AnyPropertyType, &type, &format, &count, &after, &data) == Success && data != nullptr) {
+        if (format == 32) values.assign(reinterpret_cast<unsigned long*>(data), reinterpret_cast<unsigned long*>(data) + count);
+        XFree(data);
+    }
+    return values;
+}
+
+// Whether the window manager keeps `upper` above `lower`, bottom to top in its stacking list.
+bool stackedAbove(const QWidget& upper, const QWidget& lower) {
+    const auto order = property(DefaultRootWindow(server()), "_NET_CLIENT_LIST_STACKING");
+    const auto at = [&](const QWidget& w) { return std::find(order.begin(), order.end(), w.winId()) - order.begin(); };
+    return at(upper) > at(lower);
+}
+
+// The pointer's picture as the server shows it.
+struct ShownCursor {
+    int width, height, xhot, yhot;
+    std::vector<unsigned long> pixels;
+    bool operator==(const ShownCursor&) const = default;
+};
+ShownCursor shownCursor() {
+    QTest::qWait(150);
+    XFixesCursorImage* image = XFixesGetCursorImage(server());
+    ShownCursor seen{image->width, image->height, image->xhot, image->yhot,
+                {image->pixels, image->pixels + image->width * image->height}};
+    XFree(image);
+    return seen;
 }
 
 TEST(X11, AReleaseLostWhileTheWindowWasDisabledActsNowhereLater) {
@@ -79,6 +134,7 @@ TEST(X11, ThePressOfEachButtonTakesItsOwnRelease) {
 }
 
 TEST(X11, TheCloseControlOfTheDisabledWindowDoesNothing) {
+    if (!windowManager()) GTEST_SKIP() << "the close control is the window manager's";
     GuiGame g;
     xdotool({"key", "ctrl+c"});
     ASSERT_FALSE(g.window().isEnabled());
@@ -90,34 +146,137 @@ TEST(X11, TheCloseControlOfTheDisabledWindowDoesNothing) {
     EXPECT_FALSE(g.window().isVisible()) << "the enabled window's close control ends the program";
 }
 
-TEST(X11, TheHelpWindowGivesTheWindowBackAsItWas) {
+TEST(X11, DialogsBelongToTheGameAndStayAboveItWhenItIsClicked) {
+    GuiGame g;
+    xdotool({"key", "ctrl+e"});
+    g.settle();
+    ASSERT_TRUE(g.checked(MenuItem::mnuHard));
+    const auto checkDialog = [&](QWidget& dialog, const char* what) {
+        SCOPED_TRACE(what);
+        Window owner = 0;
+        XGetTransientForHint(server(), dialog.winId(), &owner);
+        EXPECT_EQ(g.window().winId(), owner) << "the dialog belongs to the game";
+        EXPECT_FALSE(property(dialog.winId(), "_NET_WM_ICON").empty()) << "the game's icon";
+        // A click on the greyed-out game, on the top-left cell beside the dialog.
+        xdotool(to(g, Elem::Box, 1) + QStringList{"click", "1"});
+            if (windowManager()) {
+            EXPECT_TRUE(stackedAbove(dialog, g.window())) << "the dialog stays above the game";
+        }
+        EXPECT_FALSE(g.s().opened[1]);
+    };
+    xdotool({"key", "ctrl+c"});
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(g.tk.form2()));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return (g.tk.form2()->frameGeometry().center() - g.window().frameGeometry().center()).manhattanLength() <= 2;
+        },
+        2000))
+        << "the dialog's frame is centred over the game's";
+    checkDialog(*g.tk.form2(), "Custom Field");
+    xdotool({"key", "Escape"});
+    EXPECT_FALSE(g.tk.form2()->isVisible());
+
+    xdotool({"key", "alt+h", "sleep", "0.3", "key", "h"});
+    ASSERT_TRUE(g.tk.form3() != nullptr && QTest::qWaitForWindowExposed(g.tk.form3()));
+    checkDialog(*g.tk.form3(), "How to Play");
+    xdotool({"key", "Escape"});
+    EXPECT_FALSE(g.tk.form3()->isVisible()) << "Escape closes the help window";
+    EXPECT_TRUE(g.window().isEnabled());
+}
+
+TEST(X11, EveryKindOfNewGameKeepsTheOneWindowWhereThePlayerPutIt) {
+    GuiGame g;
+    const WId window = g.window().winId();
+    xdotool({"windowmove", "--sync", id(g.window()), "300", "200"});
+    g.settle();
+    const auto same = [&](const char* how) {
+        g.settle();
+        EXPECT_EQ(window, g.window().winId()) << how;
+        EXPECT_TRUE(g.window().isVisible()) << how;
+    };
+    QPoint at = g.window().frameGeometry().topLeft();
+    for (int round = 0; round < 3; ++round) {
+        xdotool({"key", "F2"});
+        same("F2");
+        xdotool(to(g, Elem::Smile, 0) + QStringList{"click", "1"});
+        same("the face");
+        g.window().action(MenuItem::mnuGT, 31)->trigger();
+        same("a game type");
+        xdotool({"key", "ctrl+c", "sleep", "0.3", "key", "Return"});
+        same("OK in Custom Field");
+        EXPECT_EQ(at, g.window().frameGeometry().topLeft()) << "a new game at the same size stays in place";
+    }
+    const QPoint centre = g.window().frameGeometry().center();
+    xdotool({"key", "ctrl+i"});
+    same("a level");
+    EXPECT_LE((centre - g.window().frameGeometry().center()).manhattanLength(), 2) << "a new size keeps its centre";
+}
+
+TEST(X11, HShowsTheCrosshairAtOnceWhenTheHelpWindowClosesOverTheRestingPointer) {
+    GuiGame g;
+    xdotool({"key", "ctrl+e"});
+    g.settle();
+    g.laymines({1, 100, 480});
+    // The bottom-right cell: no help window, wherever it opens, comes over it.
+    xdotool(to(g, Elem::Box, 480));
+    const ShownCursor arrow = shownCursor();
+    xdotool({"keydown", "h"});
+    const ShownCursor cross = shownCursor();
+    xdotool({"keyup", "h"});
+    ASSERT_NE(arrow, cross) << "H shows the crosshair over the mine under the pointer";
+    for (const bool byReturn : {true, false}) {
+        SCOPED_TRACE(byReturn ? "closed by Return" : "closed by the close control");
+        xdotool({"key", "alt+h", "sleep", "0.3", "key", "h"});
+        ASSERT_TRUE(g.tk.form3() != nullptr && QTest::qWaitForWindowExposed(g.tk.form3()));
+        ASSERT_FALSE(g.tk.form3()->frameGeometry().contains(QCursor::pos())) << "the pointer rests on the field";
+        if (!byReturn && !windowManager()) break;
+        byReturn ? xdotool({"key", "Return"}) : closeControl(*g.tk.form3());
+        ASSERT_FALSE(g.tk.form3()->isVisible());
+        xdotool({"keydown", "h"});
+        EXPECT_EQ(cross, shownCursor());
+        xdotool({"keyup", "h"});
+        EXPECT_EQ(arrow, shownCursor());
+    }
+}
+
+TEST(X11, APressAbandonedByAltTabIsReleasedOnItsCell) {
+    if (!windowManager()) GTEST_SKIP() << "Alt+Tab is the window manager's";
     GuiGame g;
     g.laywall();
-    xdotool(to(g, Elem::Box, 14));
-    const auto openHelp = [&] {
-        g.window().action(MenuItem::mnuHowTo, 0)->trigger();
-        return QTest::qWaitForWindowActive(g.tk.form3());
-    };
-    for (const char* key : {"space", "Return"}) {
-        ASSERT_TRUE(openHelp());
-        // The help window comes between the resting pointer and the field.
-        const QPoint under = QCursor::pos() - QPoint(100, 100);
-        xdotool({"windowmove", "--sync", QString::number(g.tk.form3()->winId()), QString::number(under.x()),
-                 QString::number(under.y())});
-        xdotool({"key", key});
-        EXPECT_FALSE(g.tk.form3()->isVisible()) << key << " presses the focused OK";
-        xdotool({"keydown", "h"});
-        EXPECT_EQ(Qt::CrossCursor, g.board().cursor().shape()) << "H shows the mine under the resting pointer";
-        xdotool({"keyup", "h"});
-        EXPECT_EQ(Qt::ArrowCursor, g.board().cursor().shape());
-    }
+    QWidget other;
+    other.setWindowTitle(QStringLiteral("another window"));
+    other.resize(200, 100);
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+    g.settle();
+    xdotool(to(g, Elem::Box, 1) + QStringList{"mousedown", "1", "sleep", "0.3", "keydown", "alt", "key", "Tab",
+                                              "keyup", "alt", "sleep", "0.5", "mouseup", "1", "sleep", "0.3",
+                                              "keydown", "alt", "key", "Tab", "keyup", "alt"});
+    EXPECT_TRUE(g.s().opened[1]) << "the release opens the cell";
+    EXPECT_EQ(pictures::kSmiling, g.face());
+}
 
-    ASSERT_TRUE(openHelp());
-    xdotool({"windowminimize", "--sync", QString::number(g.window().winId())});
-    ASSERT_TRUE(g.window().isMinimized());
-    xdotool({"key", "Return"});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !g.window().isMinimized() && g.window().isVisible(); }, 2000))
-        << "OK gives back the minimised main window";
+TEST(X11, CancelGivesBackAMinimisedGame) {
+    if (!windowManager()) GTEST_SKIP() << "minimising is the window manager's";
+    GuiGame g;
+    xdotool({"key", "ctrl+c"});
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(g.tk.form2()));
+    xdotool({"windowminimize", "--sync", id(g.window())});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return g.window().isMinimized(); }, 2000));
+    g.hands.pressCancel();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !g.window().isMinimized() && g.window().isActiveWindow(); }, 3000))
+        << "the game is back, restored and active";
+}
+
+TEST(X11, TheKeysReachTheGameOnceTheDialogClosesByEscape) {
+    GuiGame g;
+    xdotool({"key", "ctrl+c"});
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(g.tk.form2()));
+    xdotool({"key", "Escape"});
+    ASSERT_FALSE(g.tk.form2()->isVisible());
+    xdotool({"key", "ctrl+c"});
+    EXPECT_TRUE(g.tk.form2()->isVisible()) << "Ctrl+C reaches the game without a click";
+    xdotool({"key", "Escape"});
 }
 
 }  // namespace

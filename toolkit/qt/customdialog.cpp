@@ -6,6 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QWindow>
+
+#include "toolkit/placement.h"
 
 namespace tw {
 
@@ -70,6 +73,23 @@ QLineEdit& CustomDialog::box(TextBox box) {
 // Escape acts as the Cancel button; the dialog never closes itself.
 void CustomDialog::reject() {
     if (events_ != nullptr) events_->Cancel_Click();
+}
+
+// Until the desktop has framed the dialog, its frame is taken to be drawn like the owner's. Only
+// a shown window can ask the desktop to put its frame, not its client area, at a place.
+void CustomDialog::centreOver(const QWidget& owner) {
+    winId();
+    const QMargins own = windowHandle()->frameMargins();
+    const QMargins margins = !own.isNull() || owner.windowHandle() == nullptr ? own : owner.windowHandle()->frameMargins();
+    const QSize frame = size().grownBy(margins);
+    const QRect over = owner.frameGeometry();
+    const FrameRect placed = centredFrame({over.left(), over.top(), over.width(), over.height()}, frame.width(),
+                                          frame.height());
+    if (isVisible()) {
+        windowHandle()->setFramePosition({placed.left, placed.top});
+    } else {
+        move(placed.left, placed.top);
+    }
 }
 
 void CustomDialog::closeEvent(QCloseEvent* event) {

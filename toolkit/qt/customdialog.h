@@ -24,6 +24,9 @@ public:
     QPushButton& cancelButton() { return *cancel_; }
 
     void reject() override;
+    // Centres the dialog's frame over the frame of `owner`: once before it is shown, and once
+    // more after.
+    void centreOver(const QWidget& owner);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -3,6 +3,7 @@
 #include "toolkit/qt/input.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -197,6 +198,15 @@ void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     placed_ = true;
     learnFrame();
+}
+
+// A click on the game while a dialog holds it back activates the game; the dialog takes the
+// keys instead, so that Escape and Enter still reach it.
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal != this && modal->isVisible()) modal->activateWindow();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

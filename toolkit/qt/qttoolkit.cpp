@@ -15,7 +15,6 @@
 #include "toolkit/qt/accessible.h"
 #include "toolkit/qt/board.h"
 #include "toolkit/qt/texts.h"
-#include "toolkit/placement.h"
 
 namespace tw {
 
@@ -37,17 +36,6 @@ QIcon loadIcon() {
     QPixmap placeholder(32, 32);
     placeholder.fill(QColor(255, 0, 255));
     return QIcon(placeholder);
-}
-
-// Centres the dialog's frame over the main window's; the dialog's frame is taken to be as wide
-// as the main window's, which the desktop drew the same way.
-void centreOver(QWidget& dialog, const QWidget& main) {
-    const QMargins frame = main.windowHandle() != nullptr ? main.windowHandle()->frameMargins() : QMargins();
-    const QRect over = main.frameGeometry();
-    const QSize size = dialog.size().grownBy(frame);
-    const FrameRect placed = centredFrame({over.left(), over.top(), over.width(), over.height()}, size.width(),
-                                          size.height());
-    dialog.move(placed.left, placed.top);
 }
 
 // Makes a dialog the main window's on the desktop: kept above it, modal to it, minimised and
@@ -161,9 +149,10 @@ void QtToolkit::showForm(Form form) {
         form1_->bringBack();
         return;
     }
-    if (form == Form::Form2) centreOver(*form2_, mainWindow());
+    if (form == Form::Form2) form2_->centreOver(mainWindow());
     shown->setWindowState(shown->windowState() & ~Qt::WindowMinimized);
     shown->show();
+    if (form == Form::Form2) form2_->centreOver(mainWindow());
     shown->raise();
     shown->activateWindow();
 }
