@@ -56,9 +56,10 @@ inline constexpr int kSecondPeriodMs = 1000;
 // - A release goes to its own button's target, and only to it, wherever the pointer is then
 //   (outside the window too), and clears that target alone.
 // - A target whose release cannot come is forgotten: when the window stops taking input
-//   (disabled, hidden, destroyed, a message box opens, another window takes the focus, one of
-//   its menus opens) and when a later mouse event shows that button up. The next press of that
-//   button starts afresh and no later release goes to the forgotten element.
+//   (disabled, hidden or minimised, destroyed, a message box opens, one of its menus opens) and
+//   when a later mouse event shows that button up. The next press of that button starts afresh
+//   and no later release goes to the forgotten element. Losing the keyboard focus to another
+//   window loses no release: the window system still sends it here.
 class Events {
 public:
     virtual ~Events() = default;
@@ -107,17 +108,22 @@ public:
 
     // Windows. Form1 is built from its design by buildForm1 (menu with its initial check
     // marks, a stopped timer, the design's elements) and destroyed whole by destroyForm1, which
-    // may run inside one of its own handlers and forgets its press targets. Form2 and Form3 are
-    // built the first time they are shown.
+    // may run inside one of its own handlers and forgets its press targets. Both act inside one
+    // native window that lives for the whole run: shown or hidden, it stays so, and where the
+    // player put it. Form2 and Form3 are built the first time they are shown; they belong to
+    // Form1 on the desktop (kept above it, minimised with it, one entry in the task list).
     virtual void buildForm1() = 0;
     virtual void destroyForm1() = 0;
-    // The client area below the menu bar; window decorations are the desktop's.
+    // The client area below the menu bar; window decorations are the desktop's. The frame is
+    // centred on the screen until Form1 is first shown; a later new size keeps the frame's
+    // centre where it is, moved only to stay on the screen, and the same size leaves it alone.
     virtual void setClientSize(int width, int height) = 0;
     virtual void setIcon(int icon) = 0;
     // Shows the window in front and active; a minimised window comes back to its normal state.
-    // Form1 opens with its frame centred on the screen.
+    // The Custom Field dialog's frame is centred over Form1's.
     virtual void showForm(Form form) = 0;
-    // Hiding or disabling a window forgets its press targets.
+    // Hiding or disabling a window forgets its press targets. Hiding a shown dialog gives Form1
+    // back: shown, restored, in front, active and holding the keyboard focus.
     virtual void hideForm(Form form) = 0;
     virtual void enableForm(Form form, bool enabled) = 0;
     virtual bool formExists(Form form) const = 0;
