@@ -21,11 +21,7 @@ Game::Game(Toolkit& toolkit, std::filesystem::path scorefolder)
 
 Game::~Game() { screen_.toolkit().setEvents(nullptr); }
 
-void Game::start() {
-    screen_.toolkit().buildForm1();
-    Form_Load(state_, screen_);
-    screen_.showwindow();
-}
+void Game::start() { rebuild(state_, screen_); }
 
 Game::Window::Window(Toolkit& toolkit, GameState& state, std::filesystem::path scorefolder)
     : Screen(toolkit, state), s_(state), scorefolder_(std::move(scorefolder)) {}

@@ -7,7 +7,7 @@
 #include "core/state.h"
 #include "resources/catalogue.h"
 #include "tests/oracle.h"
-#include "toolkit/toolkit.h"
+#include "toolkit/design.h"
 
 // Random play for any realisation's hands: the headless toolkit in the game fuzzer, the real
 // windows in the soak. `Bytes` gives the next byte of the stream (0 once it is used up).
@@ -61,7 +61,7 @@ const char* brokenrule(const GameState& s, Shown& shown) {
     if (!shown.formExists(Form::Form1)) return nullptr;
     const int n = s.cells();
     if (n < 5 || n > kMaxCells) return "field size";
-    if (shown.boxCount() != n + 7) return "one element per cell and six digit places";
+    if (shown.boxCount() != n + 1 + kCounterPlaces) return "one element per cell and six digit places";
     if (s.totalmines < 1 || s.totalmines >= n) return "mine count leaves a free cell";
     int gametypes = 0;
     for (int mask : {1, 3, 9, 27, 31}) gametypes += shown.isChecked(MenuItem::mnuGT, mask);
