@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "core/rules.h"
 #include "core/startup.h"
 #include "input/cells.h"
 #include "input/face.h"
@@ -11,11 +12,13 @@
 #include "menus/help.h"
 #include "menus/menu.h"
 #include "store/besttimes.h"
+#include "toolkit/design.h"
 
 namespace tw {
 
 Game::Game(Toolkit& toolkit, std::filesystem::path scorefolder)
     : screen_(toolkit, state_, std::move(scorefolder)), handlers_(state_, screen_) {
+    setrule(state_, designedGameType());
     toolkit.setEvents(&handlers_);
 }
 

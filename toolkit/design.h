@@ -119,6 +119,36 @@ inline constexpr std::array<DesignElement, 12> kForm1Design = {{
     {Elem::Box, 0, pictures::openedCell(0), 0, 0, kCellSize, kCellSize, false},
 }};
 
+// A text of the window with the context its translation is found under. lupdate reads
+// translatable(...) as QT_TRANSLATE_NOOP (translations/complete_check.sh gives it the alias).
+struct Caption {
+    const char* context;
+    const char* text;
+};
+constexpr Caption translatable(const char* context, const char* text) { return {context, text}; }
+
+// The Game Type menu in its order: each item's rule mask (its index in mnuGT), its caption, and
+// whether a new window checks it. The first game is of the checked type.
+struct GameType {
+    int mask;
+    Caption caption;
+    bool checked;
+};
+inline constexpr std::array<GameType, 5> kGameTypes = {{
+    {1, translatable("tw::MainWindow", "Adjacent (rule 00001)"), false},
+    {3, translatable("tw::MainWindow", "Normal (rule 00011)"), true},
+    {9, translatable("tw::MainWindow", "Super Adjacent (rule 01001)"), false},
+    {27, translatable("tw::MainWindow", "Super Normal (rule 11011)"), false},
+    {31, translatable("tw::MainWindow", "Super Sweeper (rule 11111)"), false},
+}};
+
+constexpr int designedGameType() {
+    for (const GameType& type : kGameTypes) {
+        if (type.checked) return type.mask;
+    }
+    return 0;
+}
+
 inline constexpr int kDesignClientWidth = kCellSize * kDesignAcross + kAroundFieldWidth;
 inline constexpr int kDesignClientHeight = kCellSize * kDesignDown + kAroundFieldHeight;
 

@@ -114,7 +114,7 @@ void Screen::imageload() {
         }
     }
 
-    for (int mask : {1, 3, 9, 27, 31}) tk_.setChecked(MenuItem::mnuGT, mask, false);
+    for (const GameType& type : kGameTypes) tk_.setChecked(MenuItem::mnuGT, type.mask, false);
     tk_.setChecked(MenuItem::mnuGT, s_.rule[0], true);
 }
 
