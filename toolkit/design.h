@@ -134,13 +134,13 @@ struct GameType {
     Caption caption;
     bool checked;
 };
-inline constexpr std::array<GameType, 5> kGameTypes = {{
+inline constexpr auto kGameTypes = std::to_array<GameType>({
     {1, translatable("tw::MainWindow", "Adjacent (rule 00001)"), false},
     {3, translatable("tw::MainWindow", "Normal (rule 00011)"), true},
     {9, translatable("tw::MainWindow", "Super Adjacent (rule 01001)"), false},
     {27, translatable("tw::MainWindow", "Super Normal (rule 11011)"), false},
     {31, translatable("tw::MainWindow", "Super Sweeper (rule 11111)"), false},
-}};
+});
 
 constexpr int designedGameType() {
     for (const GameType& type : kGameTypes) {
