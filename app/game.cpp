@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "core/rules.h"
 #include "core/startup.h"
 #include "input/cells.h"
 #include "input/face.h"
@@ -11,21 +12,19 @@
 #include "menus/help.h"
 #include "menus/menu.h"
 #include "store/besttimes.h"
+#include "toolkit/design.h"
 
 namespace tw {
 
 Game::Game(Toolkit& toolkit, std::filesystem::path scorefolder)
     : screen_(toolkit, state_, std::move(scorefolder)), handlers_(state_, screen_) {
+    setrule(state_, designedGameType());
     toolkit.setEvents(&handlers_);
 }
 
 Game::~Game() { screen_.toolkit().setEvents(nullptr); }
 
-void Game::start() {
-    screen_.toolkit().buildForm1();
-    Form_Load(state_, screen_);
-    screen_.showwindow();
-}
+void Game::start() { rebuild(state_, screen_); }
 
 Game::Window::Window(Toolkit& toolkit, GameState& state, std::filesystem::path scorefolder)
     : Screen(toolkit, state), s_(state), scorefolder_(std::move(scorefolder)) {}

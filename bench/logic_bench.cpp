@@ -10,6 +10,7 @@
 #include "core/startup.h"
 #include "core/state.h"
 #include "input/cells.h"
+#include "toolkit/design.h"
 #include "toolkit/headless.h"
 
 namespace {
@@ -68,6 +69,11 @@ void BM_minecheck(benchmark::State& state) {
 BENCHMARK(BM_minecheck)->Args({30, 16, 3})->Args({30, 16, 31})->Args({37, 27, 3})->Args({37, 27, 31})
     ->ArgNames({"across", "down", "mask"});
 
+void everygametype(benchmark::internal::Benchmark* b) {
+    for (const GameType& type : kGameTypes) b->Arg(type.mask);
+    b->ArgName("mask");
+}
+
 // The first click on a 37 x 27 field with one mine: placing, counting, the cascade over the
 // whole field with its pictures, and the win.
 void BM_fullcascade(benchmark::State& state) {
@@ -81,7 +87,7 @@ void BM_fullcascade(benchmark::State& state) {
     }
     if (!b.game.state().won) state.SkipWithError("the cascade did not open the field");
 }
-BENCHMARK(BM_fullcascade)->Arg(1)->Arg(3)->Arg(9)->Arg(27)->Arg(31)->ArgName("mask");
+BENCHMARK(BM_fullcascade)->Apply(everygametype);
 
 // The same opening with the mine already laid in the far corner and every cell counted, so the
 // figure is the cascade, its pictures and the win alone.
@@ -101,7 +107,7 @@ void BM_cascadeonly(benchmark::State& state) {
     }
     if (!b.game.state().won) state.SkipWithError("the cascade did not open the field");
 }
-BENCHMARK(BM_cascadeonly)->Arg(1)->Arg(3)->Arg(9)->Arg(27)->Arg(31)->ArgName("mask");
+BENCHMARK(BM_cascadeonly)->Apply(everygametype);
 
 void BM_losssweep(benchmark::State& state) {
     Bench b;

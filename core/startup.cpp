@@ -4,7 +4,6 @@
 #include <chrono>
 
 #include "core/levels.h"
-#include "core/rules.h"
 
 namespace tw {
 
@@ -13,7 +12,6 @@ void Form_Load(GameState& s, Host& h) {
     s.random.seed(s.fixedseed != 0 ? s.fixedseed : static_cast<std::uint64_t>(now));
     s.seconds = 0;
     s.playing = true;
-    if (s.rule[0] < 1 || s.rule[0] > 31) setrule(s, 3);
     setlevel(s, h);
     setvars(s);
     h.imageload();

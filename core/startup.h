@@ -9,7 +9,7 @@ namespace tw {
 // The start-up sequence, run when the program starts and at every rebuild.
 void Form_Load(GameState& s, Host& h);
 void setvars(GameState& s);
-// Tears the main window down and builds it again for a new game.
+// Tears the main window down, where there is one, and builds it afresh: the first game and every new one.
 void rebuild(GameState& s, Host& h);
 void mnuNew_Click(GameState& s, Host& h);
 

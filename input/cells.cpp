@@ -6,6 +6,7 @@
 #include "core/outcome.h"
 #include "core/rules.h"
 #include "resources/catalogue.h"
+#include "toolkit/design.h"
 
 namespace tw {
 
@@ -68,7 +69,7 @@ void Box_MouseUp(GameState& s, Screen& screen, int i, int button) {
     if (!screen.timerrunning() && button == kLeftButton) {
         screen.starttimer();
         s.seconds = 1;
-        screen.boxload(n + 6, pictures::digit(1));
+        screen.boxload(counterPlace(n, false, 2), pictures::digit(1));
     }
     if (s.opened[i]) return;
     if (button == kLeftButton && s.mark[i] != kFlag) {

@@ -9,9 +9,7 @@ namespace tw {
 
 void mnuGT_Click(GameState& s, Screen& screen, int index) {
     if (index < 1 || index > 31) return;
-    Toolkit& tk = screen.toolkit();
-    for (int mask : {1, 3, 9, 27, 31}) tk.setChecked(MenuItem::mnuGT, mask, false);
-    tk.setChecked(MenuItem::mnuGT, index, true);
+    // The rebuild checks the chosen type in the menu.
     setrule(s, index);
     s.minesplaced = false;
     s.won = false;

@@ -9,7 +9,7 @@
 #include "core/grid.h"
 #include "core/state.h"
 #include "resources/catalogue.h"
-#include "toolkit/toolkit.h"
+#include "toolkit/design.h"
 
 namespace tw::oracle {
 
@@ -65,7 +65,7 @@ template <typename Shown>
 std::string readcounter(Shown& shown, const GameState& s, bool mines) {
     std::string text;
     for (int k = 0; k < 3; ++k) {
-        const int p = shown.picture(Elem::Box, s.cells() + (mines ? 1 : 4) + k);
+        const int p = shown.picture(Elem::Box, counterPlace(s.cells(), mines, k));
         text += p == pictures::kMinus ? '-' : static_cast<char>('0' + p - pictures::digit(0));
     }
     return text;

@@ -7,7 +7,7 @@
 #include "core/state.h"
 #include "resources/catalogue.h"
 #include "tests/oracle.h"
-#include "toolkit/toolkit.h"
+#include "toolkit/design.h"
 
 // Random play for any realisation's hands: the headless toolkit in the game fuzzer, the real
 // windows in the soak. `Bytes` gives the next byte of the stream (0 once it is used up).
@@ -27,7 +27,6 @@ std::string entrytext(Bytes& in) {
 template <typename Hands, typename Bytes>
 void playevent(Hands& hands, Bytes& in) {
     constexpr int buttons[] = {kLeftButton, kRightButton, kMiddleButton};
-    constexpr int masks[] = {1, 3, 9, 27, 31};
     const int op = in.next() % 14;
     const int box = hands.formExists(Form::Form1) ? in.next() * 4 % (hands.boxCount() + 1) : 0;
     const int button = buttons[in.next() % 3];
@@ -43,7 +42,7 @@ void playevent(Hands& hands, Bytes& in) {
         case 8: {
             const int item = in.next() % 9;
             if (item == static_cast<int>(MenuItem::mnuExit)) break;
-            hands.choose(static_cast<MenuItem>(item), masks[in.next() % 5]);
+            hands.choose(static_cast<MenuItem>(item), kGameTypes[in.next() % kGameTypes.size()].mask);
             break;
         }
         case 9: hands.tick(); break;
@@ -61,10 +60,10 @@ const char* brokenrule(const GameState& s, Shown& shown) {
     if (!shown.formExists(Form::Form1)) return nullptr;
     const int n = s.cells();
     if (n < 5 || n > kMaxCells) return "field size";
-    if (shown.boxCount() != n + 7) return "one element per cell and six digit places";
+    if (shown.boxCount() != n + 1 + kCounterPlaces) return "one element per cell and six digit places";
     if (s.totalmines < 1 || s.totalmines >= n) return "mine count leaves a free cell";
     int gametypes = 0;
-    for (int mask : {1, 3, 9, 27, 31}) gametypes += shown.isChecked(MenuItem::mnuGT, mask);
+    for (const GameType& type : kGameTypes) gametypes += shown.isChecked(MenuItem::mnuGT, type.mask);
     if (gametypes != 1) return "exactly one game type checked";
     int levels = 0;
     for (MenuItem m : {MenuItem::mnuBeginner, MenuItem::mnuIntermediate, MenuItem::mnuHard, MenuItem::mnuCustom}) {

@@ -75,7 +75,7 @@ void HeadlessToolkit::buildForm1() {
     }
     checks_.clear();
     checks_[{MenuItem::mnuBeginner, 0}] = true;
-    checks_[{MenuItem::mnuGT, 3}] = true;
+    checks_[{MenuItem::mnuGT, designedGameType()}] = true;
     timer_ = false;
     windows_[static_cast<int>(Form::Form1)].exists = true;
     setClientSize(kDesignClientWidth, kDesignClientHeight);

@@ -13,5 +13,6 @@ for language in "$@"; do
   cp "$src/translations/tilewarden_$language.ts" "$work/"
   args+=("$work/tilewarden_$language.ts")
 done
-"$lupdate" -silent -I "$src" -locations none "$src/toolkit/qt" "$src/app" -ts "${args[@]}"
+"$lupdate" -silent -I "$src" -locations none -tr-function-alias QT_TRANSLATE_NOOP+=translatable \
+  "$src/toolkit/qt" "$src/toolkit/design.h" "$src/app" -ts "${args[@]}"
 "$cmake" "-DTS=$(IFS=';'; echo "${args[*]}")" -P "$src/translations/check_ts.cmake"

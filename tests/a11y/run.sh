@@ -6,7 +6,7 @@
 set -euo pipefail
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
-skip() { echo "SKIPPED: $* (scripts/setup installs it)"; exit 77; }
+skip() { echo "SKIPPED: $* (scripts/setup --tests installs it)"; exit 77; }
 command -v Xvfb >/dev/null || skip "Xvfb is missing: package xvfb"
 command -v dbus-run-session >/dev/null || skip "dbus-run-session is missing: package dbus"
 [ -x /usr/libexec/at-spi-bus-launcher ] || skip "the accessibility bus is missing: package at-spi2-core"

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue.h"
+#include "drawings.h"
 #include "frame.h"
 #include "resources/catalogue.h"
 

@@ -293,8 +293,8 @@ public:
         if (elem == Elem::Smile) return part(kFace);
         if (elem != Elem::Box || index < 1) return nullptr;
         if (index <= cells) return cell(index);
-        if (index <= cells + 3) return part(kMinesCounter);
-        if (index <= cells + 6) return part(kSecondsCounter);
+        if (index <= counterPlace(cells, true, 2)) return part(kMinesCounter);
+        if (index <= counterPlace(cells, false, 2)) return part(kSecondsCounter);
         return nullptr;
     }
 

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -128,11 +129,10 @@ void MainWindow::buildMenus() {
 
     QMenu* types = menuBar_->addMenu(tr("Game Type"));
     connectMenu(types);
-    addItem(types, tr("Adjacent (rule 00001)"), MenuItem::mnuGT, 1, {}, false);
-    addItem(types, tr("Normal (rule 00011)"), MenuItem::mnuGT, 3, {}, true);
-    addItem(types, tr("Super Adjacent (rule 01001)"), MenuItem::mnuGT, 9, {}, false);
-    addItem(types, tr("Super Normal (rule 11011)"), MenuItem::mnuGT, 27, {}, false);
-    addItem(types, tr("Super Sweeper (rule 11111)"), MenuItem::mnuGT, 31, {}, false);
+    for (const GameType& type : kGameTypes) {
+        addItem(types, QCoreApplication::translate(type.caption.context, type.caption.text), MenuItem::mnuGT,
+                type.mask, {}, type.checked);
+    }
 
     QMenu* help = menuBar_->addMenu(tr("&Help"));
     connectMenu(help);

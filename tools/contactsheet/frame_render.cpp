@@ -6,6 +6,7 @@
 #include <array>
 
 #include "resources/catalogue.h"
+#include "toolkit/design.h"
 
 namespace {
 
@@ -24,37 +25,40 @@ int cell_picture(int x, int y, int across) {
     return covered[static_cast<std::size_t>(x * 5 + y * 3) % covered.size()];
 }
 
-void draw_counter(QPainter& painter, int left, int value) {
-    painter.drawImage(left, 15, bitmap(kCounterBack));
+void draw_counter(QPainter& painter, int across, bool mines, int value) {
+    const tw::Rect frame = tw::framePlace(tw::Elem::FrameN, mines ? 0 : 1, across, 0);
+    painter.drawImage(frame.left, frame.top, bitmap(kCounterBack));
     const QString digits = value < 0 ? QString("-%1").arg(-value, 2, 10, QChar('0'))
                                      : QString("%1").arg(value, 3, 10, QChar('0'));
     for (int k = 0; k < 3; ++k) {
         const QChar c = digits[k];
-        painter.drawImage(left + 2 + 13 * k, 17, bitmap(c == '-' ? kMinus : digit(c.digitValue())));
+        const tw::Rect at = tw::digitPlace(across, mines, k);
+        painter.drawImage(at.left, at.top, bitmap(c == '-' ? kMinus : digit(c.digitValue())));
     }
 }
 
 }  // namespace
 
 QImage render_window(int across, int down, int face) {
-    const int field_width = 16 * across;
-    const int field_height = 16 * down;
-    QImage window(field_width + 24, field_height + 67, QImage::Format_RGB32);
+    QImage window(tw::kCellSize * across + tw::kAroundFieldWidth, tw::kCellSize * down + tw::kAroundFieldHeight,
+                  QImage::Format_RGB32);
     window.fill(Qt::magenta);
     QPainter painter(&window);
-    painter.drawImage(0, 0, bitmap(kPanelLeft));
-    painter.drawImage(QRect(12, 0, field_width, 55), bitmap(kPanelColumn));
-    painter.drawImage(field_width + 12, 0, bitmap(kPanelRight));
-    painter.drawImage(QRect(0, 55, 12, field_height), bitmap(kWallRow));
-    painter.drawImage(QRect(field_width + 12, 55, 12, field_height), bitmap(kWallRow));
-    painter.drawImage(0, field_height + 55, bitmap(kCornerLeft));
-    painter.drawImage(QRect(12, field_height + 55, field_width, 12), bitmap(kBottomColumn));
-    painter.drawImage(field_width + 12, field_height + 55, bitmap(kCornerRight));
-    draw_counter(painter, 16, across == 5 ? -7 : 10 * across);
-    draw_counter(painter, field_width - 35, 123);
-    painter.drawImage(8 * across - 1, 15, bitmap(face));
-    for (int y = 0; y < down; ++y)
-        for (int x = 0; x < across; ++x) painter.drawImage(16 * x + 12, 16 * y + 55, bitmap(cell_picture(x, y, across)));
+    for (const tw::DesignElement& piece : tw::kForm1Design) {
+        if (piece.elem == tw::Elem::Smile || piece.elem == tw::Elem::Box || piece.elem == tw::Elem::FrameN) continue;
+        const tw::Rect at = tw::framePlace(piece.elem, piece.index, across, down);
+        painter.drawImage(QRect(at.left, at.top, at.width, at.height), bitmap(piece.picture));
+    }
+    draw_counter(painter, across, true, across == 5 ? -7 : 10 * across);
+    draw_counter(painter, across, false, 123);
+    const QImage faceimage = bitmap(face);
+    painter.drawImage(tw::faceLeft(across, faceimage.width()), tw::kCounterTop, faceimage);
+    for (int y = 0; y < down; ++y) {
+        for (int x = 0; x < across; ++x) {
+            const tw::Rect at = tw::cellPlace(x, y);
+            painter.drawImage(at.left, at.top, bitmap(cell_picture(x, y, across)));
+        }
+    }
     return window;
 }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "catalogue.h"
+#include "drawings.h"
 
 #include <exception>
 #include <iostream>
