@@ -78,10 +78,11 @@ void CustomDialog::reject() {
 // Until the desktop has framed the dialog, its frame is taken to be drawn like the owner's. Only
 // a shown window can ask the desktop to put its frame, not its client area, at a place.
 void CustomDialog::centreOver(const QWidget& owner) {
+    owner_ = &owner;
     winId();
     const QMargins own = windowHandle()->frameMargins();
-    const QMargins margins = !own.isNull() || owner.windowHandle() == nullptr ? own : owner.windowHandle()->frameMargins();
-    const QSize frame = size().grownBy(margins);
+    assumed_ = !own.isNull() || owner.windowHandle() == nullptr ? own : owner.windowHandle()->frameMargins();
+    const QSize frame = size().grownBy(assumed_);
     const QRect over = owner.frameGeometry();
     const FrameRect placed = centredFrame({over.left(), over.top(), over.width(), over.height()}, frame.width(),
                                           frame.height());
@@ -90,6 +91,16 @@ void CustomDialog::centreOver(const QWidget& owner) {
     } else {
         move(placed.left, placed.top);
     }
+}
+
+bool CustomDialog::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::Expose || type == QEvent::Show) &&
+        owner_ != nullptr && isVisible() && windowHandle()->frameMargins() != assumed_) {
+        centreOver(*owner_);
+    }
+    return handled;
 }
 
 void CustomDialog::closeEvent(QCloseEvent* event) {

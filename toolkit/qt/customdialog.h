@@ -24,12 +24,13 @@ public:
     QPushButton& cancelButton() { return *cancel_; }
 
     void reject() override;
-    // Centres the dialog's frame over the frame of `owner`: once before it is shown, and once
-    // more after.
+    // Centres the dialog's frame over the frame of `owner`, and again whenever the desktop's
+    // frame around the shown dialog turns out other than assumed.
     void centreOver(const QWidget& owner);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     Events* events_;
@@ -38,6 +39,9 @@ private:
     QLineEdit* tm_;
     QPushButton* ok_;
     QPushButton* cancel_;
+    const QWidget* owner_ = nullptr;
+    // The frame margins the last centring assumed.
+    QMargins assumed_;
 };
 
 }  // namespace tw
