@@ -83,8 +83,8 @@ class Play:
         """Real input; the pointer then rests in the corner, off the field and out of the pictures."""
         subprocess.run(["xdotool", *args, "mousemove", "0", "0"], check=True)
 
-    def click(self, at, *more):
-        self.do("mousemove", str(at[0]), str(at[1]), "click", "1", *more)
+    def click(self, at):
+        self.do("mousemove", str(at[0]), str(at[1]), "click", "1")
 
     def settled(self, before):
         """Waits until the game has drawn after `before` (a log length) and then kept quiet."""
