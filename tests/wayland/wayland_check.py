@@ -27,6 +27,15 @@ def wait_for(predicate, seconds):
     return predicate()
 
 
+def stop(process):
+    process.terminate()
+    try:
+        process.wait(5)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+
+
 def first_frame(log):
     """The toplevel, its fixed size, its window geometry and its first committed buffer."""
     found = {}
@@ -73,12 +82,7 @@ def run_game(program, env, decorated):
 
         wait_for(drawn, 15)
         status = game.poll()
-        game.terminate()
-        try:
-            game.wait(5)
-        except subprocess.TimeoutExpired:
-            game.kill()
-            game.wait()
+        stop(game)
         err.seek(0)
         return status, err.read()
 
@@ -143,11 +147,7 @@ def main():
         results = [check(program, app_id, env, decorated) for decorated in (True, False)]
         return 0 if all(results) else 1
     finally:
-        compositor.terminate()
-        try:
-            compositor.wait(5)
-        except subprocess.TimeoutExpired:
-            compositor.kill()
+        stop(compositor)
         said.close()
         shutil.rmtree(runtime, ignore_errors=True)
 

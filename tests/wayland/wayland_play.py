@@ -1,0 +1,241 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Plays the game natively on weston with real input: weston runs with its X11 backend on a
+private Xvfb, xdotool types and clicks into weston's window and ImageMagick's import reads the
+screen back. The client's own protocol log must show one main xdg_toplevel for the whole run,
+through five new games (F2, the face, Ctrl+E, Ctrl+B, OK in Custom Field), and the Custom Field
+dialog, the help window and the congratulation box, won on a custom row of eight cells with one
+mine, as toplevels whose parent is the main one.
+Exits 77 (skipped) when a tool or Qt's Wayland platform is missing.
+
+usage: wayland_play.py PROGRAM
+"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+
+from wayland_check import SKIP, first_frame, stop, wait_for
+
+WIDTH, HEIGHT = 800, 600  # the Xvfb screen, all of it weston's output window
+WHITE, GREY, DARK, BLACK = b"\xff\xff\xff", b"\xc0\xc0\xc0", b"\x80\x80\x80", b"\x00\x00\x00"
+# Two rows of a covered cell: its top edge, then two rows down, its sides around the grey face.
+COVERED_TOP = WHITE * 15 + BLACK
+COVERED_SIDES = WHITE * 2 + GREY * 12 + DARK + BLACK
+
+
+def toplevels(log):
+    """Every xdg_toplevel in the order made, as {title, parent (the parent's entry), destroyed}."""
+    made, live = [], {}  # live: object id -> entry; the client reuses the ids of destroyed objects
+    for line in log.splitlines():
+        if m := re.search(r"get_toplevel\(new id xdg_toplevel@(\d+)\)", line):
+            live[m[1]] = {"title": None, "parent": None, "destroyed": False}
+            made.append(live[m[1]])
+        elif m := re.search(r"-> xdg_toplevel@(\d+)\.set_parent\(xdg_toplevel@(\d+)\)", line):
+            live[m[1]]["parent"] = live.get(m[2])
+        elif m := re.search(r"-> xdg_toplevel@(\d+)\.set_title\(\"(.*)\"\)", line):
+            live[m[1]]["title"] = m[2]
+        elif m := re.search(r"-> xdg_toplevel@(\d+)\.destroy\(\)", line):
+            live.pop(m[1])["destroyed"] = True
+    return made
+
+
+def screen():
+    """The screen as rows of RGB bytes."""
+    raw = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], capture_output=True,
+                         check=True).stdout
+    return [raw[y * WIDTH * 3:(y + 1) * WIDTH * 3] for y in range(HEIGHT)]
+
+
+def covered(rows):
+    """The middles of the covered cells on the screen, row by row, left to right."""
+    found = []
+    for y in range(2, HEIGHT):
+        for m in re.finditer(re.escape(COVERED_SIDES), rows[y]):
+            x = m.start()
+            if x % 3 == 0 and rows[y - 2][x:x + len(COVERED_TOP)] == COVERED_TOP:
+                found.append((x // 3 + 7, y + 5))
+    return found
+
+
+def face(rows):
+    """The middle of the yellow of the face."""
+    spots = [(m.start() // 3, y) for y, row in enumerate(rows) for m in re.finditer(b"\xff\xff\x00", row)
+             if m.start() % 3 == 0]
+    return (sum(x for x, _ in spots) // len(spots), sum(y for _, y in spots) // len(spots)) if spots else None
+
+
+class Play:
+    """The game's protocol log, real input through xdotool, and the problems found."""
+
+    def __init__(self, err):
+        self.err = err
+        self.problems = []
+        self.main = None  # the main window's wl_surface id
+
+    def log(self, since=0):
+        self.err.seek(0)
+        return self.err.read()[since:]
+
+    def do(self, *args):
+        """Real input; the pointer then rests in the corner, off the field and out of the pictures."""
+        subprocess.run(["xdotool", *args, "mousemove", "0", "0"], check=True)
+
+    def click(self, at):
+        self.do("mousemove", str(at[0]), str(at[1]), "click", "1")
+
+    def settled(self, before):
+        """Waits until the game has drawn after `before` (a log length) and then kept quiet."""
+        wait_for(lambda: "commit()" in self.log(before), 5)
+        size = -1
+        while wait_for(lambda: len(self.log()) != size, 0.4):
+            size = len(self.log())
+
+    def game(self, what, cells, count):
+        """The new game is on the screen, every cell covered, and there are `count` toplevels."""
+        if not wait_for(lambda: len(covered(screen())) == cells, 5):
+            self.problems.append(f"{what}: not {cells} covered cells on the screen")
+        if len(toplevels(self.log())) != count:
+            self.problems.append(f"{what}: the new game made a new toplevel")
+
+    def new_game(self, what, keys, cells):
+        """A new game by keys or a click, on a field with an opened cell, must cover every cell again
+        in the same toplevel."""
+        now = covered(screen())
+        self.click(now[0])
+        wait_for(lambda: len(covered(screen())) < len(now), 5)
+        before, count = len(self.log()), len(toplevels(self.log()))
+        self.do(*keys)
+        self.settled(before)
+        self.game(what, cells, count)
+
+    def belongs(self, what, index):
+        """The toplevel made `index`-th must have the main one as its parent."""
+        made = toplevels(self.log())
+        if made[index]["parent"] is not made[0]:
+            self.problems.append(f"{what}: toplevel {made[index]['title']!r} does not have the main one as parent")
+        return index
+
+    def opened(self, what, keys):
+        """Opens a dialog by keys; the index of its toplevel, or None."""
+        count = len(toplevels(self.log()))
+        self.do(*keys)
+        if wait_for(lambda: len(toplevels(self.log())) > count, 5):
+            return self.belongs(what, count)
+        self.problems.append(f"{what}: no new toplevel")
+        return None
+
+    def close(self, what, index, keys):
+        """Keys must close the dialog and give the keyboard back to the main window."""
+        before = len(self.log())
+        self.do(*keys)
+        back = re.compile(rf"wl_keyboard@\d+\.enter\(\d+, wl_surface@{self.main},")
+        if not wait_for(lambda: toplevels(self.log())[index]["destroyed"], 5):
+            self.problems.append(f"{what}: {keys} did not close it")
+        elif not wait_for(lambda: back.search(self.log(before)), 5):
+            self.problems.append(f"{what}: the main window did not get the keyboard back")
+
+    def win(self):
+        """Clicks the leftmost cell of the row, whose opening stops just left of the mine, then the
+        first covered cell right of the mine, until the congratulation box comes: its index."""
+        count = len(toplevels(self.log()))
+        target = covered(screen())[0]
+        for _ in range(8):
+            self.click(target)
+            if wait_for(lambda: len(toplevels(self.log())) > count, 1):
+                return self.belongs("the congratulation box", count)
+            now = covered(screen())
+            if len(now) < 2:
+                break
+            target = now[1]
+        self.problems.append("no congratulation box after opening every safe cell of the row")
+        return None
+
+
+def main():
+    program = sys.argv[1]
+    for tool in ("Xvfb", "weston", "xdotool", "import"):
+        if shutil.which(tool) is None:
+            print(f"SKIP: {tool} is not installed (scripts/setup installs it)")
+            return SKIP
+    work = tempfile.mkdtemp(prefix="tilewarden-wayland-")
+    os.chmod(work, 0o700)
+    with open(os.path.join(work, "weston.ini"), "w") as f:
+        f.write("[shell]\npanel-position=none\nbackground-color=0xff002244\nanimation=none\nclose-animation=none\n"
+                "startup-animation=none\n[input-method]\npath=\n")
+    env = {k: v for k, v in os.environ.items() if k not in ("WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    env.update(XDG_RUNTIME_DIR=work, XDG_DATA_HOME=work, HOME=work, WAYLAND_DISPLAY="tilewarden-play")
+    processes = []
+    err = tempfile.TemporaryFile(mode="w+")
+    try:
+        read, write = os.pipe()
+        processes.append(subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", f"{WIDTH}x{HEIGHT}x24",
+                                           "-nolisten", "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL))
+        os.close(write)
+        with os.fdopen(read) as displayfd:
+            os.environ["DISPLAY"] = env["DISPLAY"] = ":" + displayfd.readline().strip()
+        processes.append(subprocess.Popen(["weston", "--backend=x11-backend.so", f"--width={WIDTH}",
+                                           f"--height={HEIGHT}", "--socket=tilewarden-play", "--idle-time=0",
+                                           f"--config={work}/weston.ini"],
+                                          env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        if not wait_for(lambda: os.path.exists(f"{work}/tilewarden-play"), 10):
+            print("SKIP: weston with its X11 backend did not start")
+            return SKIP
+        game_env = dict(env, QT_QPA_PLATFORM="wayland", WAYLAND_DEBUG="1")
+        del game_env["DISPLAY"]
+        processes.append(subprocess.Popen([program], env=game_env, stdout=subprocess.DEVNULL, stderr=err))
+        play = Play(err)
+        if not wait_for(lambda: "buffer" in first_frame(play.log()) or processes[-1].poll() is not None, 15):
+            if "Could not find the Qt platform plugin \"wayland\"" in play.log():
+                print("SKIP: Qt's Wayland platform (qt6-wayland) is not installed")
+                return SKIP
+            print("FAIL: the game drew no frame:", play.log()[-500:])
+            return 1
+        play.main = first_frame(play.log())["surface"]
+        wait_for(lambda: len(covered(screen())) == 64, 5)
+        # The player drags the window by its face, with Super held, up to the top left corner:
+        # weston places it at random and the field of Expert must fit on the screen.
+        play.do("keydown", "super", "mousemove", *map(str, face(screen())), "mousedown", "1",
+                "mousemove", "100", "100", "mouseup", "1", "keyup", "super")
+        wait_for(lambda: face(screen()) == (100, 100), 5)
+        play.new_game("F2", ["key", "F2"], 64)
+        play.new_game("the face", ["mousemove", *map(str, face(screen())), "click", "1"], 64)
+        play.new_game("Ctrl+E", ["key", "ctrl+e"], 30 * 16)
+        play.new_game("Ctrl+B", ["key", "ctrl+b"], 64)
+        custom = play.opened("Custom Field", ["key", "ctrl+c"])
+        if custom is not None:
+            # Width 8, height 1 and mines 1 through the boxes' access keys; OK is the fifth new game.
+            play.close("Custom Field", custom, ["key", "alt+w", "8", "alt+h", "1", "alt+m", "1", "Return"])
+            play.game("OK in Custom Field", 8, custom + 1)
+            box = play.win()
+            if box is not None:
+                play.close("the congratulation box", box, ["key", "Return"])
+        before = len(play.log())
+        play.do("key", "alt+h")
+        if not wait_for(lambda: "get_popup" in play.log(before), 5):
+            play.problems.append("Alt+H did not open the Help menu")
+        else:
+            help_window = play.opened("the help window", ["key", "Return"])
+            if help_window is not None:
+                play.close("the help window", help_window, ["key", "Escape"])
+        made = toplevels(play.log())
+        mains = [t for t in made if t["parent"] is None]
+        if len(mains) != 1 or made[0]["destroyed"]:
+            play.problems.append(f"{len(mains)} toplevels without a parent, the first one "
+                                 f"{'destroyed' if made[0]['destroyed'] else 'kept'}: not one main toplevel")
+        for p in play.problems:
+            print("FAIL:", p)
+        if not play.problems:
+            print(f"ok: one main toplevel through five new games; {len(made) - 1} dialogs belong to it; the row won")
+        return 1 if play.problems else 0
+    finally:
+        for process in reversed(processes):
+            stop(process)
+        err.close()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
