@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 #include "core/outcome.h"
 #include "headless_game.h"
 #include "input/keys.h"
@@ -27,6 +30,16 @@ TEST(Release, TheFirstReleaseOfAnyButtonPlacesMinesAwayFromItsCellButNotFromACou
     g.tk.click(6, kLeftButton);
     EXPECT_EQ(5, g.minecount()) << "a counter place is not a cell, so every cell may take a mine";
     EXPECT_FALSE(g.tk.timerEnabled());
+
+    // Seeded from the clock, as players get it, games started within one second differ.
+    g.s().fixedseed = 0;
+    std::set<std::string> fields;
+    for (int n = 0; n < 5; ++n) {
+        g.newfield(8, 8, 10);
+        g.tk.click(1);
+        fields.insert(std::string(&g.s().mine[1], &g.s().mine[1] + 64));
+    }
+    EXPECT_EQ(5U, fields.size());
 }
 
 TEST(Release, AFacePressLeavesTheOldFieldPlayableUntilItsReleaseStartsAFreshOne) {

@@ -43,4 +43,23 @@ for bad in --bogus "-platform offscreen --bogus" "-style fusion --bogus" "bogus"
   grep -q "^tilewarden: .*'bogus'" "$err" || fail "'$bad' does not name the argument: $(cat "$err")"
 done
 
+# The language the player's locale asks for, as the real program wires it up: LC_ALL before
+# LC_MESSAGES before LANG, the C locale meaning English whatever LANGUAGE says, and LANGUAGE's
+# order of preference otherwise.
+language() {
+  local want=$1; shift
+  env -u DISPLAY -u WAYLAND_DISPLAY -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG "$@" timeout 10 "$program" --help >"$out" 2>"$err"
+  grep -q "$want" "$out" || fail "with $* --help says '$(sed -n 3p "$out")', not '$want'"
+  env -u DISPLAY -u WAYLAND_DISPLAY -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG "$@" QT_QPA_PLATFORM=offscreen \
+    timeout 10 "$program" bogus >"$out" 2>"$err"
+}
+english='Mine-field logic puzzle' german='Minenfeld-Logikrätsel'
+language "$german" LANG=de_DE.UTF-8
+grep -q 'Unerwartetes Argument' "$err" || fail "a bad argument is not told in German: $(cat "$err")"
+language "$english" LANGUAGE=de LC_ALL=C.UTF-8
+language "$english" LC_MESSAGES=C LANG=de_DE.UTF-8
+language "$german" LC_ALL=de_DE.UTF-8 LANG=fr_FR.UTF-8
+language "$english" LANGUAGE=en:de LANG=de_DE.UTF-8
+language 'Quebra-cabeça lógico' LANG=pt_BR.UTF-8
+
 exit $((failures > 0))

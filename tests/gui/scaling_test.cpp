@@ -117,6 +117,13 @@ TEST_F(Scaling, EveryPicturePixelIsASharpSquareAndTheCellsMeetWithoutSeamsOnTheS
 TEST_F(Scaling, PiecewiseRepaintsAfterPlayStaySharp) {
     g.laywall();
     g.click(1);
+    // H's crosshair stands over the mine under the resting pointer, and only there.
+    for (const auto& [cell, shown] : {std::pair{62, Pointer::Cross}, std::pair{61, Pointer::Arrow}}) {
+        g.hands.pointAt(Elem::Box, cell);
+        g.hands.keyDown(72);
+        EXPECT_EQ(shown, g.hands.shownPointer()) << "cell " << cell;
+        g.hands.keyUp(72);
+    }
     g.click(62);
     const QImage screen = onScreen();
     ASSERT_FALSE(screen.isNull());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui_game.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -52,6 +53,17 @@ TEST(Window, TheFaceRebuildsTheWindowEvenWhenReleasedElsewhere) {
     EXPECT_EQ(oldPos, g.window().pos());
     EXPECT_FALSE(g.window().second().isActive());
     EXPECT_EQ(pictures::kCovered, g.picture(1));
+}
+
+TEST(Window, AScreenReaderHearsEveryCountACellCanShow) {
+    GuiGame g;
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(&g.board());
+    ASSERT_NE(nullptr, field);
+    for (int count = 0; count <= 24; ++count) {
+        g.tk.setPicture(Elem::Box, 9, pictures::openedCell(count));
+        EXPECT_EQ(QStringLiteral("row 2, column 1: %1").arg(count == 0 ? QStringLiteral("empty") : QString::number(count)),
+                  field->child(8)->text(QAccessible::Name));
+    }
 }
 
 TEST(Window, MenuKeysResizeAndCheckOnlyTheChosenItems) {

@@ -109,6 +109,11 @@ TEST_F(BestTimesTest, ReadingStopsAfter64KiBOfTheFirstLine) {
     EXPECT_EQ(tw::scoreload(folder_), std::string(limit, 'y'));
     makefile(std::string(limit - 1, 'z') + "\r");
     EXPECT_EQ(tw::scoreload(folder_), std::string(limit - 1, 'z'));
+    // The end of the file ends a line that has no CR, an empty one too.
+    makefile("\"short\"");
+    EXPECT_EQ(tw::scoreload(folder_), "\"short\"");
+    makefile("");
+    EXPECT_EQ(tw::scoreload(folder_), "");
 }
 
 // A folder that cannot be written, one whose parent cannot be, and a record that cannot be read.
