@@ -6,6 +6,7 @@
 
 #include "resources/catalogue.h"
 #include "toolkit/design.h"
+#include "toolkit/fieldkeys.h"
 
 namespace tw {
 
@@ -62,6 +63,7 @@ void HeadlessToolkit::createBox(int index) {
 
 void HeadlessToolkit::buildForm1() {
     ++builds_;
+    focus_ = 1;
     frames_.clear();
     boxes_.clear();
     nextZ_ = 0;
@@ -238,12 +240,23 @@ Pointer HeadlessToolkit::shownPointer() const {
     return element(elem, index).pointer;
 }
 
-void HeadlessToolkit::keyDown(int keycode, int shift) {
-    if (form1TakesInput()) events_->Form_KeyDown(keycode, shift);
+void HeadlessToolkit::keyDown(int keycode, int shift) { key(keycode, shift, false); }
+
+void HeadlessToolkit::key(int keycode, int shift, bool repeat) {
+    if (!form1TakesInput()) return;
+    if (!isFieldKey(keycode)) {
+        events_->Form_KeyDown(keycode, shift);
+        return;
+    }
+    focus_ = movedFocus(focus_, keycode, fieldOfClient(clientWidth_, clientHeight_));
+    const int button = clickButton(keycode);
+    if (button == 0 || repeat || focus_ >= boxCount() || !boxes_[focus_].visible) return;
+    events_->Box_MouseDown(focus_, button);
+    events_->Box_MouseUp(focus_, button);
 }
 
 void HeadlessToolkit::keyUp(int keycode, int shift) {
-    if (form1TakesInput()) events_->Form_KeyUp(keycode, shift);
+    if (form1TakesInput() && !isFieldKey(keycode)) events_->Form_KeyUp(keycode, shift);
 }
 
 void HeadlessToolkit::choose(MenuItem item, int index) {

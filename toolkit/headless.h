@@ -127,8 +127,10 @@ public:
     Pointer shownPointer() const;
     void keyDown(int keycode, int shift = 0);
     // A held key repeats its key-down.
-    void keyRepeat(int keycode) { keyDown(keycode); }
+    void keyRepeat(int keycode) { key(keycode, 0, true); }
     void keyUp(int keycode, int shift = 0);
+    // The field's focus cell, which its keys move and click.
+    int focusCell() const { return focus_; }
     void choose(MenuItem item, int index = 0);
     void tick();
     void typeText(TextBox box, std::string_view text);
@@ -144,6 +146,7 @@ private:
     bool form1TakesInput() const;
     bool formTakesInput(Form form) const;
 
+    void key(int keycode, int shift, bool repeat);
     void pressAt(int target, int button);
     void deliverRelease(int button);
     void forgetTargets() { targets_.fill(std::nullopt); }
@@ -172,6 +175,7 @@ private:
     bool timer_ = false;
     bool quit_ = false;
     int builds_ = 0;
+    int focus_ = 1;
     // Whether the main window has been shown, and so placed by the desktop.
     bool placed_ = false;
 };

@@ -40,6 +40,20 @@ inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
 inline constexpr int kMiddleButton = 4;
 
+// Key codes as Form_KeyDown and Form_KeyUp report them; a letter's code is its capital's.
+inline constexpr int kKeySpace = 32;
+inline constexpr int kKeyPageUp = 33;
+inline constexpr int kKeyPageDown = 34;
+inline constexpr int kKeyEnd = 35;
+inline constexpr int kKeyHome = 36;
+inline constexpr int kKeyLeft = 37;
+inline constexpr int kKeyUp = 38;
+inline constexpr int kKeyRight = 39;
+inline constexpr int kKeyDown = 40;
+inline constexpr int kKeyF = 70;
+inline constexpr int kKeyR = 82;
+inline constexpr int kKeyS = 83;
+
 // The one-second timer's period.
 inline constexpr int kSecondPeriodMs = 1000;
 
@@ -69,7 +83,13 @@ public:
     virtual void Smile_MouseDown(int button) = 0;
     virtual void Smile_MouseUp(int button) = 0;
     // Keys of the main window while it takes input: a held key reports a key-down at every
-    // auto-repeat and one key-up when it is really let go.
+    // auto-repeat and one key-up when it is really let go. The field's own keys (fieldkeys.h)
+    // are not reported: the field holds a focus cell, its first cell after each build of
+    // Form1; the arrow keys move it a cell, Home and End to its row's ends, Page Up and Page
+    // Down to its column's ends, never off the field. Space reports a press and a release of
+    // the left button on the focus cell, F the same with the right button, once per key
+    // press (not at its repeats) and only on a shown cell. R and S tell a listening screen
+    // reader the focus cell's row and the counters.
     virtual void Form_KeyDown(int keycode, int shift) = 0;
     virtual void Form_KeyUp(int keycode, int shift) = 0;
     virtual void Menu_Click(MenuItem item, int index) = 0;

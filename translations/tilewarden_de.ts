@@ -91,6 +91,22 @@
         <source>field</source>
         <translation>Spielfeld</translation>
     </message>
+    <message>
+        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, F2 starts a new game</source>
+        <translation>Pfeiltasten bewegen, Pos1, Ende, Bild auf und Bild ab springen an die Ränder, Leertaste öffnet, F markiert, R liest die Zeile, S nennt die Zähler, F2 beginnt ein neues Spiel</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cells opened</source>
+        <translation>%1 Felder geöffnet</translation>
+    </message>
+    <message>
+        <source>new game, %1 columns, %2 rows, %3</source>
+        <translation>neues Spiel, %1 Spalten, %2 Zeilen, %3</translation>
+    </message>
 </context>
 <context>
     <name>tw::CommandLine</name>

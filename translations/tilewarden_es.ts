@@ -91,6 +91,22 @@
         <source>field</source>
         <translation>campo de minas</translation>
     </message>
+    <message>
+        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, F2 starts a new game</source>
+        <translation>Las flechas mueven, Inicio, Fin, Re Pág y Av Pág van a los bordes, Espacio abre, F pone bandera, R lee la fila, S dice los contadores, F2 empieza una partida nueva</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>fila %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cells opened</source>
+        <translation>%1 casillas abiertas</translation>
+    </message>
+    <message>
+        <source>new game, %1 columns, %2 rows, %3</source>
+        <translation>partida nueva, %1 columnas, %2 filas, %3</translation>
+    </message>
 </context>
 <context>
     <name>tw::CommandLine</name>

@@ -91,6 +91,22 @@
         <source>field</source>
         <translation>champ de mines</translation>
     </message>
+    <message>
+        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, F2 starts a new game</source>
+        <translation>Les flèches déplacent, Début, Fin, Page précédente et Page suivante vont aux bords, Espace ouvre, F pose un drapeau, R lit la ligne, S donne les compteurs, F2 commence une nouvelle partie</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 cells opened</source>
+        <translation>%1 cases ouvertes</translation>
+    </message>
+    <message>
+        <source>new game, %1 columns, %2 rows, %3</source>
+        <translation>nouvelle partie, %1 colonnes, %2 lignes, %3</translation>
+    </message>
 </context>
 <context>
     <name>tw::CommandLine</name>

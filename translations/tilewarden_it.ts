@@ -91,6 +91,22 @@
         <source>field</source>
         <translation>campo minato</translation>
     </message>
+    <message>
+        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, F2 starts a new game</source>
+        <translation>Le frecce spostano, Inizio, Fine, Pag su e Pag giù vanno ai bordi, Spazio apre, F mette una bandiera, R legge la riga, S dice i contatori, F2 inizia una nuova partita</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cells opened</source>
+        <translation>%1 caselle aperte</translation>
+    </message>
+    <message>
+        <source>new game, %1 columns, %2 rows, %3</source>
+        <translation>nuova partita, %1 colonne, %2 righe, %3</translation>
+    </message>
 </context>
 <context>
     <name>tw::CommandLine</name>

@@ -91,6 +91,22 @@
         <source>field</source>
         <translation>campo minado</translation>
     </message>
+    <message>
+        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, F2 starts a new game</source>
+        <translation>As setas movem, Home, End, Page Up e Page Down vão às bordas, Espaço abre, F marca com bandeira, R lê a linha, S diz os contadores, F2 começa um novo jogo</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>linha %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cells opened</source>
+        <translation>%1 casas abertas</translation>
+    </message>
+    <message>
+        <source>new game, %1 columns, %2 rows, %3</source>
+        <translation>novo jogo, %1 colunas, %2 linhas, %3</translation>
+    </message>
 </context>
 <context>
     <name>tw::CommandLine</name>

@@ -78,7 +78,7 @@ def showing(node):
 
 
 def find(root, wanted, name=None):
-    """The first showing descendant with this role (and name), not looking inside tables."""
+    """The first showing descendant with this role (and name), not looking inside the field."""
     stack = [root]
     while stack:
         node = stack.pop()
@@ -86,7 +86,7 @@ def find(root, wanted, name=None):
             continue
         if node is not root and role(node) == wanted and (name is None or node.name == name):
             return node
-        if role(node) != pyatspi.ROLE_TABLE:
+        if node.name != "field":
             stack.extend(reversed(children(node)))
     return None
 
@@ -120,7 +120,8 @@ class Game:
 
     def table(self):
         window = self.window()
-        return find(window, pyatspi.ROLE_TABLE) if window else None
+        # A panel to screen readers, which read a table's whole row at every step to another row.
+        return find(window, pyatspi.ROLE_PANEL, "field") if window else None
 
     def fresh_table(self, size=None):
         """The field once a new game has laid it out afresh (at `size`, rows by columns)."""

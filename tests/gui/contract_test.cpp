@@ -235,6 +235,26 @@ TYPED_TEST(Contract, AHeldKeyRepeatsItsKeyDownAndReleasesOnce) {
     EXPECT_EQ((Seen{"key down 72", "key down 72", "key down 72", "key down 72", "key up 72"}), d.log.take());
 }
 
+TYPED_TEST(Contract, TheFieldsKeysMoveItsFocusCellAndClickItOncePerPress) {
+    auto& d = this->d;
+    auto& h = this->h;
+    for (const int key : {kKeySpace, kKeyRight, kKeyRight, kKeyF, kKeyEnd, kKeyRight, kKeySpace, kKeyDown, kKeyF,
+                          kKeyPageUp, kKeyLeft, kKeySpace, kKeyS, kKeyR, 72}) {
+        h.keyDown(key);
+    }
+    h.keyRepeat(kKeySpace);
+    EXPECT_EQ((Seen{"down 1 1", "up 1 1", "down 3 2", "up 3 2", "down 8 1", "up 8 1", "down 7 1", "up 7 1",
+                    "key down 72"}),
+              d.log.take()) << "row 2 has no shown cell; Page Up goes back to row 1";
+    this->rebuild();
+    h.keyDown(kKeyF);
+    h.keyDown(kKeyPageDown);
+    h.keyDown(kKeyHome);
+    h.keyDown(kKeyPageUp);
+    h.keyDown(kKeySpace);
+    EXPECT_EQ((Seen{"down 1 2", "up 1 2", "down 1 1", "up 1 1"}), d.log.take()) << "a build starts at the first cell";
+}
+
 TYPED_TEST(Contract, ThePointerFollowsItsElementAtOnceWhenTheWindowTakesInputAgain) {
     auto& d = this->d;
     auto& h = this->h;

@@ -21,6 +21,7 @@
 #include <utility>
 
 #include "toolkit/qt/board.h"
+#include "toolkit/qt/input.h"
 #include "toolkit/qt/qttoolkit.h"
 
 namespace tw::gui {
@@ -185,7 +186,7 @@ private:
         down ? QTest::mousePress(window(), qt, {}, at) : QTest::mouseRelease(window(), qt, {}, at);
     }
     void key(bool down, int keycode, bool repeat) {
-        if (tk_.form1() != nullptr) QTest::simulateEvent(window(), down, keycode, {}, QString(), repeat);
+        if (tk_.form1() != nullptr) QTest::simulateEvent(window(), down, qtKey(keycode), {}, QString(), repeat);
     }
 
     QtToolkit& tk_;

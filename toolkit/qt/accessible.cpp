@@ -16,6 +16,7 @@
 
 #include "resources/catalogue.h"
 #include "toolkit/design.h"
+#include "toolkit/fieldkeys.h"
 #include "toolkit/qt/board.h"
 #include "toolkit/qt/helpwindow.h"
 #include "toolkit/qt/mainwindow.h"
@@ -65,18 +66,14 @@ QString spokenPicture(int picture) {
     return {};
 }
 
-struct Field {
-    int across;
-    int down;
-    int cells() const { return across * down; }
-};
-
 // The client size tells how many cells the field holds.
 Field fieldOf(const Board& board) {
     const QSize client = board.clientSize();
-    return {std::max(0, (client.width() - kAroundFieldWidth) / kCellSize),
-            std::max(0, (client.height() - kAroundFieldHeight) / kCellSize)};
+    return fieldOfClient(client.width(), client.height());
 }
+
+// What the screen reader was last told of the field: the focus cell's description.
+QString newsOf(const Board& board);
 
 QRect screenRect(const Board& board, const QRect& rect) {
     const qreal perPixel = board.scale() / board.devicePixelRatioF();
@@ -145,7 +142,7 @@ class CellAccessible final : public PartAccessible,
                              public QAccessibleTableCellInterface,
                              public QAccessibleActionInterface {
 public:
-    CellAccessible(Board* board, int cell) : PartAccessible(board), cell_(cell) {}
+    CellAccessible(Board* board, int cell, bool twin) : PartAccessible(board), cell_(cell), twin_(twin) {}
 
     const Board::Element* element() const override {
         if (!board_ || cell_ > fieldOf(*board_).cells()) return nullptr;
@@ -155,6 +152,7 @@ public:
 
     QString text(QAccessible::Text t) const override {
         const Board::Element* shown = element();
+        if (shown != nullptr && t == QAccessible::Description && focused()) return newsOf(*board_);
         if (t != QAccessible::Name || shown == nullptr) return {};
         return QCoreApplication::translate("tw::Board", "row %1, column %2: %3")
             .arg(rowIndex() + 1)
@@ -162,6 +160,14 @@ public:
             .arg(spokenPicture(shown->picture));
     }
     QAccessible::Role role() const override { return QAccessible::Cell; }
+    // A screen reader takes an object of the same role, name and place for the one it is on.
+    QRect rect() const override { return twin_ ? PartAccessible::rect().adjusted(0, 0, -1, -1) : PartAccessible::rect(); }
+    QAccessible::State state() const override {
+        QAccessible::State state = PartAccessible::state();
+        state.focusable = true;
+        state.focused = focused();
+        return state;
+    }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TableCellInterface) return static_cast<QAccessibleTableCellInterface*>(this);
@@ -200,8 +206,10 @@ public:
 
 private:
     int across() const { return board_ ? std::max(1, fieldOf(*board_).across) : 1; }
+    bool focused() const { return board_ && board_->hasFocus() && board_->focusCell() == cell_; }
 
     int cell_;
+    bool twin_;
 };
 
 class FaceAccessible final : public PartAccessible, public QAccessibleActionInterface {
@@ -275,9 +283,13 @@ private:
 // The board as a table of cells, with the counters and the face as further children.
 class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
-    explicit BoardAccessible(Board* board) : QAccessibleWidget(board, QAccessible::Table) {}
+    // Not a table to a screen reader, which would read a whole row at each step to another row.
+    explicit BoardAccessible(Board* board) : QAccessibleWidget(board, QAccessible::Grouping) {}
     ~BoardAccessible() override {
         for (const QAccessible::Id id : cells_) {
+            if (id != 0) QAccessible::deleteAccessibleInterface(id);
+        }
+        for (const QAccessible::Id id : twins_) {
             if (id != 0) QAccessible::deleteAccessibleInterface(id);
         }
         for (const QAccessible::Id id : parts_) {
@@ -306,8 +318,22 @@ public:
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
             return QCoreApplication::translate("tw::Board", "field");
         }
+        if (t == QAccessible::Description) {
+            return QCoreApplication::translate(
+                "tw::Board",
+                "Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, "
+                "R reads the row, S tells the counters, F2 starts a new game");
+        }
         return QAccessibleWidget::text(t);
     }
+
+    // The focus cell: a focus event for the board is raised for it.
+    QAccessibleInterface* focusChild() const override {
+        return board().focusCell() <= fieldOf(board()).cells() ? cell(board().focusCell()) : nullptr;
+    }
+    QString news;
+    // Whether the news waits for the field to take the focus back.
+    bool pending = false;
 
     int childCount() const override { return fieldOf(board()).cells() + kParts; }
     QAccessibleInterface* child(int index) const override {
@@ -359,12 +385,28 @@ public:
 
 private:
     // The children are made when first asked for and live as long as the board's own interface.
-    QAccessibleInterface* cell(int number) const {
+    QAccessibleInterface* cell(int number, bool twin = false) const {
         if (board().find(Elem::Box, number) == nullptr) return nullptr;
         const auto slot = static_cast<std::size_t>(number - 1);
-        if (slot >= cells_.size()) cells_.resize(slot + 1, 0);
-        return remembered(cells_[slot], [&] { return new CellAccessible(&board(), number); });
+        if (slot >= cells_.size()) {
+            cells_.resize(slot + 1, 0);
+            twins_.resize(slot + 1, 0);
+        }
+        return remembered(cells_[slot], [&] { return new CellAccessible(&board(), number, twin); });
     }
+
+public:
+    // A screen reader presents what it is told of the focused cell only as a focus on another
+    // object: each cell has a twin that takes its place for that.
+    QAccessibleInterface* swapFocusCell() {
+        const int number = board().focusCell();
+        if (cell(number) == nullptr) return nullptr;
+        const auto slot = static_cast<std::size_t>(number - 1);
+        std::swap(cells_[slot], twins_[slot]);
+        return cell(number, true);
+    }
+
+private:
     QAccessibleInterface* part(Part which) const {
         return remembered(parts_[which], [&]() -> PartAccessible* {
             if (which == kFace) return new FaceAccessible(&board());
@@ -378,8 +420,37 @@ private:
     }
 
     mutable std::vector<QAccessible::Id> cells_;
+    mutable std::vector<QAccessible::Id> twins_;
     mutable std::array<QAccessible::Id, kParts> parts_{};
 };
+
+BoardAccessible* tableOf(const Board& board) {
+    return dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(const_cast<Board*>(&board)));
+}
+
+QString newsOf(const Board& board) {
+    const BoardAccessible* table = tableOf(board);
+    return table != nullptr ? table->news : QString();
+}
+
+QString counterName(BoardAccessible& table, Part counter) {
+    const QAccessibleInterface* shown = table.child(fieldOf(table.board()).cells() + counter);
+    return shown != nullptr ? shown->text(QAccessible::Name) : QString();
+}
+
+// Moves the screen reader to the focus cell, which it reads with `news` as its description;
+// `again` has it read the cell it is on.
+void tell(Board& board, const QString& news, bool again) {
+    BoardAccessible* table = tableOf(board);
+    if (table == nullptr) return;
+    table->news = news;
+    table->pending = !board.isVisible() || !board.hasFocus();
+    if (table->pending) return;
+    QAccessibleInterface* focused = again ? table->swapFocusCell() : table->focusChild();
+    if (focused == nullptr) return;
+    QAccessibleEvent event(focused, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}
 
 QAccessibleInterface* factory(const QString& key, QObject* object) {
     if (key == QLatin1String(Board::staticMetaObject.className())) {
@@ -394,6 +465,69 @@ QAccessibleInterface* factory(const QString& key, QObject* object) {
 }
 
 }  // namespace
+
+int openedCells(const Board& board) {
+    int opened = 0;
+    for (int i = 1; i <= fieldOf(board).cells(); ++i) {
+        const Board::Element* cell = board.find(Elem::Box, i);
+        if (cell != nullptr && cell->picture >= pictures::openedCell(0) && cell->picture <= pictures::openedCell(24)) {
+            ++opened;
+        }
+    }
+    return opened;
+}
+
+void announceKey(Board& board, int key, int openedBefore) {
+    BoardAccessible* table = tableOf(board);
+    if (table == nullptr) return;
+    const int button = clickButton(key);
+    if (key != kKeyS && key != kKeyR && button == 0) {
+        tell(board, QString(), false);
+        return;
+    }
+    QStringList news;
+    const Board::Element* face = board.find(Elem::Smile, 0);
+    const int opened = openedCells(board) - openedBefore;
+    if (key == kKeyR) {
+        const Field field = fieldOf(board);
+        const int row = (board.focusCell() - 1) / std::max(1, field.across);
+        QStringList shown;
+        for (int column = 1; column <= field.across; ++column) {
+            const Board::Element* cell = board.find(Elem::Box, row * field.across + column);
+            if (cell != nullptr) shown << spokenPicture(cell->picture);
+        }
+        news << QCoreApplication::translate("tw::Board", "row %1: %2").arg(row + 1).arg(shown.join(QStringLiteral(", ")));
+    } else if (key == kKeyS) {
+        news << counterName(*table, kMinesCounter) << counterName(*table, kSecondsCounter);
+    } else if (face != nullptr && face->picture == pictures::kDead) {
+        news << QCoreApplication::translate("tw::Board", "game lost");
+    } else if (key == kKeyF) {
+        news << counterName(*table, kMinesCounter);
+    } else if (opened > 1) {
+        news << QCoreApplication::translate("tw::Board", "%1 cells opened").arg(opened);
+    }
+    if (button != 0 && face != nullptr && face->picture == pictures::kCool) {
+        news << QCoreApplication::translate("tw::Board", "game won");
+    }
+    tell(board, news.join(QStringLiteral(", ")), true);
+}
+
+void announceFocus(Board& board) {
+    BoardAccessible* table = tableOf(board);
+    if (table != nullptr) tell(board, table->news, table->pending);
+}
+
+void announceField(Board& board, bool withKeys) {
+    BoardAccessible* table = tableOf(board);
+    if (table == nullptr || table->focusChild() == nullptr) return;
+    const Field field = fieldOf(board);
+    QString news = QCoreApplication::translate("tw::Board", "new game, %1 columns, %2 rows, %3")
+                       .arg(field.across)
+                       .arg(field.down)
+                       .arg(counterName(*table, kMinesCounter));
+    if (withKeys) news += QStringLiteral(". ") + table->text(QAccessible::Description);
+    tell(board, news, true);
+}
 
 void installAccessibility() { QAccessible::installFactory(factory); }
 

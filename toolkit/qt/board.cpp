@@ -4,16 +4,20 @@
 #include <QAccessible>
 #include <QCursor>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
 #include "resources/catalogue.h"
+#include "toolkit/fieldkeys.h"
 #include "toolkit/qt/accessible.h"
+#include "toolkit/qt/input.h"
 
 namespace tw {
 
@@ -53,7 +57,7 @@ Board::Board(Pictures& pictures, QWidget* parent) : QWidget(parent), pictures_(p
     for (auto& row : frameSlots_) row.fill(-1);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 int Board::scale() const { return std::max(1, qRound(devicePixelRatioF())); }
@@ -99,6 +103,7 @@ const Board::Element* Board::find(Elem elem, int index) const {
 
 void Board::clear() {
     forgetTargets();
+    resetFocus();
     elements_.clear();
     order_.clear();
     boxSlots_.clear();
@@ -237,6 +242,10 @@ void Board::paintEvent(QPaintEvent* event) {
                                         QRect(QPoint(0, 0), element.rect.size()));
             }
         }
+        if (const Element* focused = marked_ ? find(Elem::Box, focus_) : nullptr; focused && focused->visible) {
+            scenePainter.setPen(Qt::black);
+            scenePainter.drawRect(focused->rect.adjusted(2, 2, -3, -3));
+        }
     }
     const int k = scale();
     // scaled() repeats pixels unless asked to smooth them.
@@ -274,6 +283,7 @@ void Board::click(Elem elem, int index, int button) {
 }
 
 void Board::mousePressEvent(QMouseEvent* event) {
+    setMarked(false);
     const int button = buttonCode(event->button());
     forgetReleased(event->buttons());
     if (button == 0) return;
@@ -302,6 +312,64 @@ void Board::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void Board::leaveEvent(QEvent*) { hover(-1); }
+
+// Only the field's keys without Ctrl or Alt stay here; the others go on to the window.
+void Board::keyPressEvent(QKeyEvent* event) {
+    const int key = keyCode(event->key());
+    if (events_ == nullptr || !isFieldKey(key) || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        event->ignore();
+        return;
+    }
+    play(key, event->isAutoRepeat());
+}
+
+void Board::keyReleaseEvent(QKeyEvent* event) {
+    const int key = keyCode(event->key());
+    if (events_ == nullptr || !isFieldKey(key) || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        event->ignore();
+    }
+}
+
+void Board::play(int key, bool repeat) {
+    const int before = focus_;
+    focus_ = movedFocus(focus_, key, fieldOfClient(clientSize_.width(), clientSize_.height()));
+    const int button = clickButton(key);
+    if (button == 0) {
+        if (key != kKeyS && key != kKeyR) setMarked(true);
+        if (const Element* shown = find(Elem::Box, before)) repaint(*shown);
+        if (const Element* shown = find(Elem::Box, focus_)) repaint(*shown);
+        if (QAccessible::isActive()) announceKey(*this, key, 0);
+        return;
+    }
+    const Element* cell = find(Elem::Box, focus_);
+    if (repeat || cell == nullptr || !cell->visible) return;
+    const int opened = QAccessible::isActive() ? openedCells(*this) : 0;
+    click(Elem::Box, focus_, button);
+    if (QAccessible::isActive()) announceKey(*this, key, opened);
+}
+
+void Board::setMarked(bool marked) {
+    if (marked_ == marked) return;
+    marked_ = marked;
+    if (const Element* shown = find(Elem::Box, focus_)) repaint(*shown);
+}
+
+void Board::resetFocus() {
+    setMarked(false);
+    focus_ = 1;
+    if (QAccessible::isActive()) {
+        QTimer::singleShot(0, this, [this] { announceField(*this, false); });
+    }
+}
+
+void Board::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (!QAccessible::isActive()) return;
+    // The screen reader is put on the field itself first.
+    QTimer::singleShot(0, this, [this, first = !std::exchange(introduced_, true)] {
+        first ? announceField(*this, true) : announceFocus(*this);
+    });
+}
 
 void Board::enterEvent(QEnterEvent*) { rehover(); }
 

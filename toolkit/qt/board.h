@@ -65,16 +65,27 @@ public:
     // Forgets every held button's press target: its release can no longer come here.
     void forgetTargets() { targets_.fill(kNoTarget); }
 
+    // The field's focus cell, which its keys move and click; the mark on it shows from the first
+    // move by key to the next mouse press.
+    int focusCell() const { return focus_; }
+    bool focusMarked() const { return marked_; }
+    // Back to the first cell, unmarked, for a new field; a screen reader hears of it once the
+    // field is laid out.
+    void resetFocus();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
@@ -90,6 +101,9 @@ private:
     void refreshCursor();
     void forgetReleased(Qt::MouseButtons held);
     void press(int slot, int button);
+    // The field key's move or click, and what a screen reader is told of it.
+    void play(int key, bool repeat);
+    void setMarked(bool marked);
     void release(int slot, int button);
 
     Pictures& pictures_;
@@ -106,6 +120,10 @@ private:
     static constexpr int kFrame = -1;
     std::array<int, 3> targets_{kNoTarget, kNoTarget, kNoTarget};
     int hovered_ = -1;
+    int focus_ = 1;
+    bool marked_ = false;
+    // Whether a screen reader has heard the field's keys, told at the first focus.
+    bool introduced_ = false;
     bool crossShown_ = false;
 };
 

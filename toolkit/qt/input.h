@@ -4,6 +4,11 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <array>
+#include <utility>
+
+#include "toolkit/toolkit.h"
+
 namespace tw {
 
 // Whether a window takes input: enabled and not held back by an open message box. Its close
@@ -11,6 +16,34 @@ namespace tw {
 inline bool takesInput(const QWidget& window) {
     const QWidget* modal = QApplication::activeModalWidget();
     return window.isEnabled() && (modal == nullptr || modal == &window);
+}
+
+// The keys whose Qt code differs from the one the game's handlers receive; a letter's is the same.
+inline constexpr std::array<std::pair<int, int>, 9> kKeyCodes = {{
+    {Qt::Key_Space, kKeySpace},
+    {Qt::Key_PageUp, kKeyPageUp},
+    {Qt::Key_PageDown, kKeyPageDown},
+    {Qt::Key_End, kKeyEnd},
+    {Qt::Key_Home, kKeyHome},
+    {Qt::Key_Left, kKeyLeft},
+    {Qt::Key_Up, kKeyUp},
+    {Qt::Key_Right, kKeyRight},
+    {Qt::Key_Down, kKeyDown},
+}};
+
+inline int keyCode(int qtKey) {
+    for (const auto& [qt, code] : kKeyCodes) {
+        if (qt == qtKey) return code;
+    }
+    // Other keys in the handlers' range would pass for one of those above.
+    return qtKey >= kKeySpace && qtKey <= kKeyDown ? 0 : qtKey;
+}
+
+inline int qtKey(int keyCode) {
+    for (const auto& [qt, code] : kKeyCodes) {
+        if (code == keyCode) return qt;
+    }
+    return keyCode;
 }
 
 }  // namespace tw

@@ -77,6 +77,7 @@ void MainWindow::build() {
     built_ = true;
     ++builds_;
     board_->setEvents(events_);
+    board_->setFocus();
     setClientSize(kDesignClientWidth, kDesignClientHeight);
 }
 
@@ -210,13 +211,13 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (Events* events = live()) events->Form_KeyDown(event->key(), shiftState(event->modifiers()));
+    if (Events* events = live()) events->Form_KeyDown(keyCode(event->key()), shiftState(event->modifiers()));
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event) {
     // Only the real release counts; a held key reports its repeats as presses.
     if (event->isAutoRepeat()) return;
-    if (Events* events = live()) events->Form_KeyUp(event->key(), shiftState(event->modifiers()));
+    if (Events* events = live()) events->Form_KeyUp(keyCode(event->key()), shiftState(event->modifiers()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

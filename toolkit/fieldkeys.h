@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <algorithm>
+
+#include "toolkit/design.h"
+#include "toolkit/toolkit.h"
+
+namespace tw {
+
+// The field a client area of this size holds, in cells.
+struct Field {
+    int across;
+    int down;
+    constexpr int cells() const { return across * down; }
+};
+
+constexpr Field fieldOfClient(int width, int height) {
+    return {std::max(0, (width - kAroundFieldWidth) / kCellSize),
+            std::max(0, (height - kAroundFieldHeight) / kCellSize)};
+}
+
+// Whether the field takes the key itself rather than reporting it.
+constexpr bool isFieldKey(int key) {
+    return (key >= kKeySpace && key <= kKeyDown) || key == kKeyF || key == kKeyR || key == kKeyS;
+}
+
+// The mouse button whose click the key gives the focus cell, or 0.
+constexpr int clickButton(int key) { return key == kKeySpace ? kLeftButton : key == kKeyF ? kRightButton : 0; }
+
+// Where the key moves the focus cell (numbered from 1, row by row); other keys leave it.
+constexpr int movedFocus(int cell, int key, Field field) {
+    if (field.cells() == 0) return 1;
+    const int at = std::clamp(cell, 1, field.cells()) - 1;
+    int row = at / field.across;
+    int column = at % field.across;
+    switch (key) {
+        case kKeyLeft: column = std::max(0, column - 1); break;
+        case kKeyRight: column = std::min(field.across - 1, column + 1); break;
+        case kKeyUp: row = std::max(0, row - 1); break;
+        case kKeyDown: row = std::min(field.down - 1, row + 1); break;
+        case kKeyHome: column = 0; break;
+        case kKeyEnd: column = field.across - 1; break;
+        case kKeyPageUp: row = 0; break;
+        case kKeyPageDown: row = field.down - 1; break;
+        default: break;
+    }
+    return row * field.across + column + 1;
+}
+
+}  // namespace tw
