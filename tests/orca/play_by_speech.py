@@ -335,6 +335,10 @@ def main():
     if missing:
         print("skipped: missing " + ", ".join(missing))
         return 77
+    # Orca will not start while another Orca of the same user runs, on any display.
+    if subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"], stdout=subprocess.DEVNULL).returncode == 0:
+        print("skipped: another Orca runs for this user")
+        return 77
     started = time.monotonic()
     session = Session(sys.argv[1])
     try:
