@@ -269,6 +269,8 @@ TEST(X11, CancelGivesBackAMinimisedGame) {
     g.hands.pressCancel();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !g.window().isMinimized() && g.window().isActiveWindow(); }, 3000))
         << "the game is back, restored and active";
+    xdotool({"key", "ctrl+c"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return g.tk.form2()->isActiveWindow(); }, 3000)) << "the dialog opens again, restored";
 }
 
 }  // namespace
