@@ -456,10 +456,13 @@ QAccessibleInterface* factory(const QString& key, QObject* object) {
     if (key == QLatin1String(Board::staticMetaObject.className())) {
         if (auto* board = qobject_cast<Board*>(object)) return new BoardAccessible(board);
     }
-    // Plain widgets that are windows would otherwise pass for anonymous fillers.
-    if (key == QLatin1String(MainWindow::staticMetaObject.className()) ||
-        key == QLatin1String(HelpWindow::staticMetaObject.className())) {
+    // Plain widgets that are windows would otherwise pass for anonymous fillers; a screen reader
+    // reads a dialog's text when it opens.
+    if (key == QLatin1String(MainWindow::staticMetaObject.className())) {
         if (auto* window = qobject_cast<QWidget*>(object)) return new QAccessibleWidget(window, QAccessible::Window);
+    }
+    if (key == QLatin1String(HelpWindow::staticMetaObject.className())) {
+        if (auto* window = qobject_cast<QWidget*>(object)) return new QAccessibleWidget(window, QAccessible::Dialog);
     }
     return nullptr;
 }
