@@ -251,6 +251,9 @@ def main(program):
         game = Game(app)
         window = wait_for(game.window, "the main window")
         check(window.name == "Tilewarden", "the window is named after its caption")
+        for caption, key in (("New Game", "F2"), ("Beginner", "Ctrl+B"), ("Custom...", "Ctrl+C")):
+            item = find(window, pyatspi.ROLE_MENU_ITEM, caption)
+            check(item.queryAction().getKeyBinding(0) == key, "the menu item %s tells its key %s" % (caption, key))
 
         table = game.fresh_table()
         check(game.size(table) == (8, 8), "Beginner is 8 rows by 8 columns")
@@ -334,6 +337,8 @@ def main(program):
         game.menu("How to Play")
         help_window = wait_for(lambda: next((w for w in children(app) if w.name == "Tilewarden Help"
                                              and showing(w)), None), "the help window")
+        # A screen reader reads a dialog's text when it opens.
+        check(help_window.getRole() == pyatspi.ROLE_DIALOG, "the help window is a dialog")
         check(find(help_window, pyatspi.ROLE_LABEL, "How To Play") is not None, "the help heading")
         act(find(help_window, pyatspi.ROLE_PUSH_BUTTON, "OK"), "press", "click")
         wait_for(lambda: not showing(help_window), "the help window to close")

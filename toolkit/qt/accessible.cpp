@@ -154,6 +154,7 @@ public:
         const Board::Element* shown = element();
         if (shown != nullptr && t == QAccessible::Description && focused()) return newsOf(*board_);
         if (t != QAccessible::Name || shown == nullptr) return {};
+        told_ = true;
         return QCoreApplication::translate("tw::Board", "row %1, column %2: %3")
             .arg(rowIndex() + 1)
             .arg(columnIndex() + 1)
@@ -204,12 +205,16 @@ public:
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
+    // Whether anyone has been given this cell's name, and may keep it until told it changed.
+    bool told() const { return told_; }
+
 private:
     int across() const { return board_ ? std::max(1, fieldOf(*board_).across) : 1; }
     bool focused() const { return board_ && board_->hasFocus() && board_->focusCell() == cell_; }
 
     int cell_;
     bool twin_;
+    mutable bool told_ = false;
 };
 
 class FaceAccessible final : public PartAccessible, public QAccessibleActionInterface {
@@ -456,10 +461,13 @@ QAccessibleInterface* factory(const QString& key, QObject* object) {
     if (key == QLatin1String(Board::staticMetaObject.className())) {
         if (auto* board = qobject_cast<Board*>(object)) return new BoardAccessible(board);
     }
-    // Plain widgets that are windows would otherwise pass for anonymous fillers.
-    if (key == QLatin1String(MainWindow::staticMetaObject.className()) ||
-        key == QLatin1String(HelpWindow::staticMetaObject.className())) {
+    // Plain widgets that are windows would otherwise pass for anonymous fillers; a screen reader
+    // reads a dialog's text when it opens.
+    if (key == QLatin1String(MainWindow::staticMetaObject.className())) {
         if (auto* window = qobject_cast<QWidget*>(object)) return new QAccessibleWidget(window, QAccessible::Window);
+    }
+    if (key == QLatin1String(HelpWindow::staticMetaObject.className())) {
+        if (auto* window = qobject_cast<QWidget*>(object)) return new QAccessibleWidget(window, QAccessible::Dialog);
     }
     return nullptr;
 }
@@ -537,7 +545,10 @@ void announcePicture(Board& board, Elem elem, int index) {
     const auto* table = dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(&board));
     if (table == nullptr) return;
     QAccessibleInterface* shown = table->showing(elem, index);
-    if (shown == nullptr) return;
+    // A screen reader works through every change it is sent before it answers the next key: a new
+    // field or a cascade announces only the cells whose names were asked for.
+    const auto* cell = dynamic_cast<const CellAccessible*>(shown);
+    if (shown == nullptr || (cell != nullptr && !cell->told())) return;
     QAccessibleEvent event(shown, elem == Elem::Smile ? QAccessible::DescriptionChanged : QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }

@@ -9,7 +9,7 @@ class Board;
 
 // Lets assistive technologies see the board as a table of cells with the face and the two
 // counters beside it, read what each shows and play it through actions, and see the main
-// window and the help window as windows.
+// window as a window and the help window as a dialog.
 void installAccessibility();
 
 // Tells a listening assistive technology that an element of the board shows a new picture.
