@@ -24,7 +24,10 @@ TEST(CustomField, OKCorrectsEntriesSilently) {
     };
     for (const Entry& e : entries) {
         HeadlessGame g;
+        g.tk.choose(MenuItem::mnuHard);
         g.tk.choose(MenuItem::mnuCustom);
+        EXPECT_EQ("30 16 99", g.tk.text(TextBox::Acr) + " " + g.tk.text(TextBox::Dwn) + " " + g.tk.text(TextBox::TM))
+            << "the dialog opens with the field in play";
         g.tk.typeText(TextBox::Acr, e.width);
         g.tk.typeText(TextBox::Dwn, e.height);
         g.tk.typeText(TextBox::TM, e.mines);
