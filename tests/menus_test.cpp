@@ -44,5 +44,17 @@ TEST(CustomField, OKCorrectsEntriesSilently) {
     }
 }
 
+TEST(CustomField, CancelLeavesAWonGameWon) {
+    HeadlessGame g;
+    g.newfield(5, 1, 1);
+    g.laymines({5});
+    g.tk.click(1);
+    ASSERT_TRUE(g.s().won);
+    g.tk.choose(MenuItem::mnuCustom);
+    g.tk.pressCancel();
+    g.tk.press(5);
+    EXPECT_EQ(pictures::kCool, g.tk.picture(Elem::Smile)) << "a press on the won field keeps the winning face";
+}
+
 }  // namespace
 }  // namespace tw
