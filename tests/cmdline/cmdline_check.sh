@@ -57,8 +57,8 @@ english='Mine-field logic puzzle' german='Minenfeld-Logikrätsel'
 language "$german" LANG=de_DE.UTF-8
 grep -q 'Unerwartetes Argument' "$err" || fail "a bad argument is not told in German: $(cat "$err")"
 language "$english" LANGUAGE=de LC_ALL=C.UTF-8
-language "$english" LC_MESSAGES=C LANG=de_DE.UTF-8
-language "$german" LC_ALL=de_DE.UTF-8 LANG=fr_FR.UTF-8
+language "$english" LANGUAGE=de LC_MESSAGES=C LANG=de_DE.UTF-8
+language "$german" LC_ALL=de_DE.UTF-8 LANG=C
 language "$english" LANGUAGE=en:de LANG=de_DE.UTF-8
 language 'Quebra-cabeça lógico' LANG=pt_BR.UTF-8
 
