@@ -37,11 +37,11 @@ TEST(Layout, FirstStartIsABeginnerFieldWithEveryElementInPlace) {
 
 TEST(Layout, EveryLevelSizesTheClientAreaByItsField) {
     HeadlessGame g;
-    mnuHard_Click(g.s(), g.game.screen());
+    g.tk.choose(MenuItem::mnuHard);
     EXPECT_EQ(239, g.tk.element(Elem::Smile).left);
     EXPECT_EQ(445, g.tk.element(Elem::FrameN, 1).left);
     EXPECT_EQ("099", g.counter(true));
-    mnuIntermediate_Click(g.s(), g.game.screen());
+    g.tk.choose(MenuItem::mnuIntermediate);
     EXPECT_EQ((std::pair{280, 323}), (std::pair{g.tk.clientWidth(), g.tk.clientHeight()}));
 
     g.newfield(5, 1, 1);
