@@ -101,6 +101,11 @@ TEST(X11, AReleaseLostWhileTheWindowWasDisabledActsNowhereLater) {
     xdotool(to(g, Elem::Box, 10) + QStringList{"mousedown", "1", "sleep", "0.3", "key", "ctrl+c", "sleep", "0.3",
                                                "mouseup", "1", "sleep", "0.3", "key", "Escape"});
     ASSERT_TRUE(g.window().isEnabled());
+    // The face, clicked next, starts a new game and opens nothing.
+    const int builds = g.window().builds();
+    xdotool(to(g, Elem::Smile, 0) + QStringList{"click", "1"});
+    EXPECT_EQ(builds + 1, g.window().builds());
+    EXPECT_EQ(pictures::kCovered, g.picture(10));
     // The keys reach the game without a click, also where no window manager gives them.
     xdotool({"key", "ctrl+c"});
     EXPECT_TRUE(g.tk.form2()->isVisible()) << "Ctrl+C reaches the game after Escape";
