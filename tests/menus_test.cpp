@@ -52,8 +52,8 @@ TEST(CustomField, CancelLeavesAWonGameWon) {
     ASSERT_TRUE(g.s().won);
     g.tk.choose(MenuItem::mnuCustom);
     g.tk.pressCancel();
-    g.tk.press(5);
-    EXPECT_EQ(pictures::kCool, g.tk.picture(Elem::Smile)) << "a press on the won field keeps the winning face";
+    g.tk.click(5);
+    EXPECT_EQ(pictures::kCool, g.tk.picture(Elem::Smile)) << "a click on the won field keeps the winning face";
 }
 
 }  // namespace
