@@ -78,7 +78,7 @@ def main():
         print("SKIP: Xvfb, openbox or python3-xlib is missing (scripts/setup installs them)", file=sys.stderr)
         return 77
     read, write = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
                             pass_fds=[write], stderr=subprocess.DEVNULL)
     os.close(write)
     with os.fdopen(read) as displayfd:

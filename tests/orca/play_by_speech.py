@@ -66,7 +66,7 @@ class Session:
 
     def up(self):
         read, write = os.pipe()
-        self.start("Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+        self.start("Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset",
                    pass_fds=(write,))
         os.close(write)
         number = b""

@@ -172,7 +172,7 @@ def main():
     try:
         read, write = os.pipe()
         processes.append(subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", f"{WIDTH}x{HEIGHT}x24",
-                                           "-nolisten", "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL))
+                                           "-nolisten", "tcp", "-noreset"], pass_fds=[write], stderr=subprocess.DEVNULL))
         os.close(write)
         with os.fdopen(read) as displayfd:
             os.environ["DISPLAY"] = env["DISPLAY"] = ":" + displayfd.readline().strip()
