@@ -175,13 +175,6 @@ void MainWindow::place(const QRect& before, bool centred) {
     move(frame.left, frame.top);
 }
 
-void MainWindow::bringBack() {
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
-}
-
 // The desktop makes its frame known only once it has framed the shown window, before the player
 // can have moved it: the window is centred again with its frame, once.
 void MainWindow::learnFrame() {

@@ -41,8 +41,6 @@ public:
     // Sizes the area below the menu bar, in board pixels. The frame is centred on the screen at
     // the first show; a later size keeps its centre where it is, inside the screen.
     void setClientSize(int width, int height);
-    // Shows the window restored, in front and active.
-    void bringBack();
 
     Board& board() { return *board_; }
     QTimer& second() { return *second_; }

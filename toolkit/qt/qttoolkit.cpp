@@ -47,6 +47,13 @@ void belongTo(QWidget& dialog, QWidget& main) {
     dialog.windowHandle()->setTransientParent(main.windowHandle());
 }
 
+void showRestoredInFront(QWidget& window) {
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 }  // namespace
 
 QtToolkit::QtToolkit() { installAccessibility(); }
@@ -145,16 +152,10 @@ void QtToolkit::showForm(Form form) {
     }
     QWidget* shown = window(form);
     if (shown == nullptr) return;
-    if (form == Form::Form1) {
-        form1_->bringBack();
-        return;
-    }
     if (form == Form::Form2) form2_->centreOver(mainWindow());
-    shown->setWindowState(shown->windowState() & ~Qt::WindowMinimized);
-    shown->show();
+    showRestoredInFront(*shown);
+    // Once shown, the dialog can ask the desktop to put its frame, not its client area, there.
     if (form == Form::Form2) form2_->centreOver(mainWindow());
-    shown->raise();
-    shown->activateWindow();
 }
 
 // Whatever closes a dialog gives the main window back as the player left it before the dialog:
@@ -164,7 +165,7 @@ void QtToolkit::hideForm(Form form) {
     if (hidden == nullptr) return;
     const bool dialog = form != Form::Form1 && hidden->isVisible();
     hidden->hide();
-    if (dialog && built() != nullptr) form1_->bringBack();
+    if (dialog && built() != nullptr) showRestoredInFront(*form1_);
 }
 
 void QtToolkit::enableForm(Form form, bool enabled) {
