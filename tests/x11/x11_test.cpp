@@ -67,6 +67,22 @@ std::vector<unsigned long> property(unsigned long window, const char* name) {
     return values;
 }
 
+// The game, once the server gives its window the keys: a window manager still starting (kwin)
+// takes a moment longer than Qt to say so.
+struct X11Game : GuiGame {
+    X11Game() {
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                Window focus = 0;
+                int revert = 0;
+                XGetInputFocus(server(), &focus, &revert);
+                return focus == window().winId();
+            },
+            5000))
+            << "the window manager gives the new window the keys";
+    }
+};
+
 // Whether the window manager keeps `upper` above `lower`, bottom to top in its stacking list.
 bool stackedAbove(const QWidget& upper, const QWidget& lower) {
     const auto order = property(DefaultRootWindow(server()), "_NET_CLIENT_LIST_STACKING");
@@ -90,7 +106,7 @@ ShownCursor shownCursor() {
 }
 
 TEST(X11, AReleaseLostWhileTheWindowWasDisabledActsNowhereLater) {
-    GuiGame g;
+    X11Game g;
     g.laywall();
     EXPECT_LE((g.window().frameGeometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center())
                   .manhattanLength(),
@@ -117,7 +133,7 @@ TEST(X11, AReleaseLostWhileTheWindowWasDisabledActsNowhereLater) {
 }
 
 TEST(X11, ThePressOfEachButtonTakesItsOwnRelease) {
-    GuiGame g;
+    X11Game g;
     g.laywall();
     xdotool(to(g, Elem::FrameL, 0) + QStringList{"mousedown", "1"} + to(g, Elem::Box, 3) +
             QStringList{"mousedown", "3", "sleep", "0.1", "mouseup", "1", "sleep", "0.1", "mouseup", "3"});
@@ -143,7 +159,7 @@ TEST(X11, ThePressOfEachButtonTakesItsOwnRelease) {
 
 TEST(X11, TheCloseControlOfTheDisabledWindowDoesNothing) {
     if (!windowManager()) GTEST_SKIP() << "the close control is the window manager's";
-    GuiGame g;
+    X11Game g;
     xdotool({"key", "ctrl+c"});
     ASSERT_FALSE(g.window().isEnabled());
     closeControl(g.window());
@@ -155,7 +171,7 @@ TEST(X11, TheCloseControlOfTheDisabledWindowDoesNothing) {
 }
 
 TEST(X11, DialogsBelongToTheGameAndStayAboveItWhenItIsClicked) {
-    GuiGame g;
+    X11Game g;
     xdotool({"key", "ctrl+e"});
     g.settle();
     ASSERT_TRUE(g.checked(MenuItem::mnuHard));
@@ -167,7 +183,7 @@ TEST(X11, DialogsBelongToTheGameAndStayAboveItWhenItIsClicked) {
         EXPECT_FALSE(property(dialog.winId(), "_NET_WM_ICON").empty()) << "the game's icon";
         // A click on the greyed-out game, on the top-left cell beside the dialog.
         xdotool(to(g, Elem::Box, 1) + QStringList{"click", "1"});
-            if (windowManager()) {
+        if (windowManager()) {
             EXPECT_TRUE(stackedAbove(dialog, g.window())) << "the dialog stays above the game";
         }
         EXPECT_FALSE(g.s().opened[1]);
@@ -185,7 +201,8 @@ TEST(X11, DialogsBelongToTheGameAndStayAboveItWhenItIsClicked) {
     EXPECT_FALSE(g.tk.form2()->isVisible());
 
     xdotool({"key", "alt+h", "sleep", "0.3", "key", "h"});
-    ASSERT_TRUE(g.tk.form3() != nullptr && QTest::qWaitForWindowExposed(g.tk.form3()));
+    ASSERT_TRUE(g.tk.form3() != nullptr && QTest::qWaitForWindowExposed(g.tk.form3()))
+        << "the game takes the keys again once the dialog closes";
     checkDialog(*g.tk.form3(), "How to Play");
     xdotool({"key", "Escape"});
     EXPECT_FALSE(g.tk.form3()->isVisible()) << "Escape closes the help window";
@@ -193,7 +210,7 @@ TEST(X11, DialogsBelongToTheGameAndStayAboveItWhenItIsClicked) {
 }
 
 TEST(X11, EveryKindOfNewGameKeepsTheOneWindowWhereThePlayerPutIt) {
-    GuiGame g;
+    X11Game g;
     const WId window = g.window().winId();
     xdotool({"windowmove", "--sync", id(g.window()), "300", "200"});
     g.settle();
@@ -221,7 +238,7 @@ TEST(X11, EveryKindOfNewGameKeepsTheOneWindowWhereThePlayerPutIt) {
 }
 
 TEST(X11, HShowsTheCrosshairAtOnceWhenTheHelpWindowClosesOverTheRestingPointer) {
-    GuiGame g;
+    X11Game g;
     xdotool({"key", "ctrl+e"});
     g.settle();
     g.laymines({1, 100, 480});
@@ -249,7 +266,7 @@ TEST(X11, HShowsTheCrosshairAtOnceWhenTheHelpWindowClosesOverTheRestingPointer) 
 
 TEST(X11, APressAbandonedByAltTabIsReleasedOnItsCell) {
     if (!windowManager()) GTEST_SKIP() << "Alt+Tab is the window manager's";
-    GuiGame g;
+    X11Game g;
     g.laywall();
     QWidget other;
     other.setWindowTitle(QStringLiteral("another window"));
@@ -266,7 +283,7 @@ TEST(X11, APressAbandonedByAltTabIsReleasedOnItsCell) {
 
 TEST(X11, CancelGivesBackAMinimisedGame) {
     if (!windowManager()) GTEST_SKIP() << "minimising is the window manager's";
-    GuiGame g;
+    X11Game g;
     xdotool({"key", "ctrl+c"});
     ASSERT_TRUE(QTest::qWaitForWindowExposed(g.tk.form2()));
     xdotool({"windowminimize", "--sync", id(g.window())});
