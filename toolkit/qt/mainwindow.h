@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "toolkit/toolkit.h"
+#include "toolkit/qt/heldpresses.h"
 #include "toolkit/qt/pictures.h"
 
 class QAction;
@@ -78,6 +79,7 @@ private:
     std::map<std::pair<MenuItem, int>, Item> actions_;
     // The desktop's frame around the window, empty until the desktop has framed it.
     QMargins frame_;
+    HeldPresses heldPresses_{*this};
     bool placed_ = false;
     bool built_ = false;
     int builds_ = 0;
