@@ -207,6 +207,9 @@ TEST(X11, DialogsBelongToTheGameAndStayAboveItWhenItIsClicked) {
     xdotool({"key", "Escape"});
     EXPECT_FALSE(g.tk.form3()->isVisible()) << "Escape closes the help window";
     EXPECT_TRUE(g.window().isEnabled());
+    xdotool({"key", "ctrl+c"});
+    EXPECT_TRUE(g.tk.form2()->isVisible()) << "the game takes the keys again once help closes";
+    xdotool({"key", "Escape"});
 }
 
 TEST(X11, EveryKindOfNewGameKeepsTheOneWindowWhereThePlayerPutIt) {
