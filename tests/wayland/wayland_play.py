@@ -214,7 +214,9 @@ def main():
                 play.close("the congratulation box", box, ["key", "Return"])
         before = len(play.log())
         play.do("key", "alt+h")
-        if not wait_for(lambda: "get_popup" in play.log(before), 5):
+        # Return goes to the menu once it is on the screen: configured and drawn.
+        drawn = re.compile(r"xdg_popup@\d+\.configure\(.*->\s*wl_surface@\d+\.attach\(", re.S)
+        if not wait_for(lambda: drawn.search(play.log(before)), 5):
             play.problems.append("Alt+H did not open the Help menu")
         else:
             help_window = play.opened("the help window", ["key", "Return"])
