@@ -39,15 +39,15 @@ HeldPresses::HeldPresses(const QWidget& window) : window_(window) {
     if (x11 == nullptr || x11->connection() == nullptr) return;
     inputOpcode_ = inputExtensionOpcode(x11->connection());
     QCoreApplication::instance()->installNativeEventFilter(this);
-    installed_ = true;
 }
 
+// Removing a filter that was never installed does nothing.
 HeldPresses::~HeldPresses() {
-    if (installed_ && QCoreApplication::instance() != nullptr) QCoreApplication::instance()->removeNativeEventFilter(this);
+    if (QCoreApplication* app = QCoreApplication::instance()) app->removeNativeEventFilter(this);
 }
 
 bool HeldPresses::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
-    if (eventType != "xcb_generic_event_t" || takesInput(window_)) return false;
+    if (eventType != "xcb_generic_event_t") return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     xcb_window_t target = XCB_NONE;
     switch (event->response_type & 0x7f) {
@@ -63,7 +63,8 @@ bool HeldPresses::nativeEventFilter(const QByteArray& eventType, void* message, 
         default:
             return false;
     }
-    return target == window_.winId();
+    // Most events are no press and end above, before the modal lookup.
+    return target == window_.winId() && !takesInput(window_);
 }
 
 }  // namespace tw

@@ -24,7 +24,6 @@ public:
 
 private:
     const QWidget& window_;
-    bool installed_ = false;
     // The X input extension's major opcode, 0 without it.
     int inputOpcode_ = 0;
 };
