@@ -127,13 +127,16 @@ class Game:
         """The field once a new game has laid it out afresh (at `size`, rows by columns)."""
 
         def probe():
+            # Each node is read once: the rebuild may take it away between two reads.
             table = self.table()
-            if table is None or not self.part(table, "seconds: ") or self.counter(table, "seconds: ") != "0":
+            seconds = self.part(table, "seconds: ") if table is not None else None
+            if seconds is None or seconds.name != "seconds: 0":
                 return None
             if size is not None and self.size(table) != size:
                 return None
             corners = (self.shows(table, 0, 0), self.shows(table, *[n - 1 for n in self.size(table)]))
-            return table if corners == ("covered", "covered") and self.face(table).description == "smiling" else None
+            face = self.part(table, "new game")
+            return table if corners == ("covered", "covered") and face and face.description == "smiling" else None
 
         return wait_for(probe, "a new field")
 
