@@ -68,7 +68,7 @@ public:
 
     // Away from the cells, so that no release lands on one of its items.
     void popupMenu() {
-        QMenu* game = tk_.form1()->menuBar().actions()[0]->menu();
+        QMenu* game = tk_.form1()->menus().titles()[0]->menu();
         game->popup(tk_.form1()->geometry().bottomRight() * 2);
     }
     void loseFocus() {

@@ -9,7 +9,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -46,12 +45,10 @@ void setCheckMark(QAction& action, bool checked) {
 MainWindow::MainWindow(Pictures& pictures)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      menuBar_(new QMenuBar(this)),
+      menus_(new MenuRows(*this)),
       board_(new Board(pictures, this)),
       second_(new QTimer(this)) {
     setWindowTitle(tr("Tilewarden"));
-    // Tight item padding keeps all three menus on the bar of a Beginner-wide window.
-    menuBar_->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 3px; }"));
     buildMenus();
     second_->setInterval(kSecondPeriodMs);
     second_->setTimerType(Qt::PreciseTimer);
@@ -109,7 +106,7 @@ void MainWindow::connectMenu(QMenu* menu) {
 }
 
 void MainWindow::buildMenus() {
-    QMenu* game = menuBar_->addMenu(tr("Game"));
+    QMenu* game = menus_->addMenu(tr("Game"));
     connectMenu(game);
     addItem(game, tr("New Game"), MenuItem::mnuNew, 0, QKeySequence(Qt::Key_F2), false);
     game->addSeparator();
@@ -128,14 +125,14 @@ void MainWindow::buildMenus() {
     addItem(game, tr("Exit"), MenuItem::mnuExit, 0, QKeySequence(Qt::CTRL | Qt::Key_X),
             false);
 
-    QMenu* types = menuBar_->addMenu(tr("Game Type"));
+    QMenu* types = menus_->addMenu(tr("Game Type"));
     connectMenu(types);
     for (const GameType& type : kGameTypes) {
         addItem(types, QCoreApplication::translate(type.caption.context, type.caption.text), MenuItem::mnuGT,
                 type.mask, {}, type.checked);
     }
 
-    QMenu* help = menuBar_->addMenu(tr("&Help"));
+    QMenu* help = menus_->addMenu(tr("&Help"));
     connectMenu(help);
     addItem(help, tr("&How to Play"), MenuItem::mnuHowTo, 0, {}, false);
 }
@@ -148,9 +145,8 @@ QAction* MainWindow::action(MenuItem item, int index) const {
 void MainWindow::setClientSize(int width, int height) {
     const QRect before = frameGeometry();
     const QSize boardSize = board_->setClientSize(QSize(width, height));
-    int menuHeight = menuBar_->heightForWidth(boardSize.width());
-    if (menuHeight < 0) menuHeight = menuBar_->sizeHint().height();
-    menuBar_->setGeometry(0, 0, boardSize.width(), menuHeight);
+    // The menu titles wrap onto more rows where one is too narrow for them, above the board.
+    const int menuHeight = menus_->layOut(boardSize.width());
     board_->setGeometry(QRect(QPoint(0, menuHeight), boardSize));
     const QSize size(boardSize.width(), menuHeight + boardSize.height());
     if (placed_ && size == this->size()) return;

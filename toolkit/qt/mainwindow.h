@@ -9,10 +9,10 @@
 
 #include "toolkit/toolkit.h"
 #include "toolkit/qt/heldpresses.h"
+#include "toolkit/qt/menurows.h"
 #include "toolkit/qt/pictures.h"
 
 class QAction;
-class QMenuBar;
 class QTimer;
 
 namespace tw {
@@ -45,7 +45,7 @@ public:
 
     Board& board() { return *board_; }
     QTimer& second() { return *second_; }
-    QMenuBar& menuBar() { return *menuBar_; }
+    MenuRows& menus() { return *menus_; }
     // The menu item, or nullptr when there is none of that name and index.
     QAction* action(MenuItem item, int index) const;
 
@@ -73,7 +73,7 @@ private:
     };
 
     Events* events_ = nullptr;
-    QMenuBar* menuBar_;
+    MenuRows* menus_;
     Board* board_;
     QTimer* second_;
     std::map<std::pair<MenuItem, int>, Item> actions_;
