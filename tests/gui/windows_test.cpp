@@ -9,6 +9,20 @@
 namespace tw::gui {
 namespace {
 
+// A dialog keeps its design grown by one factor, the one the desktop's font needs: each edge of a
+// control lies where the design's does, grown as the window's width was, to a pixel.
+void expectDesigned(const QWidget& window, QSize designed, std::initializer_list<std::pair<const QWidget*, QRect>> controls) {
+    const double factor = window.width() / static_cast<double>(designed.width());
+    EXPECT_GE(factor, 1.0);
+    EXPECT_NEAR(designed.height() * factor, window.height(), 1.0);
+    for (const auto& [control, rect] : controls) {
+        EXPECT_NEAR(rect.left() * factor, control->x(), 1.0);
+        EXPECT_NEAR(rect.top() * factor, control->y(), 1.0);
+        EXPECT_NEAR((rect.left() + rect.width()) * factor, control->x() + control->width(), 1.0);
+        EXPECT_NEAR((rect.top() + rect.height()) * factor, control->y() + control->height(), 1.0);
+    }
+}
+
 TEST(Window, IsFixedCaptionedAndBuiltWithItsInitialMenu) {
     GuiGame g;
     EXPECT_EQ("Tilewarden", g.window().windowTitle());
@@ -110,13 +124,12 @@ TEST_F(CustomField, OpensWithTheFieldAndTheDesignedControls) {
     EXPECT_FALSE(g.tk.formExists(Form::Form2));
     open();
     EXPECT_EQ("Custom Field", dialog().windowTitle());
-    EXPECT_EQ(QSize(225, 110), dialog().size());
     EXPECT_EQ("8", dialog().box(TextBox::Acr).text());
     EXPECT_EQ("8", dialog().box(TextBox::Dwn).text());
     EXPECT_EQ("10", dialog().box(TextBox::TM).text());
-    EXPECT_EQ(QRect(72, 16, 57, 19), dialog().box(TextBox::Dwn).geometry());
-    EXPECT_EQ(QRect(72, 48, 57, 19), dialog().box(TextBox::Acr).geometry());
-    EXPECT_EQ(QRect(142, 16, 73, 20), dialog().okButton().geometry());
+    expectDesigned(dialog(), {225, 110},
+                   {{&dialog().box(TextBox::Dwn), {72, 16, 57, 19}}, {&dialog().box(TextBox::Acr), {72, 48, 57, 19}},
+                    {&dialog().okButton(), {142, 16, 73, 20}}});
     EXPECT_TRUE(dialog().okButton().isDefault());
     EXPECT_EQ(&dialog().okButton(), dialog().focusWidget());
 
@@ -175,7 +188,7 @@ TEST(Help, ShowsTheFourParagraphsInOrderAndOkGivesTheWindowBack) {
     EXPECT_TRUE(help->isVisible());
     EXPECT_FALSE(g.window().isEnabled());
     EXPECT_EQ("Tilewarden Help", help->windowTitle());
-    EXPECT_EQ(QSize(249, 282), help->size());
+    expectDesigned(*help, {249, 282}, {{&help->heading(), {32, 0, 185, 25}}, {&help->okButton(), {80, 248, 81, 33}}});
     EXPECT_EQ("How To Play", help->heading().text());
     EXPECT_TRUE(help->paragraph(0).text().startsWith("1. Normal - Mines are scattered"));
     EXPECT_TRUE(help->paragraph(1).text().startsWith("2. Adjacent - Play and objective"));

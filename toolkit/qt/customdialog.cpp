@@ -8,18 +8,26 @@
 #include <QPushButton>
 #include <QWindow>
 
+#include <array>
+
 #include "toolkit/placement.h"
+#include "toolkit/qt/dialoglayout.h"
 
 namespace tw {
 
 namespace {
 
-// The labels run up to their text boxes so that their captions are never clipped.
-void label(QWidget* parent, const QString& caption, QWidget* buddy, int top) {
+QLabel* label(QWidget* parent, const QString& caption, QWidget* buddy) {
     auto* label = new QLabel(caption, parent);
-    label->setGeometry(8, top, 62, 19);
     label->setBuddy(buddy);
+    return label;
 }
+
+// The client area and the rows' tops, as designed; the labels run up to their text boxes.
+constexpr QSize kDesignSize(225, 110);
+constexpr std::array<int, 3> kRowTops = {16, 48, 80};
+constexpr QRect labelRect(int row) { return {8, kRowTops[row], 62, 19}; }
+constexpr QRect boxRect(int row) { return {72, kRowTops[row], 57, 19}; }
 
 }  // namespace
 
@@ -33,21 +41,19 @@ CustomDialog::CustomDialog(Events* events)
       ok_(new QPushButton(tr("OK"), this)),
       cancel_(new QPushButton(tr("Cancel"), this)) {
     setWindowTitle(tr("Custom Field"));
-    setFixedSize(225, 110);
-    dwn_->setGeometry(72, 16, 57, 19);
-    acr_->setGeometry(72, 48, 57, 19);
-    tm_->setGeometry(72, 80, 57, 19);
-    ok_->setGeometry(142, 16, 73, 20);
-    cancel_->setGeometry(142, 40, 73, 20);
-    label(this, tr("&Height:"), dwn_, 16);
-    label(this, tr("&Width:"), acr_, 48);
-    label(this, tr("&Mines:"), tm_, 80);
+    QLabel* height = label(this, tr("&Height:"), dwn_);
+    QLabel* width = label(this, tr("&Width:"), acr_);
+    QLabel* mines = label(this, tr("&Mines:"), tm_);
     dwn_->setAccessibleName(tr("height"));
     acr_->setAccessibleName(tr("width"));
     tm_->setAccessibleName(tr("mines"));
     ok_->setDefault(true);
     ok_->setAutoDefault(true);
     cancel_->setAutoDefault(false);
+    layOutGrown(*this, kDesignSize,
+                {{height, labelRect(0)}, {dwn_, boxRect(0)}, {width, labelRect(1)}, {acr_, boxRect(1)},
+                 {mines, labelRect(2)}, {tm_, boxRect(2)}, {ok_, QRect(142, 16, 73, 20)},
+                 {cancel_, QRect(142, 40, 73, 20)}});
     setTabOrder(ok_, acr_);
     setTabOrder(acr_, dwn_);
     setTabOrder(dwn_, tm_);

@@ -3,9 +3,14 @@
 #include "toolkit/qt/input.h"
 
 #include <QCloseEvent>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
+
+#include "toolkit/qt/dialoglayout.h"
 
 namespace tw {
 
@@ -28,12 +33,20 @@ constexpr std::array<const char*, 4> kParagraphs = {
                       "square you clicked."),
 };
 
+// The window's client area and the rectangles of its heading, paragraphs and button, as designed.
+constexpr QSize kDesignSize(249, 282);
+constexpr QRect kHeadingRect(32, 0, 185, 25);
 constexpr std::array<QRect, 4> kParagraphRects = {
     QRect(0, 24, 249, 73), QRect(0, 96, 249, 49), QRect(0, 144, 249, 49), QRect(0, 192, 249, 57)};
+constexpr QRect kOkRect(80, 248, 81, 33);
+// The heading's designed size, in points.
+constexpr qreal kHeadingPoints = 13.5;
 
+// The design's colours are backgrounds of the design's black text, whatever the desktop's palette.
 void paint(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, Qt::black);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -47,35 +60,35 @@ HelpWindow::HelpWindow(Events* events)
       label1_(new QLabel(tr("How To Play"), this)),
       command1_(new QPushButton(tr("OK"), this)) {
     setWindowTitle(tr("Tilewarden Help"));
-    setFixedSize(249, 282);
     paint(this, QColor(128, 255, 128));
 
-    QFont headingFont(QStringLiteral("Sans Serif"));
-    headingFont.setStyleHint(QFont::SansSerif);
-    headingFont.setPointSizeF(13.5);
+    // The desktop's font, bold, at the designed size or the desktop's own where that is larger.
+    QFont headingFont = font();
+    headingFont.setPointSizeF(std::max(kHeadingPoints, QFontInfo(headingFont).pointSizeF()));
     headingFont.setBold(true);
     label1_->setFont(headingFont);
     label1_->setAlignment(Qt::AlignCenter);
-    label1_->setGeometry(32, 0, 185, 25);
     paint(label1_, QColor(255, 128, 0));
 
-    QFont textFont = font();
-    textFont.setPointSizeF(7.5);
+    // The paragraphs are in the desktop's font, as the design's were in the system's.
     for (std::size_t row = 0; row < paragraphs_.size(); ++row) {
         auto* paragraph = new QLabel(tr(kParagraphs[row]), this);
         paragraph->setWordWrap(true);
         paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        paragraph->setFont(textFont);
-        paragraph->setGeometry(kParagraphRects[row]);
         paint(paragraph, QColor(255, 255, 128));
         paragraphs_[row] = paragraph;
     }
-    // The heading lies over the first paragraph's top edge, as designed.
-    label1_->raise();
-
-    command1_->setGeometry(80, 248, 81, 33);
     // Enter presses the focused button too, as in the dialogs.
     command1_->setAutoDefault(true);
+    layOutGrown(*this, kDesignSize,
+                {{label1_, kHeadingRect},
+                 {paragraphs_[0], kParagraphRects[0]},
+                 {paragraphs_[1], kParagraphRects[1]},
+                 {paragraphs_[2], kParagraphRects[2]},
+                 {paragraphs_[3], kParagraphRects[3]},
+                 {command1_, kOkRect}});
+    // The heading lies over the first paragraph's top edge, as designed.
+    label1_->raise();
     command1_->setFocus();
     connect(command1_, &QPushButton::clicked, this, [this] {
         if (events_ != nullptr) events_->Command1_Click();
