@@ -1,16 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Run once per language, the language chosen by the environment as a player's desktop would
 // (TW_LANGUAGE names the translation that environment must give; "en" for none).
-#include <QFontMetrics>
-#include <QLabel>
-#include <QPushButton>
-
 #include <map>
 
 #include "core/outcome.h"
 #include "gui_game.h"
-#include "toolkit/qt/customdialog.h"
-#include "toolkit/qt/helpwindow.h"
 #include "toolkit/qt/texts.h"
 
 namespace tw::gui {
@@ -76,27 +70,6 @@ TEST_F(Language, MenusAndMessagesSpeakTheEnvironmentsLanguage) {
     } else {
         EXPECT_TRUE(seen[0].text.contains(QString::fromUtf8(kTreasureAddress.data(), kTreasureAddress.size())));
         EXPECT_FALSE(seen[0].text.contains("Treasure")) << seen[0].text.toStdString();
-    }
-}
-
-// Every text at the size it was designed for: shorten a translation that does not fit, never its box.
-TEST_F(Language, EveryTextFitsItsBox) {
-    const auto fits = [](const QWidget& box, const QString& text, int flags, int margin = 0) {
-        const QRect room = box.contentsRect().adjusted(margin, 0, -margin, 0);
-        const QRect need = QFontMetrics(box.font()).boundingRect(room, flags | Qt::TextShowMnemonic, text);
-        EXPECT_LE(need.width(), room.width()) << text.toStdString();
-        EXPECT_LE(need.height(), room.height()) << text.toStdString();
-    };
-    HelpWindow help(nullptr);
-    fits(help.heading(), help.heading().text(), Qt::AlignCenter);
-    for (int row = 0; row < 4; ++row) {
-        fits(help.paragraph(row), help.paragraph(row).text(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
-    }
-    CustomDialog dialog(nullptr);
-    for (const QLabel* label : dialog.findChildren<QLabel*>()) fits(*label, label->text(), Qt::AlignLeft);
-    // A push button keeps a few pixels of bevel on each side of its text.
-    for (const QPushButton* button : {&help.okButton(), &dialog.okButton(), &dialog.cancelButton()}) {
-        fits(*button, button->text(), Qt::AlignCenter, 4);
     }
 }
 
