@@ -2,12 +2,16 @@
 // Takes the README's screenshots from the real game: a Beginner game in play, a Super Sweeper
 // field with numbers above 8 (the board alone, only the game's own pictures) and the help window
 // in German. With --check it writes nothing and fails when the committed board no longer
-// matches what the game draws now.
-// Usage: screenshots [--check] FOLDER   (scripts/screenshots runs it on Qt's offscreen platform)
+// matches what the game draws now. With --desktop, run on an X server as one of the desktops of
+// tests/desktop/as-desktop, it takes the Beginner game and the help window as the X server shows
+// them under that desktop's settings.
+// Usage: screenshots [--check | --desktop] FOLDER   (scripts/screenshots runs it)
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QImage>
 #include <QLocale>
+#include <QProcess>
 #include <QWidget>
 
 #include <cstdio>
@@ -16,6 +20,7 @@
 #include <utility>
 
 #include "app/game.h"
+#include "tests/desktop/desktops.h"
 #include "toolkit/design.h"
 #include "toolkit/qt/qttoolkit.h"
 #include "toolkit/qt/texts.h"
@@ -25,7 +30,7 @@ namespace {
 using namespace tw;
 
 // The shown top-level window, or the widget inside it, of the given class.
-QWidget* shown(const char* windowClass, const char* childClass = nullptr) {
+QWidget* shownWindow(const char* windowClass, const char* childClass = nullptr) {
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (!window->isVisible() || !window->inherits(windowClass)) continue;
         if (childClass == nullptr) return window;
@@ -41,6 +46,16 @@ QImage picture(QWidget* widget) {
     return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+// The window as the X server shows it, once it has the keys, as the player sees it, and has
+// drawn itself there.
+bool saveShown(QWidget* window, const QString& file) {
+    const QDeadlineTimer deadline(5000);
+    while (!window->isActiveWindow() && !deadline.hasExpired()) QApplication::processEvents(QEventLoop::AllEvents, 50);
+    window->repaint();
+    QGuiApplication::sync();
+    return QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QString::number(window->winId()), file}) == 0;
+}
+
 void click(Events& events, int cell, int button) {
     events.Box_MouseDown(cell, button);
     events.Box_MouseUp(cell, button);
@@ -50,10 +65,12 @@ void click(Events& events, int cell, int button) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    const Desktop* desktop = startedAs();
     const QStringList args = QApplication::arguments();
     const bool check = args.contains(QStringLiteral("--check"));
-    if (args.size() != (check ? 3 : 2)) {
-        std::fprintf(stderr, "usage: screenshots [--check] FOLDER\n");
+    const bool asDesktop = args.contains(QStringLiteral("--desktop"));
+    if (args.size() != (check || asDesktop ? 3 : 2) || (asDesktop && desktop == nullptr)) {
+        std::fprintf(stderr, "usage: screenshots [--check | --desktop] FOLDER (--desktop under tests/desktop/as-desktop)\n");
         return 2;
     }
     const QDir folder(args.last());
@@ -79,7 +96,13 @@ int main(int argc, char* argv[]) {
         ++flags;
     }
     for (int t = 0; t < 12; ++t) events.Second_Timer();
-    const QImage beginner = picture(shown("tw::MainWindow"));
+    if (asDesktop) {
+        const QString name = QString::fromUtf8(desktop->name.data(), static_cast<qsizetype>(desktop->name.size()));
+        bool saved = saveShown(shownWindow("tw::MainWindow"), folder.filePath(QStringLiteral("beginner-%1.png").arg(name)));
+        events.Menu_Click(MenuItem::mnuHowTo, 0);
+        return saveShown(shownWindow("tw::HelpWindow"), folder.filePath(QStringLiteral("help-%1.png").arg(name))) && saved ? 0 : 1;
+    }
+    const QImage beginner = picture(shownWindow("tw::MainWindow"));
 
     // Super Sweeper on a crowded custom field, its left part opened.
     events.Menu_Click(MenuItem::mnuGT, 31);
@@ -92,7 +115,7 @@ int main(int argc, char* argv[]) {
     for (int c = 1; c <= s.cells(); ++c) {
         if ((c - 1) % s.across < 9 && !s.opened[c]) click(events, c, s.mine[c] ? kRightButton : kLeftButton);
     }
-    const QImage sweeper = picture(shown("tw::MainWindow", "tw::Board"));
+    const QImage sweeper = picture(shownWindow("tw::MainWindow", "tw::Board"));
     const QString boardfile = folder.filePath(QStringLiteral("super-sweeper.png"));
     if (check) {
         const QImage committed = QImage(boardfile).convertToFormat(QImage::Format_RGB32);
@@ -104,7 +127,7 @@ int main(int argc, char* argv[]) {
 
     installTranslations(app, QLocale(QStringLiteral("de_DE")));
     events.Menu_Click(MenuItem::mnuHowTo, 0);
-    const QImage help = picture(shown("tw::HelpWindow"));
+    const QImage help = picture(shownWindow("tw::HelpWindow"));
     bool saved = beginner.save(folder.filePath(QStringLiteral("beginner.png")));
     saved = sweeper.save(boardfile) && saved;
     saved = help.save(folder.filePath(QStringLiteral("help-de.png"))) && saved;
