@@ -23,7 +23,7 @@ public:
     virtual void messagebox(std::string_view text, std::string_view title, bool information) = 0;
     virtual void checklevel(Level level, bool checked) = 0;
 
-    // Destroys the main window with everything on it and builds a bare one from its design.
+    // Takes the main window's contents down and lays its design out afresh in the same window.
     virtual void destroywindow() = 0;
     virtual void showwindow() = 0;
     virtual void imageload() = 0;

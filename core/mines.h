@@ -5,7 +5,7 @@
 
 namespace tw {
 
-// Lays `totalmines` mines at random, never on cell q.
+// Lays at random the mines the field still lacks to hold `totalmines`, never on cell q.
 void mineset(GameState& s, int q);
 
 // A uniform number in [0, 1) from the game's generator.

@@ -7,6 +7,7 @@
 #include "core/levels.h"
 #include "core/startup.h"
 #include "menus/numbertext.h"
+#include "toolkit/toolkit.h"
 
 namespace tw {
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "menus/help.h"
 
+#include "toolkit/toolkit.h"
+
 namespace tw {
 
 void mnuHowTo_Click(Screen& screen) {

@@ -4,6 +4,7 @@
 #include "core/levels.h"
 #include "core/rules.h"
 #include "core/startup.h"
+#include "toolkit/toolkit.h"
 
 namespace tw {
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/grid.h"
 #include "toolkit/design.h"
 #include "toolkit/toolkit.h"
 
@@ -31,9 +32,9 @@ constexpr int clickButton(int key) { return key == kKeySpace ? kLeftButton : key
 // Where the key moves the focus cell (numbered from 1, row by row); other keys leave it.
 constexpr int movedFocus(int cell, int key, Field field) {
     if (field.cells() == 0) return 1;
-    const int at = std::clamp(cell, 1, field.cells()) - 1;
-    int row = at / field.across;
-    int column = at % field.across;
+    const Place at = placeof(field.across, std::clamp(cell, 1, field.cells()));
+    int row = at.y;
+    int column = at.x;
     switch (key) {
         case kKeyLeft: column = std::max(0, column - 1); break;
         case kKeyRight: column = std::min(field.across - 1, column + 1); break;
@@ -45,7 +46,7 @@ constexpr int movedFocus(int cell, int key, Field field) {
         case kKeyPageDown: row = field.down - 1; break;
         default: break;
     }
-    return row * field.across + column + 1;
+    return cellat(field.across, column, row);
 }
 
 }  // namespace tw

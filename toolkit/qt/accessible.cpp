@@ -14,6 +14,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/grid.h"
 #include "resources/catalogue.h"
 #include "toolkit/design.h"
 #include "toolkit/fieldkeys.h"
@@ -179,8 +180,8 @@ public:
     bool isSelected() const override { return false; }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return (cell_ - 1) % across(); }
-    int rowIndex() const override { return (cell_ - 1) / across(); }
+    int columnIndex() const override { return placeof(across(), cell_).x; }
+    int rowIndex() const override { return placeof(across(), cell_).y; }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override { return parent(); }
@@ -368,7 +369,7 @@ public:
     QAccessibleInterface* cellAt(int row, int column) const override {
         const Field field = fieldOf(board());
         if (row < 0 || column < 0 || row >= field.down || column >= field.across) return nullptr;
-        return cell(row * field.across + column + 1);
+        return cell(cellat(field.across, column, row));
     }
     int selectedCellCount() const override { return 0; }
     QList<QAccessibleInterface*> selectedCells() const override { return {}; }
@@ -498,10 +499,10 @@ void announceKey(Board& board, int key, int openedBefore) {
     const int opened = openedCells(board) - openedBefore;
     if (key == kKeyR) {
         const Field field = fieldOf(board);
-        const int row = (board.focusCell() - 1) / std::max(1, field.across);
+        const int row = placeof(std::max(1, field.across), board.focusCell()).y;
         QStringList shown;
-        for (int column = 1; column <= field.across; ++column) {
-            const Board::Element* cell = board.find(Elem::Box, row * field.across + column);
+        for (int column = 0; column < field.across; ++column) {
+            const Board::Element* cell = board.find(Elem::Box, cellat(field.across, column, row));
             if (cell != nullptr) shown << spokenPicture(cell->picture);
         }
         news << QCoreApplication::translate("tw::Board", "row %1: %2").arg(row + 1).arg(shown.join(QStringLiteral(", ")));

@@ -7,7 +7,7 @@ namespace tw {
 
 class Board;
 
-// Lets assistive technologies see the board as a table of cells with the face and the two
+// Lets assistive technologies see the board as a panel of cells with the face and the two
 // counters beside it, read what each shows and play it through actions, and see the main
 // window as a window and the help window as a dialog.
 void installAccessibility();

@@ -68,7 +68,6 @@ public:
     // The field's focus cell, which its keys move and click; the mark on it shows from the first
     // move by key to the next mouse press.
     int focusCell() const { return focus_; }
-    bool focusMarked() const { return marked_; }
     // Back to the first cell, unmarked, for a new field; a screen reader hears of it once the
     // field is laid out.
     void resetFocus();
