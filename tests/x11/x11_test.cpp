@@ -3,9 +3,12 @@
 // server's test extension (xdotool), the close control as the window manager's WM_DELETE_WINDOW
 // message (wmctrl), and what the player sees read back from the server: the stacking of the
 // windows, their properties and the pointer's picture. The offscreen platform has none of these.
+#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -24,12 +27,18 @@
 namespace tw::gui {
 namespace {
 
-// Runs a program, letting the game take its events meanwhile.
+// Runs a program while the game takes its events as the running game does, each as it comes:
+// a test's wait sleeps between rounds, which pairs every release and press of a key's repeat.
 void run(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 20000))
-        << program.toStdString() << " hangs";
+    QEventLoop loop;
+    const QDeadlineTimer deadline(20000);
+    QTimer::singleShot(20000, &loop, [] {});
+    while (process.state() != QProcess::NotRunning && !deadline.hasExpired()) {
+        loop.processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    ASSERT_EQ(QProcess::NotRunning, process.state()) << program.toStdString() << " hangs";
     QTest::qWait(150);
 }
 
@@ -82,6 +91,17 @@ struct X11Game : GuiGame {
             << "the window manager gives the new window the keys";
     }
 };
+
+// Another window on the desktop, away from the game, for Alt+Tab to switch to: it has had the
+// keys, and the game has them back (a window manager may give a new window the keys late).
+void showAnother(QWidget& other, GuiGame& g) {
+    other.setWindowTitle(QStringLiteral("another window"));
+    other.setGeometry(900, 100, 200, 100);
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    g.settle();
+}
 
 // Whether the window manager keeps `upper` above `lower`, bottom to top in its stacking list.
 bool stackedAbove(const QWidget& upper, const QWidget& lower) {
@@ -272,11 +292,7 @@ TEST(X11, APressAbandonedByAltTabIsReleasedOnItsCell) {
     X11Game g;
     g.laywall();
     QWidget other;
-    other.setWindowTitle(QStringLiteral("another window"));
-    other.resize(200, 100);
-    other.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
-    g.settle();
+    showAnother(other, g);
     xdotool(to(g, Elem::Box, 1) + QStringList{"mousedown", "1", "sleep", "0.3", "keydown", "alt", "key", "Tab",
                                               "keyup", "alt", "sleep", "0.5", "mouseup", "1", "sleep", "0.3",
                                               "keydown", "alt", "key", "Tab", "keyup", "alt"});
