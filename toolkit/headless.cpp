@@ -79,8 +79,12 @@ void HeadlessToolkit::buildForm1() {
     checks_[{MenuItem::mnuBeginner, 0}] = true;
     checks_[{MenuItem::mnuGT, designedGameType()}] = true;
     timer_ = false;
-    windows_[static_cast<int>(Form::Form1)].exists = true;
-    setClientSize(kDesignClientWidth, kDesignClientHeight);
+    Window& w = windows_[static_cast<int>(Form::Form1)];
+    w.exists = true;
+    // The native window keeps its size and place; only the first build gives it one.
+    if (w.frame.width == 0) setClientSize(kDesignClientWidth, kDesignClientHeight);
+    clientWidth_ = kDesignClientWidth;
+    clientHeight_ = kDesignClientHeight;
 }
 
 // The native window stays, shown or not, where it is.
@@ -97,7 +101,9 @@ void HeadlessToolkit::setClientSize(int width, int height) {
     clientWidth_ = width;
     clientHeight_ = height;
     Window& w = windows_[static_cast<int>(Form::Form1)];
-    w.frame = placed_ ? resizedFrame(kScreen, w.frame, width, height) : centredFrame(kScreen, width, height);
+    if (w.frame.width != width || w.frame.height != height) {
+        w.frame = resizedFrame(kScreen, w.frame, width, height, w.moved);
+    }
 }
 
 void HeadlessToolkit::showForm(Form form) {
@@ -107,7 +113,6 @@ void HeadlessToolkit::showForm(Form form) {
     w.minimised = false;
     for (Window& other : windows_) other.active = false;
     w.active = true;
-    if (form == Form::Form1) placed_ = true;
 }
 
 void HeadlessToolkit::hideForm(Form form) {
@@ -224,9 +229,10 @@ void HeadlessToolkit::minimise() {
 }
 
 void HeadlessToolkit::moveWindow(int left, int top) {
-    FrameRect& frame = windows_[static_cast<int>(Form::Form1)].frame;
-    frame.left = left;
-    frame.top = top;
+    Window& w = windows_[static_cast<int>(Form::Form1)];
+    w.frame.left = left;
+    w.frame.top = top;
+    w.moved = true;
 }
 
 void HeadlessToolkit::pointAt(Elem elem, int index) { pointer_ = {elem, index}; }

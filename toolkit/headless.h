@@ -46,6 +46,8 @@ public:
         bool enabled = true;
         bool minimised = false;
         bool active = false;
+        // Whether the player has moved it.
+        bool moved = false;
         // The frame on a screen of kScreen's size; a headless window's frame is its client area.
         FrameRect frame{};
     };
@@ -176,8 +178,6 @@ private:
     bool quit_ = false;
     int builds_ = 0;
     int focus_ = 1;
-    // Whether the main window has been shown, and so placed by the desktop.
-    bool placed_ = false;
 };
 
 }  // namespace tw

@@ -129,14 +129,17 @@ public:
     // Windows. Form1 is built from its design by buildForm1 (menu with its initial check
     // marks, a stopped timer, the design's elements) and destroyed whole by destroyForm1, which
     // may run inside one of its own handlers and forgets its press targets. Both act inside one
-    // native window that lives for the whole run: shown or hidden, it stays so, and where the
-    // player put it. Form2 and Form3 are built the first time they are shown; they belong to
-    // Form1 on the desktop (kept above it, minimised with it, one entry in the task list).
+    // native window that lives for the whole run: shown or hidden, it stays so, at its size and
+    // where the player put it (the first build gives it the design's client size). Form2 and
+    // Form3 are built the first time they are shown; they belong to Form1 on the desktop (kept
+    // above it, minimised with it, one entry in the task list).
     virtual void buildForm1() = 0;
     virtual void destroyForm1() = 0;
-    // The client area below the menu bar; window decorations are the desktop's. The frame is
-    // centred on the screen until Form1 is first shown; a later new size keeps the frame's
-    // centre where it is, moved only to stay on the screen, and the same size leaves it alone.
+    // The client area below the menu bar; window decorations are the desktop's. Only a new size
+    // changes the frame, once: the same size leaves it alone, wherever it is. A new size centres
+    // the frame on the screen while the player has never moved the window, and keeps its centre
+    // where the player left it once they have; either way the frame is moved only as far as it
+    // takes to keep it on the screen, its top-left corner first.
     virtual void setClientSize(int width, int height) = 0;
     virtual void setIcon(int icon) = 0;
     // Shows the window in front and active; a minimised window comes back to its normal state.

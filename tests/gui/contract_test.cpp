@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,6 +14,9 @@
 #include "toolkit/headless.h"
 
 namespace tw {
+
+void PrintTo(const FrameRect& f, std::ostream* out) { *out << f.width << " x " << f.height << " at " << f.left << ", " << f.top; }
+
 namespace {
 
 // Everything that reached the game, one line per report; `on` runs inside the handler.
@@ -78,9 +82,12 @@ HeadlessToolkit::Window shown(QtDriver& d) {
     MainWindow& w = *d.tk.form1();
     const bool active = QTest::qWaitForWindowActive(&w, 1000);
     const QRect frame = w.frameGeometry();
-    return {d.tk.formExists(Form::Form1), w.isVisible(), w.isEnabled(), w.isMinimized(), active,
+    return {d.tk.formExists(Form::Form1), w.isVisible(), w.isEnabled(), w.isMinimized(), active, false,
             {frame.left(), frame.top(), frame.width(), frame.height()}};
 }
+
+// The middle of a window's frame on the screen.
+std::pair<int, int> centre(const FrameRect& frame) { return {frame.left + frame.width / 2, frame.top + frame.height / 2}; }
 
 template <typename Driver>
 struct Contract : ::testing::Test {
@@ -201,16 +208,23 @@ TYPED_TEST(Contract, ACloseRequestReachesTheGameOnlyFromAWindowThatTakesInput) {
 TYPED_TEST(Contract, TheMainWindowStaysWhereThePlayerPutItAndComesBackWhenADialogCloses) {
     auto& d = this->d;
     auto& h = this->h;
-    h.moveWindow(100, 80);
-    this->rebuild();
+    const FrameRect centred = shown(d).frame;
+    d.tk.setClientSize(kDesignClientWidth, 4000);
     d.tk.setClientSize(kDesignClientWidth, kDesignClientHeight);
-    EXPECT_EQ(100, shown(d).frame.left) << "a new game at the same size stays";
+    EXPECT_EQ(centred, shown(d).frame) << "a window never moved is centred again after a size taller than the screen";
+
+    const int wide = kDesignClientWidth + 32;
+    const int high = kDesignClientHeight + 16;
+    d.tk.setClientSize(wide, high);
+    h.moveWindow(4000, 80);
+    this->rebuild();
+    d.tk.setClientSize(wide, high);
+    EXPECT_EQ(4000, shown(d).frame.left) << "a new game at the same size leaves the window past the screen's edge";
     EXPECT_EQ(80, shown(d).frame.top);
+    h.moveWindow(100, 80);
     const FrameRect before = shown(d).frame;
-    d.tk.setClientSize(kDesignClientWidth + 32, kDesignClientHeight + 16);
-    const FrameRect after = shown(d).frame;
-    EXPECT_EQ(before.left + before.width / 2, after.left + after.width / 2) << "a new size keeps the centre";
-    EXPECT_EQ(before.top + before.height / 2, after.top + after.height / 2);
+    d.tk.setClientSize(kDesignClientWidth, kDesignClientHeight);
+    EXPECT_EQ(centre(before), centre(shown(d).frame)) << "a new size keeps the centre where the player left it";
 
     for (const Form dialog : {Form::Form2, Form::Form3}) {
         d.tk.showForm(dialog);

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -44,6 +45,7 @@ void run(const QString& program, const QStringList& arguments) {
 
 void xdotool(const QStringList& arguments) { run(QStringLiteral("xdotool"), arguments); }
 QString id(const QWidget& window) { return QString::number(window.winId()); }
+QString n(int value) { return QString::number(value); }
 void closeControl(const QWidget& window) { run(QStringLiteral("wmctrl"), {"-i", "-c", id(window)}); }
 bool windowManager() { return qEnvironmentVariable("TILEWARDEN_TEST_WM", "none") != "none"; }
 
@@ -124,6 +126,96 @@ ShownCursor shownCursor() {
     XFree(image);
     return seen;
 }
+
+// Where the server has a window, on the root, and its size.
+QRect onServer(const QWidget& window) {
+    ::Window child = 0;
+    int x = 0;
+    int y = 0;
+    XTranslateCoordinates(server(), window.winId(), DefaultRootWindow(server()), 0, 0, &x, &y, &child);
+    XWindowAttributes attributes;
+    XGetWindowAttributes(server(), window.winId(), &attributes);
+    return {x, y, attributes.width, attributes.height};
+}
+
+// The frame the window manager says it drew around a window: left, right, top, bottom.
+std::vector<unsigned long> frameExtents(const QWidget& window) {
+    auto extents = property(window.winId(), "_NET_FRAME_EXTENTS");
+    extents.resize(4);
+    return extents;
+}
+
+// A window's frame as the server shows it.
+QRect frameOnServer(const QWidget& window) {
+    const auto e = frameExtents(window);
+    return onServer(window).adjusted(-int(e[0]), -int(e[2]), int(e[1]), int(e[3]));
+}
+
+// The player drags the window until its frame's top-left corner is at `to`: by the middle of its
+// title bar, or with Super held where the window manager draws none (kwin without its theme);
+// whether the window got there. fluxbox moves the window from the pointer's first motion, not
+// from where the button went down: what the first drag loses, a second one adds.
+bool drag(const QWidget& window, QPoint to) {
+    QPoint lost;
+    for (int attempt = 0; attempt < 2 && frameOnServer(window).topLeft() != to; ++attempt) {
+        const QRect frame = frameOnServer(window);
+        const int title = int(frameExtents(window)[2]);
+        const QPoint grip(frame.width() / 2, title > 0 ? title / 2 : frame.height() / 2);
+        const QPoint from = frame.topLeft() + grip;
+        const QPoint end = to + grip + lost;
+        const QStringList hold = title > 0 ? QStringList{} : QStringList{"keydown", "super"};
+        const QStringList letGo = title > 0 ? QStringList{} : QStringList{"keyup", "super"};
+        xdotool(QStringList{"mousemove", n(from.x()), n(from.y())} + hold +
+                QStringList{"mousedown", "1", "mousemove", n(from.x() + 8), n(from.y() + 8), "sleep", "0.1",
+                            "mousemove", n(end.x()), n(end.y()), "sleep", "0.1", "mouseup", "1"} +
+                letGo);
+        (void)QTest::qWaitFor([&] { return frameOnServer(window).topLeft() != frame.topLeft(); }, 3000);
+        lost = to - frameOnServer(window).topLeft();
+    }
+    return QTest::qWaitFor([&] { return frameOnServer(window).topLeft() == to; }, 3000);
+}
+
+// The changes of a window's size and place that the server reports to any client watching it,
+// from where the window manager has put it by the time the watch starts.
+class ConfigureWatch {
+public:
+    explicit ConfigureWatch(const QWidget& window) : window_(window.winId()) {
+        (void)QTest::qWaitFor([&] { return onServer(window).topLeft() == window.mapToGlobal(QPoint(0, 0)); }, 2000);
+        XSelectInput(server(), window_, StructureNotifyMask);
+        XSync(server(), False);
+        at_ = onServer(window);
+    }
+    ~ConfigureWatch() { XSelectInput(server(), window_, NoEventMask); }
+    ConfigureWatch(const ConfigureWatch&) = delete;
+    ConfigureWatch& operator=(const ConfigureWatch&) = delete;
+
+    // Every change ("width x height at left, top") until the window is given `size`; nothing if
+    // it never is. The server's own reports place the window in its frame, only the window
+    // manager's on the root.
+    std::optional<std::vector<std::string>> until(QSize size) {
+        std::vector<std::string> seen;
+        const bool reached = QTest::qWaitFor(
+            [&] {
+                while (XPending(server()) > 0) {
+                    XEvent event;
+                    XNextEvent(server(), &event);
+                    const XConfigureEvent& c = event.xconfigure;
+                    if (event.type != ConfigureNotify || c.window != window_) continue;
+                    if (QSize(c.width, c.height) == size) return true;
+                    if (QSize(c.width, c.height) == at_.size() && (!c.send_event || QPoint(c.x, c.y) == at_.topLeft())) continue;
+                    seen.push_back(std::to_string(c.width) + "x" + std::to_string(c.height) + " at " +
+                                   std::to_string(c.x) + ", " + std::to_string(c.y));
+                }
+                return false;
+            },
+            5000);
+        return reached ? std::optional(seen) : std::nullopt;
+    }
+
+private:
+    unsigned long window_;
+    QRect at_;
+};
 
 TEST(X11, AReleaseLostWhileTheWindowWasDisabledActsNowhereLater) {
     X11Game g;
@@ -315,6 +407,51 @@ TEST(X11, CancelGivesBackAMinimisedGame) {
         << "the game is back, restored and active";
     xdotool({"key", "ctrl+c"});
     EXPECT_TRUE(QTest::qWaitFor([&] { return g.tk.form2()->isActiveWindow(); }, 3000)) << "the dialog opens again, restored";
+}
+
+TEST(X11, ANewGameAtTheSameSizeLeavesTheWindowAloneAndANewSizeChangesItOnce) {
+    X11Game g;
+    xdotool({"key", "ctrl+e"});
+    g.settle();
+    {
+        // A frame watcher during F2 at Expert, then at a new size.
+        ConfigureWatch watch(g.window());
+        const int builds = g.window().builds();
+        xdotool({"key", "F2"});
+        ASSERT_EQ(builds + 1, g.window().builds());
+        xdotool({"key", "ctrl+i"});
+        g.settle();
+        const auto before = watch.until(g.window().size());
+        ASSERT_TRUE(before) << "Intermediate's size reaches the server";
+        EXPECT_EQ(std::vector<std::string>{}, *before) << "configures before Intermediate's size";
+    }
+    if (!windowManager()) return;
+    // Expert dragged past the screen's right edge.
+    xdotool({"key", "ctrl+e"});
+    g.settle();
+    ASSERT_TRUE(drag(g.window(), {987, frameOnServer(g.window()).top()}));
+    xdotool({"key", "F2"});
+    g.settle();
+    EXPECT_EQ(987, frameOnServer(g.window()).left()) << "F2 leaves the window where the player left it";
+}
+
+TEST(X11SmallScreen, AWindowNeverMovedOpensCentredAtEveryNewSize) {
+    X11Game g;
+    ASSERT_EQ(QSize(640, 480), QGuiApplication::primaryScreen()->size());
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    xdotool({"key", "ctrl+c"});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(g.tk.form2()));
+    xdotool({"key", "alt+w", "type", "37"});
+    xdotool({"key", "alt+h", "type", "27"});
+    xdotool({"key", "Return"});
+    g.settle();
+    ASSERT_EQ(37 * 27, g.s().cells()) << "Custom 37 x 27, taller than the screen";
+    for (const auto& [keys, level] : {std::pair{"ctrl+b", "Beginner"}, std::pair{"ctrl+e", "Expert"}}) {
+        xdotool({"key", keys});
+        g.settle();
+        const QPoint off = frameOnServer(g.window()).center() - centre;
+        EXPECT_LE(off.manhattanLength(), 2) << level << " opens " << off.x() << ", " << off.y() << " off centre";
+    }
 }
 
 }  // namespace

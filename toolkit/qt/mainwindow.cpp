@@ -78,7 +78,13 @@ void MainWindow::build() {
     ++builds_;
     board_->setEvents(events_);
     board_->setFocus();
-    setClientSize(kDesignClientWidth, kDesignClientHeight);
+    // The native window keeps its size and place until the field's own size is set: giving it the
+    // design's size first would flash it at every new game and move one left past the screen's edge.
+    if (sized_) {
+        board_->setClientSize(QSize(kDesignClientWidth, kDesignClientHeight));
+    } else {
+        setClientSize(kDesignClientWidth, kDesignClientHeight);
+    }
 }
 
 void MainWindow::tearDown() {
@@ -153,9 +159,12 @@ void MainWindow::setClientSize(int width, int height) {
     menuBar_->setGeometry(0, 0, boardSize.width(), menuHeight);
     board_->setGeometry(QRect(QPoint(0, menuHeight), boardSize));
     const QSize size(boardSize.width(), menuHeight + boardSize.height());
-    if (placed_ && size == this->size()) return;
+    if (sized_ && size == this->size()) return;
+    // Only the player moves a frame that fits on the screen away from where it was last put.
+    moved_ = moved_ || (placedAt_ && before.topLeft() != *placedAt_);
+    sized_ = true;
     setFixedSize(size);
-    place(before, !placed_);
+    place(before, !moved_);
 }
 
 namespace {
@@ -170,9 +179,12 @@ void MainWindow::place(const QRect& before, bool centred) {
     if (screen == nullptr) return;
     const FrameRect area = frameRect(screen->availableGeometry());
     const QSize frameSize = size().grownBy(frame_);
-    const FrameRect frame = centred ? centredFrame(area, frameSize.width(), frameSize.height())
-                                    : resizedFrame(area, frameRect(before), frameSize.width(), frameSize.height());
+    const FrameRect frame = resizedFrame(area, frameRect(before), frameSize.width(), frameSize.height(), !centred);
     move(frame.left, frame.top);
+    // The desktop may put a frame larger than the screen elsewhere of its own accord (icewm hides
+    // the title bar above it).
+    const bool fits = frame.width <= area.width && frame.height <= area.height;
+    placedAt_ = fits ? std::optional(frameGeometry().topLeft()) : std::nullopt;
 }
 
 // The desktop makes its frame known only once it has framed the shown window, before the player
@@ -190,7 +202,6 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 
 void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    placed_ = true;
     learnFrame();
 }
 

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <map>
+#include <optional>
 #include <utility>
 
 #include "toolkit/toolkit.h"
@@ -39,8 +40,8 @@ public:
     // How many times the contents have been built.
     int builds() const { return builds_; }
 
-    // Sizes the area below the menu bar, in board pixels. The frame is centred on the screen at
-    // the first show; a later size keeps its centre where it is, inside the screen.
+    // Sizes the area below the menu bar, in board pixels. A new size centres the frame on the
+    // screen until the player has moved it, and keeps its centre where they left it after.
     void setClientSize(int width, int height);
 
     Board& board() { return *board_; }
@@ -59,7 +60,7 @@ protected:
 
 private:
     Events* live() const { return built_ ? events_ : nullptr; }
-    // Moves the frame centred on the screen, or round the centre of the frame `before`.
+    // Moves the frame centred on the screen, or round the centre of the frame `before`, inside it.
     void place(const QRect& before, bool centred);
     void learnFrame();
     void buildMenus();
@@ -80,7 +81,11 @@ private:
     // The desktop's frame around the window, empty until the desktop has framed it.
     QMargins frame_;
     HeldPresses heldPresses_{*this};
-    bool placed_ = false;
+    // Whether the window has a size, where its frame was last put (if it fitted on the screen),
+    // and whether the player has moved it from there since.
+    bool sized_ = false;
+    std::optional<QPoint> placedAt_;
+    bool moved_ = false;
     bool built_ = false;
     int builds_ = 0;
 };

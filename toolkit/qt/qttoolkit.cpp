@@ -47,10 +47,13 @@ void belongTo(QWidget& dialog, QWidget& main) {
     dialog.windowHandle()->setTransientParent(main.windowHandle());
 }
 
+// The active window (the game at a new game of its own) is not raised again: the desktop would
+// tell it of a new configuration.
 void showRestoredInFront(QWidget& window) {
+    const bool active = window.isVisible() && !window.isMinimized() && QApplication::activeWindow() == &window;
     window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
     window.show();
-    window.raise();
+    if (!active) window.raise();
     window.activateWindow();
 }
 
