@@ -113,6 +113,7 @@ void HeadlessToolkit::showForm(Form form) {
     w.minimised = false;
     for (Window& other : windows_) other.active = false;
     w.active = true;
+    if (form == Form::Form2 && !w.moved) w.frame = centredFrame(windows_[static_cast<int>(Form::Form1)].frame, 0, 0);
 }
 
 void HeadlessToolkit::hideForm(Form form) {
@@ -228,8 +229,8 @@ void HeadlessToolkit::minimise() {
     forgetTargets();
 }
 
-void HeadlessToolkit::moveWindow(int left, int top) {
-    Window& w = windows_[static_cast<int>(Form::Form1)];
+void HeadlessToolkit::moveWindow(int left, int top, Form form) {
+    Window& w = windows_[static_cast<int>(form)];
     w.frame.left = left;
     w.frame.top = top;
     w.moved = true;

@@ -48,7 +48,8 @@ public:
         bool active = false;
         // Whether the player has moved it.
         bool moved = false;
-        // The frame on a screen of kScreen's size; a headless window's frame is its client area.
+        // The frame on a screen of kScreen's size; the main window's frame is its client area, a
+        // dialog's its centre alone (the toolkit knows no dialog's size).
         FrameRect frame{};
     };
     static constexpr FrameRect kScreen{0, 0, 1024, 768};
@@ -121,9 +122,9 @@ public:
     void popupMenu();
     // Another window takes the focus; the held buttons' releases still come here.
     void loseFocus();
-    // What the player does to the main window's frame on the desktop.
+    // What the player does to the main window's frame on the desktop, and drags a window to.
     void minimise();
-    void moveWindow(int left, int top);
+    void moveWindow(int left, int top, Form form = Form::Form1);
     // Where the pointer rests, and the shape it shows there.
     void pointAt(Elem elem, int index = 0);
     Pointer shownPointer() const;

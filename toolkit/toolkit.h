@@ -143,7 +143,8 @@ public:
     virtual void setClientSize(int width, int height) = 0;
     virtual void setIcon(int icon) = 0;
     // Shows the window in front and active; a minimised window comes back to its normal state.
-    // The Custom Field dialog's frame is centred over Form1's.
+    // The Custom Field dialog's frame is centred over Form1's until the player moves the dialog;
+    // then it comes back where the player left it.
     virtual void showForm(Form form) = 0;
     // Hiding or disabling a window forgets its press targets. Hiding a shown dialog gives Form1
     // back: shown, restored, in front, active and holding the keyboard focus.

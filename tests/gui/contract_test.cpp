@@ -3,6 +3,7 @@
 // toolkit and on the Qt windows, driven through each one's own way of taking input.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -88,6 +89,11 @@ HeadlessToolkit::Window shown(QtDriver& d) {
 
 // The middle of a window's frame on the screen.
 std::pair<int, int> centre(const FrameRect& frame) { return {frame.left + frame.width / 2, frame.top + frame.height / 2}; }
+std::pair<int, int> dialogCentre(HeadlessDriver& d) { return centre(d.tk.window(Form::Form2).frame); }
+std::pair<int, int> dialogCentre(QtDriver& d) {
+    const QPoint middle = d.tk.form2()->frameGeometry().center();
+    return {middle.x(), middle.y()};
+}
 
 template <typename Driver>
 struct Contract : ::testing::Test {
@@ -238,6 +244,24 @@ TYPED_TEST(Contract, TheMainWindowStaysWhereThePlayerPutItAndComesBackWhenADialo
         h.keyUp(72);
         EXPECT_EQ((Seen{"key down 72", "key up 72"}), d.log.take()) << "with the keys";
     }
+}
+
+TYPED_TEST(Contract, TheCustomFieldDialogIsCentredOverTheGameUntilThePlayerMovesIt) {
+    auto& d = this->d;
+    auto& h = this->h;
+    h.moveWindow(100, 80);
+    const auto [gameX, gameY] = centre(shown(d).frame);
+    d.tk.showForm(Form::Form2);
+    d.settle();
+    const auto [x, y] = dialogCentre(d);
+    EXPECT_TRUE(std::abs(x - gameX) <= 1 && std::abs(y - gameY) <= 1) << "centred over the game";
+    h.moveWindow(300, 200, Form::Form2);
+    const auto left = dialogCentre(d);
+    d.tk.hideForm(Form::Form2);
+    h.moveWindow(200, 100);
+    d.tk.showForm(Form::Form2);
+    d.settle();
+    EXPECT_EQ(left, dialogCentre(d)) << "a dialog the player moved comes back where they left it";
 }
 
 TYPED_TEST(Contract, AHeldKeyRepeatsItsKeyDownAndReleasesOnce) {

@@ -454,5 +454,21 @@ TEST(X11SmallScreen, AWindowNeverMovedOpensCentredAtEveryNewSize) {
     }
 }
 
+TEST(X11, TheCustomFieldDialogComesBackWhereThePlayerLeftIt) {
+    if (!windowManager()) GTEST_SKIP() << "dragging a window is the window manager's";
+    X11Game g;
+    xdotool({"key", "ctrl+c"});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(g.tk.form2()));
+    CustomDialog& dialog = *g.tk.form2();
+    ASSERT_TRUE(drag(dialog, {827, 745}));
+    xdotool({"key", "Escape"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return g.window().isActiveWindow(); }, 3000));
+    xdotool({"key", "ctrl+c"});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frameOnServer(dialog).topLeft() == QPoint(827, 745); }, 3000))
+        << "the dialog comes back at " << frameOnServer(dialog).left() << ", " << frameOnServer(dialog).top();
+    xdotool({"key", "Escape"});
+}
+
 }  // namespace
 }  // namespace tw::gui
