@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -143,6 +144,10 @@ public:
     void closeForm(Form form);
     // What the player does while the next message boxes are open, before closing each.
     void whileMessageBoxOpen(std::function<void()> action) { boxAction_ = std::move(action); }
+    // What the windows report once the running handler has returned, as an event loop does: the
+    // key-ups of the keys the main window was let go of, as soon as it takes input. Every action
+    // of the player ends with it.
+    void settle();
 
 private:
     Element& at(Elem elem, int index);
@@ -153,6 +158,8 @@ private:
     void pressAt(int target, int button);
     void deliverRelease(int button);
     void forgetTargets() { targets_.fill(std::nullopt); }
+    // The main window loses the keyboard: the keys down in it are let go for the game.
+    void loseKeys();
 
     Events* events_ = nullptr;
     // Per button (left, right, middle), the element that took its press: a Box index, kFace,
@@ -179,6 +186,9 @@ private:
     bool quit_ = false;
     int builds_ = 0;
     int focus_ = 1;
+    // The keys down in the main window, and those it was let go of whose key-ups are still due.
+    std::set<int> held_;
+    std::set<int> lost_;
 };
 
 }  // namespace tw

@@ -82,8 +82,12 @@ public:
     virtual void Box_MouseUp(int index, int button) = 0;
     virtual void Smile_MouseDown(int button) = 0;
     virtual void Smile_MouseUp(int button) = 0;
-    // Keys of the main window while it takes input: a held key reports a key-down at every
-    // auto-repeat and one key-up when it is really let go. The field's own keys (fieldkeys.h)
+    // Keys of the main window while it takes input. A key is down from its press to its release;
+    // a press of a key already down is one of its auto-repeats, however the window system sends
+    // it. A held key reports a key-down at every auto-repeat and one key-up when it is let go.
+    // When the window loses the keyboard (another window or one of its menus takes it, or the
+    // window stops taking input), every key down in it is let go for the game: the key-up is
+    // reported at once, or as soon as the window takes input again. The field's own keys (fieldkeys.h)
     // are not reported: the field holds a focus cell, its first cell after each build of
     // Form1; the arrow keys move it a cell, Home and End to its row's ends, Page Up and Page
     // Down to its column's ends, never off the field. Space reports a press and a release of

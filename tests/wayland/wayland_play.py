@@ -5,7 +5,8 @@ private Xvfb, xdotool types and clicks into weston's window and ImageMagick's im
 screen back. The client's own protocol log must show one main xdg_toplevel for the whole run,
 through five new games (F2, the face, Ctrl+E, Ctrl+B, OK in Custom Field), and the Custom Field
 dialog, the help window and the congratulation box, won on a custom row of eight cells with one
-mine, as toplevels whose parent is the main one.
+mine, as toplevels whose parent is the main one. Then a replay of what only a compositor shows:
+H let go inside Custom Field, which must end the crosshair.
 Exits 77 (skipped) when a tool or Qt's Wayland platform is missing.
 
 usage: wayland_play.py PROGRAM
@@ -65,6 +66,11 @@ def face(rows):
     spots = [(m.start() // 3, y) for y, row in enumerate(rows) for m in re.finditer(b"\xff\xff\x00", row)
              if m.start() % 3 == 0]
     return (sum(x for x, _ in spots) // len(spots), sum(y for _, y in spots) // len(spots)) if spots else None
+
+
+def hotspots(log):
+    """The hot spots of the pointer's pictures the game has set, in order."""
+    return [m.groups() for m in re.finditer(r"-> wl_pointer@\d+\.set_cursor\(\d+, wl_surface@\d+, (\d+), (\d+)\)", log)]
 
 
 class Play:
@@ -154,6 +160,40 @@ class Play:
         return None
 
 
+def crosshair_after_h_let_go_in_the_dialog(play):
+    """H held over a mine, Ctrl+C, H let go inside Custom Field, Escape: the crosshair must end. The
+    mine is certain on a custom row of eight cells with seven, won by its first click."""
+    custom = play.opened("Custom Field", ["key", "ctrl+c"])
+    if custom is None:
+        return
+    play.close("Custom Field", custom, ["key", "alt+w", "8", "alt+h", "1", "alt+m", "7", "Return"])
+    play.game("OK in Custom Field", 8, custom + 1)
+    row = covered(screen())
+    box = play.win()
+    if box is None:
+        return
+    play.close("the congratulation box", box, ["key", "Return"])
+    before = len(play.log())
+    subprocess.run(["xdotool", "mousemove", *map(str, row[1])], check=True)
+    if not wait_for(lambda: hotspots(play.log(before)), 5):
+        play.problems.append("the pointer over the game shows no picture of the game's")
+        return
+    arrow = hotspots(play.log())[-1]
+    subprocess.run(["xdotool", "keydown", "h"], check=True)
+    if not wait_for(lambda: hotspots(play.log())[-1] != arrow, 5):
+        play.problems.append("H shows no crosshair over the mine under the pointer")
+    dialog = play.opened("Custom Field over the held H", ["key", "ctrl+c"])
+    if dialog is not None:
+        subprocess.run(["xdotool", "keyup", "h"], check=True)
+        play.close("Custom Field over the held H", dialog, ["key", "Escape"])
+        # The pointer comes back to rest on the mine, and the game sets the picture it shows there.
+        before = len(play.log())
+        subprocess.run(["xdotool", "mousemove", "0", "0", "sleep", "0.2", "mousemove", *map(str, row[1])], check=True)
+        if not wait_for(lambda: hotspots(play.log(before)), 5) or hotspots(play.log(before))[-1] != arrow:
+            play.problems.append("the crosshair stays after H was let go inside Custom Field")
+    subprocess.run(["xdotool", "keyup", "h"], check=True)
+
+
 def main():
     program = sys.argv[1]
     for tool in ("Xvfb", "weston", "xdotool", "import"):
@@ -227,10 +267,12 @@ def main():
         if len(mains) != 1 or made[0]["destroyed"]:
             play.problems.append(f"{len(mains)} toplevels without a parent, the first one "
                                  f"{'destroyed' if made[0]['destroyed'] else 'kept'}: not one main toplevel")
+        crosshair_after_h_let_go_in_the_dialog(play)
         for p in play.problems:
             print("FAIL:", p)
         if not play.problems:
-            print(f"ok: one main toplevel through five new games; {len(made) - 1} dialogs belong to it; the row won")
+            print(f"ok: one main toplevel through five new games; {len(made) - 1} dialogs belong to it; the row won; "
+                  "the crosshair ended")
         return 1 if play.problems else 0
     finally:
         for process in reversed(processes):

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -215,6 +216,32 @@ public:
 private:
     unsigned long window_;
     QRect at_;
+};
+
+// Passes everything on to the game, counting what reached it: "up B" for a click of button B,
+// "key down K" and "key up K".
+struct Tally final : Events {
+    explicit Tally(GuiGame& g) : g(g), game(g.game.events()) { g.tk.setEvents(this); }
+    ~Tally() override { g.tk.setEvents(&game); }
+    Tally(const Tally&) = delete;
+    Tally& operator=(const Tally&) = delete;
+
+    void Box_MouseDown(int i, int b) override { game.Box_MouseDown(i, b); }
+    void Box_MouseUp(int i, int b) override { ++seen["up " + std::to_string(b)], game.Box_MouseUp(i, b); }
+    void Smile_MouseDown(int b) override { game.Smile_MouseDown(b); }
+    void Smile_MouseUp(int b) override { game.Smile_MouseUp(b); }
+    void Form_KeyDown(int k, int s) override { ++seen["key down " + std::to_string(k)], game.Form_KeyDown(k, s); }
+    void Form_KeyUp(int k, int s) override { ++seen["key up " + std::to_string(k)], game.Form_KeyUp(k, s); }
+    void Menu_Click(MenuItem item, int index) override { game.Menu_Click(item, index); }
+    void Second_Timer() override { game.Second_Timer(); }
+    void OK_Click() override { game.OK_Click(); }
+    void Cancel_Click() override { game.Cancel_Click(); }
+    void Command1_Click() override { game.Command1_Click(); }
+    void Form_Close(Form form) override { game.Form_Close(form); }
+
+    GuiGame& g;
+    Events& game;
+    std::map<std::string, int> seen;
 };
 
 TEST(X11, AReleaseLostWhileTheWindowWasDisabledActsNowhereLater) {
@@ -454,6 +481,19 @@ TEST(X11SmallScreen, AWindowNeverMovedOpensCentredAtEveryNewSize) {
     }
 }
 
+TEST(X11, AHeldKeyActsOncePerPressWhateverTheServersRepeats) {
+    X11Game g;
+    Tally tally(g);
+    xdotool({"keydown", "h", "sleep", "3", "keyup", "h"});
+    ASSERT_GE(tally.seen["key down 72"], 10) << "the server repeats a held key";
+    EXPECT_EQ(1, tally.seen["key up 72"]) << "H held for 3 s ends once";
+    xdotool({"keydown", "f", "sleep", "1.5", "keyup", "f"});
+    EXPECT_EQ(1, tally.seen["up 2"]) << "F held for 1.5 s clicks cell 1 once";
+    EXPECT_EQ(kFlag, g.s().mark[1]);
+    xdotool({"keydown", "space", "sleep", "1.5", "keyup", "space"});
+    EXPECT_EQ(1, tally.seen["up 1"]) << "Space held for 1.5 s clicks cell 1 once";
+}
+
 TEST(X11, TheCustomFieldDialogComesBackWhereThePlayerLeftIt) {
     if (!windowManager()) GTEST_SKIP() << "dragging a window is the window manager's";
     X11Game g;
@@ -468,6 +508,43 @@ TEST(X11, TheCustomFieldDialogComesBackWhereThePlayerLeftIt) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return frameOnServer(dialog).topLeft() == QPoint(827, 745); }, 3000))
         << "the dialog comes back at " << frameOnServer(dialog).left() << ", " << frameOnServer(dialog).top();
     xdotool({"key", "Escape"});
+}
+
+TEST(X11, TheCrosshairEndsWhenHIsLetGoWhereTheGameDoesNotSeeIt) {
+    X11Game g;
+    xdotool({"key", "ctrl+e"});
+    g.settle();
+    xdotool(to(g, Elem::Box, 1) + QStringList{"click", "1"});
+    ASSERT_TRUE(g.s().minesplaced) << "a first click";
+    // A mine in the left columns, which no dialog centred over the game covers.
+    int mine = 1;
+    while (mine <= 480 && !(g.s().mine[mine] && (mine - 1) % 30 < 5)) ++mine;
+    ASSERT_LE(mine, 480);
+    xdotool(to(g, Elem::Box, mine));
+    const ShownCursor arrow = shownCursor();
+    xdotool({"keydown", "h"});
+    ASSERT_NE(arrow, shownCursor()) << "H shows the crosshair over the mine under the pointer";
+    xdotool({"keyup", "h"});
+    QWidget other;
+    if (windowManager()) showAnother(other, g);
+    const QRect game = g.window().menuBar().actionGeometry(g.window().menuBar().actions()[0]);
+    const QPoint menu = g.window().menuBar().mapToGlobal(game.center());
+    const std::vector<std::pair<const char*, QStringList>> elsewhere = {
+        {"in Custom Field", {"key", "ctrl+c", "sleep", "0.5", "keyup", "h", "key", "Escape"}},
+        {"after Alt+Tab", {"keydown", "alt", "key", "Tab", "keyup", "alt", "sleep", "0.5", "keyup", "h", "keydown",
+                           "alt", "key", "Tab", "keyup", "alt"}},
+        {"on the Game menu",
+         {"mousemove", n(menu.x()), n(menu.y()), "click", "1", "sleep", "0.5", "keyup", "h", "key", "Escape"}},
+    };
+    for (const auto& [where, keys] : elsewhere) {
+        SCOPED_TRACE(where);
+        if (!windowManager() && where == std::string("after Alt+Tab")) continue;
+        xdotool({"keydown", "h"});
+        xdotool(keys);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return g.window().isActiveWindow(); }, 3000));
+        xdotool(to(g, Elem::Box, mine));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shownCursor() == arrow; }, 2000)) << "the crosshair stays";
+    }
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -19,18 +18,6 @@
 #include "toolkit/qt/board.h"
 
 namespace tw {
-
-namespace {
-
-int shiftState(Qt::KeyboardModifiers modifiers) {
-    int shift = 0;
-    if (modifiers & Qt::ShiftModifier) shift |= 1;
-    if (modifiers & Qt::ControlModifier) shift |= 2;
-    if (modifiers & Qt::AltModifier) shift |= 4;
-    return shift;
-}
-
-}  // namespace
 
 // Only a checked item is checkable, so that unchecked ones show no empty box.
 void setCheckMark(QAction& action, bool checked) {
@@ -212,16 +199,6 @@ void MainWindow::changeEvent(QEvent* event) {
     if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
     QWidget* modal = QApplication::activeModalWidget();
     if (modal != nullptr && modal != this && modal->isVisible()) modal->activateWindow();
-}
-
-void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (Events* events = live()) events->Form_KeyDown(keyCode(event->key()), shiftState(event->modifiers()));
-}
-
-void MainWindow::keyReleaseEvent(QKeyEvent* event) {
-    // Only the real release counts; a held key reports its repeats as presses.
-    if (event->isAutoRepeat()) return;
-    if (Events* events = live()) events->Form_KeyUp(keyCode(event->key()), shiftState(event->modifiers()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -22,8 +22,8 @@ class Board;
 
 void setCheckMark(QAction& action, bool checked);
 
-// Form1: the menu bar above the board, the one-second timer, and the window's keys. One native
-// window serves the whole run: each build of Form1 lays out its contents afresh inside it.
+// Form1: the menu bar above the board, which takes the window's keys, and the one-second timer.
+// One native window serves the whole run: each build of Form1 lays out its contents afresh inside it.
 class MainWindow final : public QWidget {
     Q_OBJECT
 
@@ -51,8 +51,6 @@ public:
     QAction* action(MenuItem item, int index) const;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;

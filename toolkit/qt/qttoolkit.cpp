@@ -14,6 +14,7 @@
 #include "resources/catalogue.h"
 #include "toolkit/qt/accessible.h"
 #include "toolkit/qt/board.h"
+#include "toolkit/qt/keyrepeat.h"
 #include "toolkit/qt/texts.h"
 
 namespace tw {
@@ -59,7 +60,10 @@ void showRestoredInFront(QWidget& window) {
 
 }  // namespace
 
-QtToolkit::QtToolkit() { installAccessibility(); }
+QtToolkit::QtToolkit() {
+    installAccessibility();
+    repeatKeysAsPresses();
+}
 
 QtToolkit::~QtToolkit() = default;
 
