@@ -136,7 +136,8 @@ public:
     // native window that lives for the whole run: shown or hidden, it stays so, at its size and
     // where the player put it (the first build gives it the design's client size). Form2 and
     // Form3 are built the first time they are shown; they belong to Form1 on the desktop (kept
-    // above it, minimised with it, one entry in the task list).
+    // above it, minimised with it, one entry in the task list). Every window keeps the size it is
+    // given: a desktop's request to maximise it or make it full-screen is undone, never fatal.
     virtual void buildForm1() = 0;
     virtual void destroyForm1() = 0;
     // The client area below the menu bar; window decorations are the desktop's. Only a new size

@@ -106,6 +106,13 @@ void showAnother(QWidget& other, GuiGame& g) {
     g.settle();
 }
 
+// Whether the window manager has put the window in the state _NET_WM_STATE_`name`.
+bool inState(const QWidget& window, const char* name) {
+    const auto states = property(window.winId(), "_NET_WM_STATE");
+    const Atom atom = XInternAtom(server(), ("_NET_WM_STATE_" + std::string(name)).c_str(), False);
+    return std::find(states.begin(), states.end(), atom) != states.end();
+}
+
 // Whether the window manager keeps `upper` above `lower`, bottom to top in its stacking list.
 bool stackedAbove(const QWidget& upper, const QWidget& lower) {
     const auto order = property(DefaultRootWindow(server()), "_NET_CLIENT_LIST_STACKING");
@@ -545,6 +552,39 @@ TEST(X11, TheCrosshairEndsWhenHIsLetGoWhereTheGameDoesNotSeeIt) {
         xdotool(to(g, Elem::Box, mine));
         EXPECT_TRUE(QTest::qWaitFor([&] { return shownCursor() == arrow; }, 2000)) << "the crosshair stays";
     }
+}
+
+TEST(X11, AMaximiseOrFullScreenRequestLeavesTheFixedWindowsAsTheyAre) {
+    if (!windowManager()) GTEST_SKIP() << "maximising is the window manager's";
+    X11Game g;
+    const auto keepsItsSize = [&](QWidget& window, const char* what) {
+        SCOPED_TRACE(what);
+        const QSize size = window.size();
+        for (const QString state : {"maximized_vert,maximized_horz", "fullscreen"}) {
+            const QStringList on = {"-i", "-r", id(window), "-b"};
+            run("wmctrl", on + QStringList{"add," + state});
+            // The manager has done what it does with the request once it keeps the window above.
+            run("wmctrl", on + QStringList{"add,above"});
+            ASSERT_TRUE(QTest::qWaitFor([&] { return inState(window, "ABOVE"); }, 3000));
+            run("wmctrl", on + QStringList{"remove,above"});
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] {
+                    Window root = 0;
+                    int x = 0, y = 0;
+                    unsigned width = 0, height = 0, border = 0, depth = 0;
+                    XGetGeometry(server(), window.winId(), &root, &x, &y, &width, &height, &border, &depth);
+                    return QSize(int(width), int(height)) == size && !inState(window, "MAXIMIZED_VERT") &&
+                           !inState(window, "MAXIMIZED_HORZ") && !inState(window, "FULLSCREEN");
+                },
+                3000))
+                << state.toStdString() << " left the window at " << window.width() << " x " << window.height();
+        }
+    };
+    keepsItsSize(g.window(), "the game");
+    xdotool({"key", "ctrl+c"});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(g.tk.form2()));
+    keepsItsSize(*g.tk.form2(), "Custom Field");
+    xdotool({"key", "Escape"});
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "toolkit/design.h"
 #include "toolkit/placement.h"
 #include "toolkit/qt/board.h"
+#include "toolkit/qt/fixedsize.h"
 
 namespace tw {
 
@@ -40,6 +41,7 @@ MainWindow::MainWindow(Pictures& pictures)
     // Tight item padding keeps all three menus on the bar of a Beginner-wide window.
     menuBar_->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 3px; }"));
     buildMenus();
+    keepFixedSize(*this);
     second_->setInterval(kSecondPeriodMs);
     second_->setTimerType(Qt::PreciseTimer);
     connect(second_, &QTimer::timeout, this, [this] {
@@ -151,6 +153,7 @@ void MainWindow::setClientSize(int width, int height) {
     moved_ = moved_ || (placedAt_ && before.topLeft() != *placedAt_);
     sized_ = true;
     setFixedSize(size);
+    letPlatformWindowGrow(*this);
     place(before, !moved_);
 }
 

@@ -14,6 +14,7 @@
 #include "resources/catalogue.h"
 #include "toolkit/qt/accessible.h"
 #include "toolkit/qt/board.h"
+#include "toolkit/qt/fixedsize.h"
 #include "toolkit/qt/keyrepeat.h"
 #include "toolkit/qt/texts.h"
 
@@ -40,12 +41,13 @@ QIcon loadIcon() {
 }
 
 // Makes a dialog the main window's on the desktop: kept above it, modal to it, minimised and
-// restored with it, one entry in the task list.
+// restored with it, one entry in the task list; and of its own fixed size.
 void belongTo(QWidget& dialog, QWidget& main) {
     dialog.setWindowModality(Qt::WindowModal);
     main.winId();
     dialog.winId();
     dialog.windowHandle()->setTransientParent(main.windowHandle());
+    keepFixedSize(dialog);
 }
 
 // The active window (the game at a new game of its own) is not raised again: the desktop would
