@@ -6,8 +6,9 @@ screen back. The client's own protocol log must show one main xdg_toplevel for t
 through five new games (F2, the face, Ctrl+E, Ctrl+B, OK in Custom Field), and the Custom Field
 dialog, the help window and the congratulation box, won on a custom row of eight cells with one
 mine, as toplevels whose parent is the main one. Then the replays of what only a compositor
-shows: the game's maximise button, which must not end the game; and H let go inside Custom Field,
-which must end the crosshair.
+shows: the game's maximise button, which must not end the game; H let go inside Custom Field,
+which must end the crosshair; and the game minimised while Custom Field waits, which Escape must
+give back with the keys.
 Exits 77 (skipped) when a tool or Qt's Wayland platform is missing.
 
 usage: wayland_play.py PROGRAM
@@ -246,6 +247,37 @@ def maximise_button(play, game):
                              "the maximise button left the game larger than its size")
 
 
+def minimised_game_back_after_cancel(play):
+    """Custom Field waiting, the game's minimise button, Escape: the game must come back with the
+    keys. Custom Field opens where weston puts it; it is opened again until it leaves the button free."""
+    minimise = title_buttons(screen(), face(screen()))[0]
+    entered = re.compile(r"wl_pointer@\d+\.enter\(\d+, wl_surface@(\d+),")
+    for _ in range(5):
+        dialog = play.opened("Custom Field over the game", ["key", "ctrl+c"])
+        if dialog is None:
+            return
+        before = len(play.log())
+        subprocess.run(["xdotool", "mousemove", *map(str, minimise)], check=True)
+        if wait_for(lambda: entered.search(play.log(before)), 5) and \
+                entered.search(play.log(before))[1] == main_window(play.log())["surface"]:
+            break
+        play.close("Custom Field over the game's title bar", dialog, ["key", "Escape"])
+    else:
+        play.problems.append("Custom Field covered the game's minimise button five times")
+        return
+    before = len(play.log())
+    play.do("click", "1")
+    if not wait_for(lambda: "set_minimized" in play.log(before) and face(screen()) is None, 5):
+        play.problems.append("the game's minimise button did not minimise it")
+        return
+    before = len(play.log())
+    play.do("key", "Escape")
+    back = re.compile(r"wl_keyboard@\d+\.enter\(\d+, wl_surface@(\d+),")
+    if not wait_for(lambda: any(m[1] == main_window(play.log())["surface"] for m in back.finditer(play.log(before)))
+                    and face(screen()) is not None, 5):
+        play.problems.append("Escape in Custom Field did not give back the minimised game with the keys")
+
+
 def main():
     program = sys.argv[1]
     for tool in ("Xvfb", "weston", "xdotool", "import"):
@@ -320,14 +352,16 @@ def main():
             play.problems.append(f"{len(mains)} toplevels without a parent, the first one "
                                  f"{'destroyed' if made[0]['destroyed'] else 'kept'}: not one main toplevel")
         game = processes[-1]
-        for route in (lambda: maximise_button(play, game), lambda: crosshair_after_h_let_go_in_the_dialog(play)):
+        # Last: the client can bring a minimised window back only as a new toplevel.
+        for route in (lambda: maximise_button(play, game), lambda: crosshair_after_h_let_go_in_the_dialog(play),
+                      lambda: minimised_game_back_after_cancel(play)):
             if game.poll() is None:
                 route()
         for p in play.problems:
             print("FAIL:", p)
         if not play.problems:
             print(f"ok: one main toplevel through five new games; {len(made) - 1} dialogs belong to it; the row won; "
-                  "the crosshair ended and the maximise button did no harm")
+                  "the crosshair ended, the maximise button and a minimised game's return did no harm")
         return 1 if play.problems else 0
     finally:
         for process in reversed(processes):

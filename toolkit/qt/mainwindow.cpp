@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <utility>
+
 #include "toolkit/design.h"
 #include "toolkit/placement.h"
 #include "toolkit/qt/board.h"
@@ -193,6 +195,17 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     learnFrame();
+    if (onWayland()) connect(windowHandle(), &QWindow::windowStateChanged, this, &MainWindow::noteState, Qt::UniqueConnection);
+}
+
+void MainWindow::noteState(Qt::WindowState state) {
+    minimisedUnseen_ = minimisedUnseen_ || state == Qt::WindowMinimized;
+}
+
+void MainWindow::showAfreshIfMinimised() {
+    if (!std::exchange(minimisedUnseen_, false)) return;
+    hide();
+    show();
 }
 
 // A click on the game while a dialog holds it back activates the game; the dialog takes the
@@ -200,6 +213,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+    minimisedUnseen_ = false;
     QWidget* modal = QApplication::activeModalWidget();
     if (modal != nullptr && modal != this && modal->isVisible()) modal->activateWindow();
 }

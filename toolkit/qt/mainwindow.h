@@ -49,6 +49,9 @@ public:
     QMenuBar& menuBar() { return *menuBar_; }
     // The menu item, or nullptr when there is none of that name and index.
     QAction* action(MenuItem item, int index) const;
+    // On Wayland a client is never told that the desktop brought its minimised window back, and
+    // may not bring it back itself: a window minimised since it was last active is shown afresh.
+    void showAfreshIfMinimised();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -61,6 +64,7 @@ private:
     // Moves the frame centred on the screen, or round the centre of the frame `before`, inside it.
     void place(const QRect& before, bool centred);
     void learnFrame();
+    void noteState(Qt::WindowState state);
     void buildMenus();
     void connectMenu(QMenu* menu);
     QAction* addItem(QMenu* menu, const QString& caption, MenuItem item, int index,
@@ -84,6 +88,7 @@ private:
     bool sized_ = false;
     std::optional<QPoint> placedAt_;
     bool moved_ = false;
+    bool minimisedUnseen_ = false;
     bool built_ = false;
     int builds_ = 0;
 };

@@ -174,7 +174,10 @@ void QtToolkit::hideForm(Form form) {
     if (hidden == nullptr) return;
     const bool dialog = form != Form::Form1 && hidden->isVisible();
     hidden->hide();
-    if (dialog && built() != nullptr) showRestoredInFront(*form1_);
+    if (dialog && built() != nullptr) {
+        form1_->showAfreshIfMinimised();
+        showRestoredInFront(*form1_);
+    }
 }
 
 void QtToolkit::enableForm(Form form, bool enabled) {
