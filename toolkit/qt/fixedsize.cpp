@@ -27,13 +27,19 @@ public:
         } else if (event->type() == QEvent::Resize && !restoring_) {
             QTimer::singleShot(0, this, &SizeKeeper::shrink);
         } else if (event->type() == QEvent::Show) {
-            letPlatformWindowGrow(window_);
-            window_.windowHandle()->installEventFilter(this);
+            QWindow* platform = window_.windowHandle();
+            platform->installEventFilter(this);
+            if (onWayland()) connect(platform, &QWindow::windowStateChanged, this, &SizeKeeper::asked, Qt::UniqueConnection);
         }
         return false;
     }
 
 private:
+    // Asked for, not yet given: the platform window may take the compositor's size.
+    void asked(Qt::WindowState state) {
+        if (state & kLarger) window_.windowHandle()->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    }
+
     // A larger state is undone; the size waits until the desktop has let the window go: a Wayland
     // client that commits another size while its compositor holds it maximised loses its
     // connection, and an X11 window manager ignores one asked for meanwhile.
@@ -47,10 +53,12 @@ private:
     }
 
     // Back to the fixed size: some window managers leave the size they gave (fluxbox with a dialog,
-    // icewm), and a Wayland compositor's resize by the frame lets the window grow.
+    // icewm).
     void shrink() {
+        if (restoring_) return;
+        window_.windowHandle()->setMaximumSize(window_.maximumSize());
         const QSize fixed = window_.minimumSize();
-        if (fixed == window_.maximumSize() && !restoring_ && window_.size() != fixed) window_.resize(fixed);
+        if (fixed == window_.maximumSize() && window_.size() != fixed) window_.resize(fixed);
     }
 
     QWidget& window_;
@@ -62,11 +70,5 @@ private:
 bool onWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
 void keepFixedSize(QWidget& window) { new SizeKeeper(window); }
-
-void letPlatformWindowGrow(QWidget& window) {
-    if (onWayland() && window.windowHandle() != nullptr) {
-        window.windowHandle()->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
-    }
-}
 
 }  // namespace tw

@@ -10,12 +10,10 @@ namespace tw {
 bool onWayland();
 
 // Keeps a window of fixed size at that size whatever the desktop does with it: a maximised or
-// full-screen state is undone at once. On Wayland the platform window is let grow, since a
-// client that does not take the size of a maximised state it is sent loses its connection; the
-// window goes back to its own size as soon as it can.
+// full-screen state is undone at once. A Wayland client that does not take the size of a
+// maximised state it is sent loses its connection: there the platform window may grow from the
+// moment such a state is asked for (Qt's own decorations offer a maximise button) until the
+// compositor lets it go.
 void keepFixedSize(QWidget& window);
-
-// After the window's fixed size has changed: on Wayland the platform window is let grow again.
-void letPlatformWindowGrow(QWidget& window);
 
 }  // namespace tw

@@ -155,7 +155,6 @@ void MainWindow::setClientSize(int width, int height) {
     moved_ = moved_ || (placedAt_ && before.topLeft() != *placedAt_);
     sized_ = true;
     setFixedSize(size);
-    letPlatformWindowGrow(*this);
     place(before, !moved_);
 }
 
