@@ -3,8 +3,11 @@
 """A new game on a real X server, timed from outside. The game runs under openbox on a private
 Xvfb; F2 goes in through the server's test extension, and the X DAMAGE extension on the root
 window reports every change of the screen. A run's figure is the time from the key press to the
-last change before the screen has been quiet for a while. Runs at Beginner, then at Expert
-(Ctrl+E first), and prints one JSON line per level with every run and their median.
+last change before the screen has been quiet for a while. The game's window must not change its
+size or place at a new game of the same size, not even for a moment: every run also counts the
+ConfigureNotify events the server sends about that window, which must be none. Runs at Beginner,
+then at Expert (Ctrl+E first), and prints one JSON line per level with every run, their median and
+the configure events of each run.
 
 usage: newgame_x11.py PROGRAM RUNS
 Exits 77 when Xvfb, openbox or python3-xlib is missing.
@@ -29,16 +32,19 @@ QUIET = 0.3  # seconds without a change that end a run
 
 def changes_until_quiet(screen):
     """Reads the screen's damage until it has been quiet for QUIET seconds: the time of the last
-    change, or None."""
-    since, last = time.monotonic(), None
+    change, or None, and how many configure events the game's window had meanwhile."""
+    since, last, configures = time.monotonic(), None, 0
     while True:
         while screen.pending_events():
-            if screen.next_event().type == screen.extension_event.DamageNotify:
+            event = screen.next_event()
+            if event.type == screen.extension_event.DamageNotify:
                 last = time.monotonic()
+            elif event.type == X.ConfigureNotify:
+                configures += 1
         wait = (last or since) + QUIET - time.monotonic()
         if wait <= 0 or not select.select([screen], [], [], wait)[0]:
             if not screen.pending_events():
-                return last
+                return last, configures
 
 
 def press(screen, *names):
@@ -52,16 +58,17 @@ def press(screen, *names):
 
 
 def new_games(screen, runs):
-    figures = []
+    figures, configures = [], []
     changes_until_quiet(screen)
     for _ in range(runs):
         start = time.monotonic()
         press(screen, "F2")
-        end = changes_until_quiet(screen)
+        end, configured = changes_until_quiet(screen)
         if end is None:
             raise SystemExit("F2 changed nothing on the screen")
         figures.append((end - start) * 1000)
-    return figures
+        configures.append(configured)
+    return figures, configures
 
 
 def wait_until(what, predicate):
@@ -96,15 +103,18 @@ def main():
         asan = ":".join(filter(None, [os.environ.get("ASAN_OPTIONS"), "strict_string_checks=0"]))
         started.append(subprocess.Popen([program], env=dict(os.environ, QT_QPA_PLATFORM="xcb", ASAN_OPTIONS=asan),
                                         stderr=subprocess.DEVNULL))
-        wait_until("game window", lambda: getattr(root.get_full_property(
-            screen.intern_atom("_NET_CLIENT_LIST"), X.AnyPropertyType), "value", None))
+        clients = lambda: getattr(root.get_full_property(screen.intern_atom("_NET_CLIENT_LIST"),
+                                                         X.AnyPropertyType), "value", None)
+        wait_until("game window", clients)
+        screen.create_resource_object("window", clients()[0]).change_attributes(event_mask=X.StructureNotifyMask)
         screen.damage_query_version()
         root.damage_create(damage.DamageReportRawRectangles)
         for level, keys in (("Beginner", ()), ("Expert", ("Control_L", "e"))):
             if keys:
                 press(screen, *keys)
-            figures = new_games(screen, runs)
-            print(json.dumps({"level": level, "newgame_ms": figures, "median_ms": statistics.median(figures)}))
+            figures, configures = new_games(screen, runs)
+            print(json.dumps({"level": level, "newgame_ms": figures, "median_ms": statistics.median(figures),
+                              "configure_events": configures}))
     finally:
         for process in reversed(started):
             process.terminate()

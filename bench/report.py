@@ -130,6 +130,10 @@ def main():
                 figure, budget = line["median_ms"], before[line["level"]] / 2
                 row(f"new game, F2 to the last change of the screen, {line['level']}, xcb under openbox "
                     f"(median of {len(line['newgame_ms'])})", figure, "ms", f"<= {budget:g} ms", figure <= budget)
+                # The window keeps its size and place at a new game of the same size, even for a moment.
+                configures = sum(line["configure_events"])
+                row(f"configure events of the game's window at F2, {line['level']}, xcb under openbox "
+                    f"(all {len(line['configure_events'])} runs)", configures, "events", "0", configures == 0)
 
     result = {"build_type": buildtype, "machine": machine(), "rows": rows}
     with open(out, "w") as f:

@@ -79,8 +79,12 @@ void HeadlessToolkit::buildForm1() {
     checks_[{MenuItem::mnuBeginner, 0}] = true;
     checks_[{MenuItem::mnuGT, designedGameType()}] = true;
     timer_ = false;
-    windows_[static_cast<int>(Form::Form1)].exists = true;
-    setClientSize(kDesignClientWidth, kDesignClientHeight);
+    Window& w = windows_[static_cast<int>(Form::Form1)];
+    w.exists = true;
+    // The native window keeps its size and place; only the first build gives it one.
+    if (w.frame.width == 0) setClientSize(kDesignClientWidth, kDesignClientHeight);
+    clientWidth_ = kDesignClientWidth;
+    clientHeight_ = kDesignClientHeight;
 }
 
 // The native window stays, shown or not, where it is.
@@ -97,7 +101,9 @@ void HeadlessToolkit::setClientSize(int width, int height) {
     clientWidth_ = width;
     clientHeight_ = height;
     Window& w = windows_[static_cast<int>(Form::Form1)];
-    w.frame = placed_ ? resizedFrame(kScreen, w.frame, width, height) : centredFrame(kScreen, width, height);
+    if (w.frame.width != width || w.frame.height != height) {
+        w.frame = resizedFrame(kScreen, w.frame, width, height, w.moved);
+    }
 }
 
 void HeadlessToolkit::showForm(Form form) {
@@ -107,7 +113,8 @@ void HeadlessToolkit::showForm(Form form) {
     w.minimised = false;
     for (Window& other : windows_) other.active = false;
     w.active = true;
-    if (form == Form::Form1) placed_ = true;
+    if (form == Form::Form2 && !w.moved) w.frame = centredFrame(windows_[static_cast<int>(Form::Form1)].frame, 0, 0);
+    if (form != Form::Form1) loseKeys();
 }
 
 void HeadlessToolkit::hideForm(Form form) {
@@ -115,13 +122,19 @@ void HeadlessToolkit::hideForm(Form form) {
     const bool dialog = form != Form::Form1 && w.visible;
     w.visible = false;
     w.active = false;
-    if (form == Form::Form1) forgetTargets();
+    if (form == Form::Form1) {
+        forgetTargets();
+        loseKeys();
+    }
     if (dialog && formExists(Form::Form1)) showForm(Form::Form1);
 }
 
 void HeadlessToolkit::enableForm(Form form, bool enabled) {
     windows_[static_cast<int>(form)].enabled = enabled;
-    if (form == Form::Form1 && !enabled) forgetTargets();
+    if (form == Form::Form1 && !enabled) {
+        forgetTargets();
+        loseKeys();
+    }
 }
 
 bool HeadlessToolkit::formExists(Form form) const { return windows_[static_cast<int>(form)].exists; }
@@ -142,6 +155,7 @@ std::string HeadlessToolkit::text(TextBox box) const { return texts_[static_cast
 void HeadlessToolkit::messageBox(std::string_view text, std::string_view title, bool information) {
     messages_.push_back({std::string(text), std::string(title), information});
     forgetTargets();
+    loseKeys();
     boxOpen_ = true;
     if (boxAction_) boxAction_();
     boxOpen_ = false;
@@ -210,23 +224,46 @@ void HeadlessToolkit::deliverRelease(int button) {
     } else {
         events_->Box_MouseUp(*target, button);
     }
+    settle();
 }
 
-void HeadlessToolkit::popupMenu() { forgetTargets(); }
+void HeadlessToolkit::popupMenu() {
+    forgetTargets();
+    loseKeys();
+    settle();
+}
 
-void HeadlessToolkit::loseFocus() { windows_[static_cast<int>(Form::Form1)].active = false; }
+void HeadlessToolkit::loseFocus() {
+    windows_[static_cast<int>(Form::Form1)].active = false;
+    loseKeys();
+    settle();
+}
 
 void HeadlessToolkit::minimise() {
     Window& w = windows_[static_cast<int>(Form::Form1)];
     w.minimised = true;
     w.active = false;
     forgetTargets();
+    loseKeys();
 }
 
-void HeadlessToolkit::moveWindow(int left, int top) {
-    FrameRect& frame = windows_[static_cast<int>(Form::Form1)].frame;
-    frame.left = left;
-    frame.top = top;
+void HeadlessToolkit::moveWindow(int left, int top, Form form) {
+    Window& w = windows_[static_cast<int>(form)];
+    w.frame.left = left;
+    w.frame.top = top;
+    w.moved = true;
+}
+
+void HeadlessToolkit::loseKeys() {
+    lost_.merge(held_);
+    held_.clear();
+}
+
+void HeadlessToolkit::settle() {
+    if (!form1TakesInput()) return;
+    for (const int keycode : std::exchange(lost_, {})) {
+        if (!isFieldKey(keycode)) events_->Form_KeyUp(keycode, 0);
+    }
 }
 
 void HeadlessToolkit::pointAt(Elem elem, int index) { pointer_ = {elem, index}; }
@@ -244,6 +281,8 @@ void HeadlessToolkit::keyDown(int keycode, int shift) { key(keycode, shift, fals
 
 void HeadlessToolkit::key(int keycode, int shift, bool repeat) {
     if (!form1TakesInput()) return;
+    // A press of a key that is down already is one of its repeats.
+    repeat = !held_.insert(keycode).second || repeat;
     if (!isFieldKey(keycode)) {
         events_->Form_KeyDown(keycode, shift);
         return;
@@ -253,14 +292,18 @@ void HeadlessToolkit::key(int keycode, int shift, bool repeat) {
     if (button == 0 || repeat || focus_ >= boxCount() || !boxes_[focus_].visible) return;
     events_->Box_MouseDown(focus_, button);
     events_->Box_MouseUp(focus_, button);
+    settle();
 }
 
 void HeadlessToolkit::keyUp(int keycode, int shift) {
-    if (form1TakesInput() && !isFieldKey(keycode)) events_->Form_KeyUp(keycode, shift);
+    if (!form1TakesInput()) return;
+    held_.erase(keycode);
+    if (!isFieldKey(keycode)) events_->Form_KeyUp(keycode, shift);
 }
 
 void HeadlessToolkit::choose(MenuItem item, int index) {
     if (form1TakesInput()) events_->Menu_Click(item, index);
+    settle();
 }
 
 void HeadlessToolkit::tick() {
@@ -273,18 +316,22 @@ void HeadlessToolkit::typeText(TextBox box, std::string_view text) {
 
 void HeadlessToolkit::pressOK() {
     if (formTakesInput(Form::Form2)) events_->OK_Click();
+    settle();
 }
 
 void HeadlessToolkit::pressCancel() {
     if (formTakesInput(Form::Form2)) events_->Cancel_Click();
+    settle();
 }
 
 void HeadlessToolkit::pressHelpOK() {
     if (formTakesInput(Form::Form3)) events_->Command1_Click();
+    settle();
 }
 
 void HeadlessToolkit::closeForm(Form form) {
     if (formTakesInput(form)) events_->Form_Close(form);
+    settle();
 }
 
 }  // namespace tw

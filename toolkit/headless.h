@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -46,7 +47,10 @@ public:
         bool enabled = true;
         bool minimised = false;
         bool active = false;
-        // The frame on a screen of kScreen's size; a headless window's frame is its client area.
+        // Whether the player has moved it.
+        bool moved = false;
+        // The frame on a screen of kScreen's size; the main window's frame is its client area, a
+        // dialog's its centre alone (the toolkit knows no dialog's size).
         FrameRect frame{};
     };
     static constexpr FrameRect kScreen{0, 0, 1024, 768};
@@ -119,9 +123,9 @@ public:
     void popupMenu();
     // Another window takes the focus; the held buttons' releases still come here.
     void loseFocus();
-    // What the player does to the main window's frame on the desktop.
+    // What the player does to the main window's frame on the desktop, and drags a window to.
     void minimise();
-    void moveWindow(int left, int top);
+    void moveWindow(int left, int top, Form form = Form::Form1);
     // Where the pointer rests, and the shape it shows there.
     void pointAt(Elem elem, int index = 0);
     Pointer shownPointer() const;
@@ -140,6 +144,10 @@ public:
     void closeForm(Form form);
     // What the player does while the next message boxes are open, before closing each.
     void whileMessageBoxOpen(std::function<void()> action) { boxAction_ = std::move(action); }
+    // What the windows report once the running handler has returned, as an event loop does: the
+    // key-ups of the keys the main window was let go of, as soon as it takes input. Every action
+    // of the player ends with it.
+    void settle();
 
 private:
     Element& at(Elem elem, int index);
@@ -150,6 +158,8 @@ private:
     void pressAt(int target, int button);
     void deliverRelease(int button);
     void forgetTargets() { targets_.fill(std::nullopt); }
+    // The main window loses the keyboard: the keys down in it are let go for the game.
+    void loseKeys();
 
     Events* events_ = nullptr;
     // Per button (left, right, middle), the element that took its press: a Box index, kFace,
@@ -176,8 +186,9 @@ private:
     bool quit_ = false;
     int builds_ = 0;
     int focus_ = 1;
-    // Whether the main window has been shown, and so placed by the desktop.
-    bool placed_ = false;
+    // The keys down in the main window, and those it was let go of whose key-ups are still due.
+    std::set<int> held_;
+    std::set<int> lost_;
 };
 
 }  // namespace tw

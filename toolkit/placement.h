@@ -19,14 +19,13 @@ constexpr FrameRect centredFrame(const FrameRect& area, int width, int height) {
     return {area.left + (area.width - width) / 2, area.top + (area.height - height) / 2, width, height};
 }
 
-// Where a frame that changes its size to `width` x `height` goes: its centre stays where it was,
-// moved only as far as it takes to keep the frame inside `area`, so a window the player never
-// moved stays centred and one the player put somewhere stays there.
-constexpr FrameRect resizedFrame(const FrameRect& area, const FrameRect& old, int width, int height) {
-    const int left = old.left + (old.width - width) / 2;
-    const int top = old.top + (old.height - height) / 2;
-    return {std::clamp(left, area.left, std::max(area.left, area.left + area.width - width)),
-            std::clamp(top, area.top, std::max(area.top, area.top + area.height - height)), width, height};
+// Where a frame that changes its size to `width` x `height` goes: centred on `area` while the
+// player has never `moved` it, else round the centre of the `old` frame, where the player left it;
+// either way moved only as far as it takes to keep it inside `area`, its top-left corner first.
+constexpr FrameRect resizedFrame(const FrameRect& area, const FrameRect& old, int width, int height, bool moved) {
+    const FrameRect centred = centredFrame(moved ? old : area, width, height);
+    return {std::clamp(centred.left, area.left, std::max(area.left, area.left + area.width - width)),
+            std::clamp(centred.top, area.top, std::max(area.top, area.top + area.height - height)), width, height};
 }
 
 }  // namespace tw

@@ -82,8 +82,12 @@ public:
     virtual void Box_MouseUp(int index, int button) = 0;
     virtual void Smile_MouseDown(int button) = 0;
     virtual void Smile_MouseUp(int button) = 0;
-    // Keys of the main window while it takes input: a held key reports a key-down at every
-    // auto-repeat and one key-up when it is really let go. The field's own keys (fieldkeys.h)
+    // Keys of the main window while it takes input. A key is down from its press to its release;
+    // a press of a key already down is one of its auto-repeats, however the window system sends
+    // it. A held key reports a key-down at every auto-repeat and one key-up when it is let go.
+    // When the window loses the keyboard (another window or one of its menus takes it, or the
+    // window stops taking input), every key down in it is let go for the game: the key-up is
+    // reported at once, or as soon as the window takes input again. The field's own keys (fieldkeys.h)
     // are not reported: the field holds a focus cell, its first cell after each build of
     // Form1; the arrow keys move it a cell, Home and End to its row's ends, Page Up and Page
     // Down to its column's ends, never off the field. Space reports a press and a release of
@@ -129,18 +133,23 @@ public:
     // Windows. Form1 is built from its design by buildForm1 (menu with its initial check
     // marks, a stopped timer, the design's elements) and destroyed whole by destroyForm1, which
     // may run inside one of its own handlers and forgets its press targets. Both act inside one
-    // native window that lives for the whole run: shown or hidden, it stays so, and where the
-    // player put it. Form2 and Form3 are built the first time they are shown; they belong to
-    // Form1 on the desktop (kept above it, minimised with it, one entry in the task list).
+    // native window that lives for the whole run: shown or hidden, it stays so, at its size and
+    // where the player put it (the first build gives it the design's client size). Form2 and
+    // Form3 are built the first time they are shown; they belong to Form1 on the desktop (kept
+    // above it, minimised with it, one entry in the task list). Every window keeps the size it is
+    // given: a desktop's request to maximise it or make it full-screen is undone, never fatal.
     virtual void buildForm1() = 0;
     virtual void destroyForm1() = 0;
-    // The client area below the menu bar; window decorations are the desktop's. The frame is
-    // centred on the screen until Form1 is first shown; a later new size keeps the frame's
-    // centre where it is, moved only to stay on the screen, and the same size leaves it alone.
+    // The client area below the menu bar; window decorations are the desktop's. Only a new size
+    // changes the frame, once: the same size leaves it alone, wherever it is. A new size centres
+    // the frame on the screen while the player has never moved the window, and keeps its centre
+    // where the player left it once they have; either way the frame is moved only as far as it
+    // takes to keep it on the screen, its top-left corner first.
     virtual void setClientSize(int width, int height) = 0;
     virtual void setIcon(int icon) = 0;
     // Shows the window in front and active; a minimised window comes back to its normal state.
-    // The Custom Field dialog's frame is centred over Form1's.
+    // The Custom Field dialog's frame is centred over Form1's until the player moves the dialog;
+    // then it comes back where the player left it.
     virtual void showForm(Form form) = 0;
     // Hiding or disabling a window forgets its press targets. Hiding a shown dialog gives Form1
     // back: shown, restored, in front, active and holding the keyboard focus.

@@ -3,7 +3,9 @@
 // toolkit and on the Qt windows, driven through each one's own way of taking input.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,6 +15,9 @@
 #include "toolkit/headless.h"
 
 namespace tw {
+
+void PrintTo(const FrameRect& f, std::ostream* out) { *out << f.width << " x " << f.height << " at " << f.left << ", " << f.top; }
+
 namespace {
 
 // Everything that reached the game, one line per report; `on` runs inside the handler.
@@ -56,7 +61,7 @@ void layout(Toolkit& tk) {
 // Each realisation with the hands that give it input: the headless toolkit takes input itself.
 struct HeadlessDriver {
     HeadlessDriver() { tk.setEvents(&log); }
-    void settle() {}
+    void settle() { tk.settle(); }
 
     Log log;
     HeadlessToolkit tk;
@@ -78,8 +83,16 @@ HeadlessToolkit::Window shown(QtDriver& d) {
     MainWindow& w = *d.tk.form1();
     const bool active = QTest::qWaitForWindowActive(&w, 1000);
     const QRect frame = w.frameGeometry();
-    return {d.tk.formExists(Form::Form1), w.isVisible(), w.isEnabled(), w.isMinimized(), active,
+    return {d.tk.formExists(Form::Form1), w.isVisible(), w.isEnabled(), w.isMinimized(), active, false,
             {frame.left(), frame.top(), frame.width(), frame.height()}};
+}
+
+// The middle of a window's frame on the screen.
+std::pair<int, int> centre(const FrameRect& frame) { return {frame.left + frame.width / 2, frame.top + frame.height / 2}; }
+std::pair<int, int> dialogCentre(HeadlessDriver& d) { return centre(d.tk.window(Form::Form2).frame); }
+std::pair<int, int> dialogCentre(QtDriver& d) {
+    const QPoint middle = d.tk.form2()->frameGeometry().center();
+    return {middle.x(), middle.y()};
 }
 
 template <typename Driver>
@@ -201,16 +214,23 @@ TYPED_TEST(Contract, ACloseRequestReachesTheGameOnlyFromAWindowThatTakesInput) {
 TYPED_TEST(Contract, TheMainWindowStaysWhereThePlayerPutItAndComesBackWhenADialogCloses) {
     auto& d = this->d;
     auto& h = this->h;
-    h.moveWindow(100, 80);
-    this->rebuild();
+    const FrameRect centred = shown(d).frame;
+    d.tk.setClientSize(kDesignClientWidth, 4000);
     d.tk.setClientSize(kDesignClientWidth, kDesignClientHeight);
-    EXPECT_EQ(100, shown(d).frame.left) << "a new game at the same size stays";
+    EXPECT_EQ(centred, shown(d).frame) << "a window never moved is centred again after a size taller than the screen";
+
+    const int wide = kDesignClientWidth + 32;
+    const int high = kDesignClientHeight + 16;
+    d.tk.setClientSize(wide, high);
+    h.moveWindow(4000, 80);
+    this->rebuild();
+    d.tk.setClientSize(wide, high);
+    EXPECT_EQ(4000, shown(d).frame.left) << "a new game at the same size leaves the window past the screen's edge";
     EXPECT_EQ(80, shown(d).frame.top);
+    h.moveWindow(100, 80);
     const FrameRect before = shown(d).frame;
-    d.tk.setClientSize(kDesignClientWidth + 32, kDesignClientHeight + 16);
-    const FrameRect after = shown(d).frame;
-    EXPECT_EQ(before.left + before.width / 2, after.left + after.width / 2) << "a new size keeps the centre";
-    EXPECT_EQ(before.top + before.height / 2, after.top + after.height / 2);
+    d.tk.setClientSize(kDesignClientWidth, kDesignClientHeight);
+    EXPECT_EQ(centre(before), centre(shown(d).frame)) << "a new size keeps the centre where the player left it";
 
     for (const Form dialog : {Form::Form2, Form::Form3}) {
         d.tk.showForm(dialog);
@@ -226,13 +246,49 @@ TYPED_TEST(Contract, TheMainWindowStaysWhereThePlayerPutItAndComesBackWhenADialo
     }
 }
 
-TYPED_TEST(Contract, AHeldKeyRepeatsItsKeyDownAndReleasesOnce) {
+TYPED_TEST(Contract, TheCustomFieldDialogIsCentredOverTheGameUntilThePlayerMovesIt) {
+    auto& d = this->d;
+    auto& h = this->h;
+    h.moveWindow(100, 80);
+    const auto [gameX, gameY] = centre(shown(d).frame);
+    d.tk.showForm(Form::Form2);
+    d.settle();
+    const auto [x, y] = dialogCentre(d);
+    EXPECT_TRUE(std::abs(x - gameX) <= 1 && std::abs(y - gameY) <= 1) << "centred over the game";
+    h.moveWindow(300, 200, Form::Form2);
+    const auto left = dialogCentre(d);
+    d.tk.hideForm(Form::Form2);
+    h.moveWindow(200, 100);
+    d.tk.showForm(Form::Form2);
+    d.settle();
+    EXPECT_EQ(left, dialogCentre(d)) << "a dialog the player moved comes back where they left it";
+}
+
+TYPED_TEST(Contract, AHeldKeyRepeatsItsKeyDownAndIsLetGoOnceWhereverItIsLetGo) {
     auto& d = this->d;
     auto& h = this->h;
     h.keyDown(72);
     for (int n = 0; n < 3; ++n) h.keyRepeat(72);
     h.keyUp(72);
     EXPECT_EQ((Seen{"key down 72", "key down 72", "key down 72", "key down 72", "key up 72"}), d.log.take());
+
+    h.keyDown(72);
+    h.loseFocus();
+    d.settle();
+    h.keyDown(72);
+    h.popupMenu();
+    d.settle();
+    EXPECT_EQ((Seen{"key down 72", "key up 72", "key down 72", "key up 72"}), d.log.take())
+        << "another window or a menu takes the keyboard";
+    h.keyDown(72);
+    d.tk.enableForm(Form::Form1, false);
+    d.tk.showForm(Form::Form2);
+    d.settle();
+    EXPECT_EQ((Seen{"key down 72"}), d.log.take()) << "a window that takes no input hears nothing";
+    d.tk.hideForm(Form::Form2);
+    d.tk.enableForm(Form::Form1, true);
+    d.settle();
+    EXPECT_EQ((Seen{"key up 72"}), d.log.take()) << "until it takes input again";
 }
 
 TYPED_TEST(Contract, TheFieldsKeysMoveItsFocusCellAndClickItOncePerPress) {
@@ -241,10 +297,16 @@ TYPED_TEST(Contract, TheFieldsKeysMoveItsFocusCellAndClickItOncePerPress) {
     for (const int key : {kKeySpace, kKeyRight, kKeyRight, kKeyF, kKeyEnd, kKeyRight, kKeySpace, kKeyDown, kKeyF,
                           kKeyPageUp, kKeyLeft, kKeySpace, kKeyS, kKeyR, 72}) {
         h.keyDown(key);
+        h.keyUp(key);
     }
     h.keyRepeat(kKeySpace);
+    h.keyUp(kKeySpace);
+    // A repeat that comes as a press alone, as the X server sends them.
+    h.keyDown(kKeyF);
+    h.keyDown(kKeyF);
+    h.keyUp(kKeyF);
     EXPECT_EQ((Seen{"down 1 1", "up 1 1", "down 3 2", "up 3 2", "down 8 1", "up 8 1", "down 7 1", "up 7 1",
-                    "key down 72"}),
+                    "key down 72", "key up 72", "down 7 2", "up 7 2"}),
               d.log.take()) << "row 2 has no shown cell; Page Up goes back to row 1";
     this->rebuild();
     h.keyDown(kKeyF);

@@ -80,8 +80,8 @@ public:
         tk_.form1()->showMinimized();
         QApplication::processEvents();
     }
-    void moveWindow(int left, int top) {
-        tk_.form1()->move(left, top);
+    void moveWindow(int left, int top, Form form = Form::Form1) {
+        widget(form)->move(left, top);
         QApplication::processEvents();
     }
     void pointAt(Elem elem, int index) {

@@ -5,7 +5,10 @@ private Xvfb, xdotool types and clicks into weston's window and ImageMagick's im
 screen back. The client's own protocol log must show one main xdg_toplevel for the whole run,
 through five new games (F2, the face, Ctrl+E, Ctrl+B, OK in Custom Field), and the Custom Field
 dialog, the help window and the congratulation box, won on a custom row of eight cells with one
-mine, as toplevels whose parent is the main one.
+mine, as toplevels whose parent is the main one. Then the replays of what only a compositor
+shows: the game's maximise button, which must not end the game; H let go inside Custom Field,
+which must end the crosshair; and the game minimised while Custom Field waits, which Escape must
+give back with the keys.
 Exits 77 (skipped) when a tool or Qt's Wayland platform is missing.
 
 usage: wayland_play.py PROGRAM
@@ -65,6 +68,45 @@ def face(rows):
     spots = [(m.start() // 3, y) for y, row in enumerate(rows) for m in re.finditer(b"\xff\xff\x00", row)
              if m.start() % 3 == 0]
     return (sum(x for x, _ in spots) // len(spots), sum(y for _, y in spots) // len(spots)) if spots else None
+
+
+BACKGROUND = b"\x00\x22\x44"  # the desktop, as weston.ini colours it
+
+
+def main_window(log):
+    """The wl_surface and xdg_surface of the main window as it is now: the last toplevel made that
+    has no parent and is not destroyed."""
+    surfaces, made, live = {}, [], {}  # xdg_surface -> wl_surface; toplevels in order; id -> entry
+    for line in log.splitlines():
+        if m := re.search(r"get_xdg_surface\(new id xdg_surface@(\d+), wl_surface@(\d+)\)", line):
+            surfaces[m[1]] = m[2]
+        elif m := re.search(r"xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@(\d+)\)", line):
+            live[m[2]] = {"surface": surfaces[m[1]], "xdg": m[1], "parent": False, "destroyed": False}
+            made.append(live[m[2]])
+        elif m := re.search(r"-> xdg_toplevel@(\d+)\.set_parent\(xdg_toplevel@\d+\)", line):
+            live[m[1]]["parent"] = True
+        elif m := re.search(r"-> xdg_toplevel@(\d+)\.destroy\(\)", line):
+            live.pop(m[1])["destroyed"] = True
+    mains = [t for t in made if not t["parent"] and not t["destroyed"]]
+    return mains[-1] if mains else None
+
+
+def title_buttons(rows, inside):
+    """The middles of the minimise and maximise buttons Qt draws on the title bar of the window
+    around the point `inside`, from the window's top and right edges against the desktop."""
+    x, top = inside
+    while top > 0 and rows[top - 1][x * 3:x * 3 + 3] != BACKGROUND:
+        top -= 1
+    bar = top + 15
+    right = x
+    while right < WIDTH and rows[bar][right * 3:right * 3 + 3] != BACKGROUND:
+        right += 1
+    return (right - 63, bar), (right - 40, bar)
+
+
+def hotspots(log):
+    """The hot spots of the pointer's pictures the game has set, in order."""
+    return [m.groups() for m in re.finditer(r"-> wl_pointer@\d+\.set_cursor\(\d+, wl_surface@\d+, (\d+), (\d+)\)", log)]
 
 
 class Play:
@@ -154,6 +196,88 @@ class Play:
         return None
 
 
+def crosshair_after_h_let_go_in_the_dialog(play):
+    """H held over a mine, Ctrl+C, H let go inside Custom Field, Escape: the crosshair must end. The
+    mine is certain on a custom row of eight cells with seven, won by its first click."""
+    custom = play.opened("Custom Field", ["key", "ctrl+c"])
+    if custom is None:
+        return
+    play.close("Custom Field", custom, ["key", "alt+w", "8", "alt+h", "1", "alt+m", "7", "Return"])
+    play.game("OK in Custom Field", 8, custom + 1)
+    row = covered(screen())
+    box = play.win()
+    if box is None:
+        return
+    play.close("the congratulation box", box, ["key", "Return"])
+    before = len(play.log())
+    subprocess.run(["xdotool", "mousemove", *map(str, row[1])], check=True)
+    if not wait_for(lambda: hotspots(play.log(before)), 5):
+        play.problems.append("the pointer over the game shows no picture of the game's")
+        return
+    arrow = hotspots(play.log())[-1]
+    subprocess.run(["xdotool", "keydown", "h"], check=True)
+    if not wait_for(lambda: hotspots(play.log())[-1] != arrow, 5):
+        play.problems.append("H shows no crosshair over the mine under the pointer")
+    dialog = play.opened("Custom Field over the held H", ["key", "ctrl+c"])
+    if dialog is not None:
+        subprocess.run(["xdotool", "keyup", "h"], check=True)
+        play.close("Custom Field over the held H", dialog, ["key", "Escape"])
+        # The pointer comes back to rest on the mine, and the game sets the picture it shows there.
+        before = len(play.log())
+        subprocess.run(["xdotool", "mousemove", "0", "0", "sleep", "0.2", "mousemove", *map(str, row[1])], check=True)
+        if not wait_for(lambda: hotspots(play.log(before)), 5) or hotspots(play.log(before))[-1] != arrow:
+            play.problems.append("the crosshair stays after H was let go inside Custom Field")
+    subprocess.run(["xdotool", "keyup", "h"], check=True)
+
+
+def maximise_button(play, game):
+    """A click on the maximise button of a game whose clock runs: the game must live on at its size."""
+    play.new_game("Ctrl+B", ["key", "ctrl+b"], 64)
+    play.click(covered(screen())[27])
+    main = main_window(play.log())
+    sizes = re.compile(rf"-> xdg_surface@{main['xdg']}\.set_window_geometry\(\d+, \d+, (\d+, \d+)\)")
+    size = sizes.findall(play.log())[-1]
+    before = len(play.log())
+    play.click(title_buttons(screen(), face(screen()))[1])
+    ended = lambda: game.poll() is not None or "error(" in play.log(before)
+    if not wait_for(lambda: "unset_maximized" in play.log(before) and sizes.findall(play.log())[-1] == size
+                    or ended(), 5) or ended():
+        error = re.search(r"error\(.*", play.log(before))
+        play.problems.append(f"the maximise button ended the game: {error[0]}" if error else
+                             "the maximise button left the game larger than its size")
+
+
+def minimised_game_back_after_cancel(play):
+    """Custom Field waiting, the game's minimise button, Escape: the game must come back with the
+    keys. Custom Field opens where weston puts it; it is opened again until it leaves the button free."""
+    minimise = title_buttons(screen(), face(screen()))[0]
+    entered = re.compile(r"wl_pointer@\d+\.enter\(\d+, wl_surface@(\d+),")
+    for _ in range(5):
+        dialog = play.opened("Custom Field over the game", ["key", "ctrl+c"])
+        if dialog is None:
+            return
+        before = len(play.log())
+        subprocess.run(["xdotool", "mousemove", *map(str, minimise)], check=True)
+        if wait_for(lambda: entered.search(play.log(before)), 5) and \
+                entered.search(play.log(before))[1] == main_window(play.log())["surface"]:
+            break
+        play.close("Custom Field over the game's title bar", dialog, ["key", "Escape"])
+    else:
+        play.problems.append("Custom Field covered the game's minimise button five times")
+        return
+    before = len(play.log())
+    play.do("click", "1")
+    if not wait_for(lambda: "set_minimized" in play.log(before) and face(screen()) is None, 5):
+        play.problems.append("the game's minimise button did not minimise it")
+        return
+    before = len(play.log())
+    play.do("key", "Escape")
+    back = re.compile(r"wl_keyboard@\d+\.enter\(\d+, wl_surface@(\d+),")
+    if not wait_for(lambda: any(m[1] == main_window(play.log())["surface"] for m in back.finditer(play.log(before)))
+                    and face(screen()) is not None, 5):
+        play.problems.append("Escape in Custom Field did not give back the minimised game with the keys")
+
+
 def main():
     program = sys.argv[1]
     for tool in ("Xvfb", "weston", "xdotool", "import"):
@@ -227,10 +351,17 @@ def main():
         if len(mains) != 1 or made[0]["destroyed"]:
             play.problems.append(f"{len(mains)} toplevels without a parent, the first one "
                                  f"{'destroyed' if made[0]['destroyed'] else 'kept'}: not one main toplevel")
+        game = processes[-1]
+        # Last: the client can bring a minimised window back only as a new toplevel.
+        for route in (lambda: maximise_button(play, game), lambda: crosshair_after_h_let_go_in_the_dialog(play),
+                      lambda: minimised_game_back_after_cancel(play)):
+            if game.poll() is None:
+                route()
         for p in play.problems:
             print("FAIL:", p)
         if not play.problems:
-            print(f"ok: one main toplevel through five new games; {len(made) - 1} dialogs belong to it; the row won")
+            print(f"ok: one main toplevel through five new games; {len(made) - 1} dialogs belong to it; the row won; "
+                  "the crosshair ended, the maximise button and a minimised game's return did no harm")
         return 1 if play.problems else 0
     finally:
         for process in reversed(processes):

@@ -3,13 +3,18 @@
 // server's test extension (xdotool), the close control as the window manager's WM_DELETE_WINDOW
 // message (wmctrl), and what the player sees read back from the server: the stacking of the
 // windows, their properties and the pointer's picture. The offscreen platform has none of these.
+#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -24,17 +29,24 @@
 namespace tw::gui {
 namespace {
 
-// Runs a program, letting the game take its events meanwhile.
+// Runs a program while the game takes its events as the running game does, each as it comes:
+// a test's wait sleeps between rounds, which pairs every release and press of a key's repeat.
 void run(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 20000))
-        << program.toStdString() << " hangs";
+    QEventLoop loop;
+    const QDeadlineTimer deadline(20000);
+    QTimer::singleShot(20000, &loop, [] {});
+    while (process.state() != QProcess::NotRunning && !deadline.hasExpired()) {
+        loop.processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    ASSERT_EQ(QProcess::NotRunning, process.state()) << program.toStdString() << " hangs";
     QTest::qWait(150);
 }
 
 void xdotool(const QStringList& arguments) { run(QStringLiteral("xdotool"), arguments); }
 QString id(const QWidget& window) { return QString::number(window.winId()); }
+QString n(int value) { return QString::number(value); }
 void closeControl(const QWidget& window) { run(QStringLiteral("wmctrl"), {"-i", "-c", id(window)}); }
 bool windowManager() { return qEnvironmentVariable("TILEWARDEN_TEST_WM", "none") != "none"; }
 
@@ -83,6 +95,24 @@ struct X11Game : GuiGame {
     }
 };
 
+// Another window on the desktop, away from the game, for Alt+Tab to switch to: it has had the
+// keys, and the game has them back (a window manager may give a new window the keys late).
+void showAnother(QWidget& other, GuiGame& g) {
+    other.setWindowTitle(QStringLiteral("another window"));
+    other.setGeometry(900, 100, 200, 100);
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    g.settle();
+}
+
+// Whether the window manager has put the window in the state _NET_WM_STATE_`name`.
+bool inState(const QWidget& window, const char* name) {
+    const auto states = property(window.winId(), "_NET_WM_STATE");
+    const Atom atom = XInternAtom(server(), ("_NET_WM_STATE_" + std::string(name)).c_str(), False);
+    return std::find(states.begin(), states.end(), atom) != states.end();
+}
+
 // Whether the window manager keeps `upper` above `lower`, bottom to top in its stacking list.
 bool stackedAbove(const QWidget& upper, const QWidget& lower) {
     const auto order = property(DefaultRootWindow(server()), "_NET_CLIENT_LIST_STACKING");
@@ -104,6 +134,122 @@ ShownCursor shownCursor() {
     XFree(image);
     return seen;
 }
+
+// Where the server has a window, on the root, and its size.
+QRect onServer(const QWidget& window) {
+    ::Window child = 0;
+    int x = 0;
+    int y = 0;
+    XTranslateCoordinates(server(), window.winId(), DefaultRootWindow(server()), 0, 0, &x, &y, &child);
+    XWindowAttributes attributes;
+    XGetWindowAttributes(server(), window.winId(), &attributes);
+    return {x, y, attributes.width, attributes.height};
+}
+
+// The frame the window manager says it drew around a window: left, right, top, bottom.
+std::vector<unsigned long> frameExtents(const QWidget& window) {
+    auto extents = property(window.winId(), "_NET_FRAME_EXTENTS");
+    extents.resize(4);
+    return extents;
+}
+
+// A window's frame as the server shows it.
+QRect frameOnServer(const QWidget& window) {
+    const auto e = frameExtents(window);
+    return onServer(window).adjusted(-int(e[0]), -int(e[2]), int(e[1]), int(e[3]));
+}
+
+// The player drags the window until its frame's top-left corner is at `to`: by the middle of its
+// title bar, or with Super held where the window manager draws none (kwin without its theme);
+// whether the window got there. fluxbox moves the window from the pointer's first motion, not
+// from where the button went down: what the first drag loses, a second one adds.
+bool drag(const QWidget& window, QPoint to) {
+    QPoint lost;
+    for (int attempt = 0; attempt < 2 && frameOnServer(window).topLeft() != to; ++attempt) {
+        const QRect frame = frameOnServer(window);
+        const int title = int(frameExtents(window)[2]);
+        const QPoint grip(frame.width() / 2, title > 0 ? title / 2 : frame.height() / 2);
+        const QPoint from = frame.topLeft() + grip;
+        const QPoint end = to + grip + lost;
+        const QStringList hold = title > 0 ? QStringList{} : QStringList{"keydown", "super"};
+        const QStringList letGo = title > 0 ? QStringList{} : QStringList{"keyup", "super"};
+        xdotool(QStringList{"mousemove", n(from.x()), n(from.y())} + hold +
+                QStringList{"mousedown", "1", "mousemove", n(from.x() + 8), n(from.y() + 8), "sleep", "0.1",
+                            "mousemove", n(end.x()), n(end.y()), "sleep", "0.1", "mouseup", "1"} +
+                letGo);
+        (void)QTest::qWaitFor([&] { return frameOnServer(window).topLeft() != frame.topLeft(); }, 3000);
+        lost = to - frameOnServer(window).topLeft();
+    }
+    return QTest::qWaitFor([&] { return frameOnServer(window).topLeft() == to; }, 3000);
+}
+
+// The changes of a window's size and place that the server reports to any client watching it,
+// from where the window manager has put it by the time the watch starts.
+class ConfigureWatch {
+public:
+    explicit ConfigureWatch(const QWidget& window) : window_(window.winId()) {
+        (void)QTest::qWaitFor([&] { return onServer(window).topLeft() == window.mapToGlobal(QPoint(0, 0)); }, 2000);
+        XSelectInput(server(), window_, StructureNotifyMask);
+        XSync(server(), False);
+        at_ = onServer(window);
+    }
+    ~ConfigureWatch() { XSelectInput(server(), window_, NoEventMask); }
+    ConfigureWatch(const ConfigureWatch&) = delete;
+    ConfigureWatch& operator=(const ConfigureWatch&) = delete;
+
+    // Every change ("width x height at left, top") until the window is given `size`; nothing if
+    // it never is. The server's own reports place the window in its frame, only the window
+    // manager's on the root.
+    std::optional<std::vector<std::string>> until(QSize size) {
+        std::vector<std::string> seen;
+        const bool reached = QTest::qWaitFor(
+            [&] {
+                while (XPending(server()) > 0) {
+                    XEvent event;
+                    XNextEvent(server(), &event);
+                    const XConfigureEvent& c = event.xconfigure;
+                    if (event.type != ConfigureNotify || c.window != window_) continue;
+                    if (QSize(c.width, c.height) == size) return true;
+                    if (QSize(c.width, c.height) == at_.size() && (!c.send_event || QPoint(c.x, c.y) == at_.topLeft())) continue;
+                    seen.push_back(std::to_string(c.width) + "x" + std::to_string(c.height) + " at " +
+                                   std::to_string(c.x) + ", " + std::to_string(c.y));
+                }
+                return false;
+            },
+            5000);
+        return reached ? std::optional(seen) : std::nullopt;
+    }
+
+private:
+    unsigned long window_;
+    QRect at_;
+};
+
+// Passes everything on to the game, counting what reached it: "up B" for a click of button B,
+// "key down K" and "key up K".
+struct Tally final : Events {
+    explicit Tally(GuiGame& g) : g(g), game(g.game.events()) { g.tk.setEvents(this); }
+    ~Tally() override { g.tk.setEvents(&game); }
+    Tally(const Tally&) = delete;
+    Tally& operator=(const Tally&) = delete;
+
+    void Box_MouseDown(int i, int b) override { game.Box_MouseDown(i, b); }
+    void Box_MouseUp(int i, int b) override { ++seen["up " + std::to_string(b)], game.Box_MouseUp(i, b); }
+    void Smile_MouseDown(int b) override { game.Smile_MouseDown(b); }
+    void Smile_MouseUp(int b) override { game.Smile_MouseUp(b); }
+    void Form_KeyDown(int k, int s) override { ++seen["key down " + std::to_string(k)], game.Form_KeyDown(k, s); }
+    void Form_KeyUp(int k, int s) override { ++seen["key up " + std::to_string(k)], game.Form_KeyUp(k, s); }
+    void Menu_Click(MenuItem item, int index) override { game.Menu_Click(item, index); }
+    void Second_Timer() override { game.Second_Timer(); }
+    void OK_Click() override { game.OK_Click(); }
+    void Cancel_Click() override { game.Cancel_Click(); }
+    void Command1_Click() override { game.Command1_Click(); }
+    void Form_Close(Form form) override { game.Form_Close(form); }
+
+    GuiGame& g;
+    Events& game;
+    std::map<std::string, int> seen;
+};
 
 TEST(X11, AReleaseLostWhileTheWindowWasDisabledActsNowhereLater) {
     X11Game g;
@@ -272,11 +418,7 @@ TEST(X11, APressAbandonedByAltTabIsReleasedOnItsCell) {
     X11Game g;
     g.laywall();
     QWidget other;
-    other.setWindowTitle(QStringLiteral("another window"));
-    other.resize(200, 100);
-    other.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
-    g.settle();
+    showAnother(other, g);
     xdotool(to(g, Elem::Box, 1) + QStringList{"mousedown", "1", "sleep", "0.3", "keydown", "alt", "key", "Tab",
                                               "keyup", "alt", "sleep", "0.5", "mouseup", "1", "sleep", "0.3",
                                               "keydown", "alt", "key", "Tab", "keyup", "alt"});
@@ -299,6 +441,150 @@ TEST(X11, CancelGivesBackAMinimisedGame) {
         << "the game is back, restored and active";
     xdotool({"key", "ctrl+c"});
     EXPECT_TRUE(QTest::qWaitFor([&] { return g.tk.form2()->isActiveWindow(); }, 3000)) << "the dialog opens again, restored";
+}
+
+TEST(X11, ANewGameAtTheSameSizeLeavesTheWindowAloneAndANewSizeChangesItOnce) {
+    X11Game g;
+    xdotool({"key", "ctrl+e"});
+    g.settle();
+    {
+        // A frame watcher during F2 at Expert, then at a new size.
+        ConfigureWatch watch(g.window());
+        const int builds = g.window().builds();
+        xdotool({"key", "F2"});
+        ASSERT_EQ(builds + 1, g.window().builds());
+        xdotool({"key", "ctrl+i"});
+        g.settle();
+        const auto before = watch.until(g.window().size());
+        ASSERT_TRUE(before) << "Intermediate's size reaches the server";
+        EXPECT_EQ(std::vector<std::string>{}, *before) << "configures before Intermediate's size";
+    }
+    if (!windowManager()) return;
+    // Expert dragged past the screen's right edge.
+    xdotool({"key", "ctrl+e"});
+    g.settle();
+    ASSERT_TRUE(drag(g.window(), {987, frameOnServer(g.window()).top()}));
+    xdotool({"key", "F2"});
+    g.settle();
+    EXPECT_EQ(987, frameOnServer(g.window()).left()) << "F2 leaves the window where the player left it";
+}
+
+TEST(X11SmallScreen, AWindowNeverMovedOpensCentredAtEveryNewSize) {
+    X11Game g;
+    ASSERT_EQ(QSize(640, 480), QGuiApplication::primaryScreen()->size());
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    xdotool({"key", "ctrl+c"});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(g.tk.form2()));
+    xdotool({"key", "alt+w", "type", "37"});
+    xdotool({"key", "alt+h", "type", "27"});
+    xdotool({"key", "Return"});
+    g.settle();
+    ASSERT_EQ(37 * 27, g.s().cells()) << "Custom 37 x 27, taller than the screen";
+    for (const auto& [keys, level] : {std::pair{"ctrl+b", "Beginner"}, std::pair{"ctrl+e", "Expert"}}) {
+        xdotool({"key", keys});
+        g.settle();
+        const QPoint off = frameOnServer(g.window()).center() - centre;
+        EXPECT_LE(off.manhattanLength(), 2) << level << " opens " << off.x() << ", " << off.y() << " off centre";
+    }
+}
+
+TEST(X11, AHeldKeyActsOncePerPressWhateverTheServersRepeats) {
+    X11Game g;
+    Tally tally(g);
+    xdotool({"keydown", "h", "sleep", "3", "keyup", "h"});
+    ASSERT_GE(tally.seen["key down 72"], 10) << "the server repeats a held key";
+    EXPECT_EQ(1, tally.seen["key up 72"]) << "H held for 3 s ends once";
+    xdotool({"keydown", "f", "sleep", "1.5", "keyup", "f"});
+    EXPECT_EQ(1, tally.seen["up 2"]) << "F held for 1.5 s clicks cell 1 once";
+    EXPECT_EQ(kFlag, g.s().mark[1]);
+    xdotool({"keydown", "space", "sleep", "1.5", "keyup", "space"});
+    EXPECT_EQ(1, tally.seen["up 1"]) << "Space held for 1.5 s clicks cell 1 once";
+}
+
+TEST(X11, TheCustomFieldDialogComesBackWhereThePlayerLeftIt) {
+    if (!windowManager()) GTEST_SKIP() << "dragging a window is the window manager's";
+    X11Game g;
+    xdotool({"key", "ctrl+c"});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(g.tk.form2()));
+    CustomDialog& dialog = *g.tk.form2();
+    ASSERT_TRUE(drag(dialog, {827, 745}));
+    xdotool({"key", "Escape"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return g.window().isActiveWindow(); }, 3000));
+    xdotool({"key", "ctrl+c"});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frameOnServer(dialog).topLeft() == QPoint(827, 745); }, 3000))
+        << "the dialog comes back at " << frameOnServer(dialog).left() << ", " << frameOnServer(dialog).top();
+    xdotool({"key", "Escape"});
+}
+
+TEST(X11, TheCrosshairEndsWhenHIsLetGoWhereTheGameDoesNotSeeIt) {
+    X11Game g;
+    xdotool({"key", "ctrl+e"});
+    g.settle();
+    xdotool(to(g, Elem::Box, 1) + QStringList{"click", "1"});
+    ASSERT_TRUE(g.s().minesplaced) << "a first click";
+    // A mine in the left columns, which no dialog centred over the game covers.
+    int mine = 1;
+    while (mine <= 480 && !(g.s().mine[mine] && (mine - 1) % 30 < 5)) ++mine;
+    ASSERT_LE(mine, 480);
+    xdotool(to(g, Elem::Box, mine));
+    const ShownCursor arrow = shownCursor();
+    xdotool({"keydown", "h"});
+    ASSERT_NE(arrow, shownCursor()) << "H shows the crosshair over the mine under the pointer";
+    xdotool({"keyup", "h"});
+    QWidget other;
+    if (windowManager()) showAnother(other, g);
+    const QRect game = g.window().menuBar().actionGeometry(g.window().menuBar().actions()[0]);
+    const QPoint menu = g.window().menuBar().mapToGlobal(game.center());
+    const std::vector<std::pair<const char*, QStringList>> elsewhere = {
+        {"in Custom Field", {"key", "ctrl+c", "sleep", "0.5", "keyup", "h", "key", "Escape"}},
+        {"after Alt+Tab", {"keydown", "alt", "key", "Tab", "keyup", "alt", "sleep", "0.5", "keyup", "h", "keydown",
+                           "alt", "key", "Tab", "keyup", "alt"}},
+        {"on the Game menu",
+         {"mousemove", n(menu.x()), n(menu.y()), "click", "1", "sleep", "0.5", "keyup", "h", "key", "Escape"}},
+    };
+    for (const auto& [where, keys] : elsewhere) {
+        SCOPED_TRACE(where);
+        if (!windowManager() && where == std::string("after Alt+Tab")) continue;
+        xdotool({"keydown", "h"});
+        xdotool(keys);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return g.window().isActiveWindow(); }, 3000));
+        xdotool(to(g, Elem::Box, mine));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shownCursor() == arrow; }, 2000)) << "the crosshair stays";
+    }
+}
+
+TEST(X11, AMaximiseOrFullScreenRequestLeavesTheFixedWindowsAsTheyAre) {
+    if (!windowManager()) GTEST_SKIP() << "maximising is the window manager's";
+    X11Game g;
+    const auto keepsItsSize = [&](QWidget& window, const char* what) {
+        SCOPED_TRACE(what);
+        const QSize size = window.size();
+        for (const QString state : {"maximized_vert,maximized_horz", "fullscreen"}) {
+            const QStringList on = {"-i", "-r", id(window), "-b"};
+            run("wmctrl", on + QStringList{"add," + state});
+            // The manager has done what it does with the request once it keeps the window above.
+            run("wmctrl", on + QStringList{"add,above"});
+            ASSERT_TRUE(QTest::qWaitFor([&] { return inState(window, "ABOVE"); }, 3000));
+            run("wmctrl", on + QStringList{"remove,above"});
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] {
+                    Window root = 0;
+                    int x = 0, y = 0;
+                    unsigned width = 0, height = 0, border = 0, depth = 0;
+                    XGetGeometry(server(), window.winId(), &root, &x, &y, &width, &height, &border, &depth);
+                    return QSize(int(width), int(height)) == size && !inState(window, "MAXIMIZED_VERT") &&
+                           !inState(window, "MAXIMIZED_HORZ") && !inState(window, "FULLSCREEN");
+                },
+                3000))
+                << state.toStdString() << " left the window at " << window.width() << " x " << window.height();
+        }
+    };
+    keepsItsSize(g.window(), "the game");
+    xdotool({"key", "ctrl+c"});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(g.tk.form2()));
+    keepsItsSize(*g.tk.form2(), "Custom Field");
+    xdotool({"key", "Escape"});
 }
 
 }  // namespace

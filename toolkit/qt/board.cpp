@@ -34,6 +34,10 @@ int buttonCode(Qt::MouseButton button) {
 
 std::size_t buttonSlot(int code) { return code == kLeftButton ? 0 : code == kRightButton ? 1 : 2; }
 
+bool playsOnField(const QKeyEvent& event) {
+    return isFieldKey(keyCode(event.key())) && !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
 bool takesMouse(Elem elem) { return elem == Elem::Box || elem == Elem::Smile; }
 
 const QColor kBackground(192, 192, 192);
@@ -313,20 +317,40 @@ void Board::mouseMoveEvent(QMouseEvent* event) {
 
 void Board::leaveEvent(QEvent*) { hover(-1); }
 
-// Only the field's keys without Ctrl or Alt stay here; the others go on to the window.
+// The field's keys without Ctrl or Alt play on the field; the others are the window's keys. A
+// press of a key that is down already is one of its repeats, whether or not the window system
+// says so: on X11 it sends them as presses alone (keyrepeat.h).
 void Board::keyPressEvent(QKeyEvent* event) {
+    const bool repeat = !held_.insert(event->key()).second || event->isAutoRepeat();
     const int key = keyCode(event->key());
-    if (events_ == nullptr || !isFieldKey(key) || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        event->ignore();
-        return;
+    if (events_ == nullptr) return;
+    if (playsOnField(*event)) {
+        play(key, repeat);
+    } else {
+        events_->Form_KeyDown(key, shiftState(event->modifiers()));
     }
-    play(key, event->isAutoRepeat());
 }
 
+// A repeat's release is no release; the others let the key go.
 void Board::keyReleaseEvent(QKeyEvent* event) {
-    const int key = keyCode(event->key());
-    if (events_ == nullptr || !isFieldKey(key) || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        event->ignore();
+    if (event->isAutoRepeat()) return;
+    held_.erase(event->key());
+    if (events_ != nullptr && !playsOnField(*event)) {
+        events_->Form_KeyUp(keyCode(event->key()), shiftState(event->modifiers()));
+    }
+}
+
+void Board::letGoOfKeys() {
+    letGo_.merge(held_);
+    held_.clear();
+    // Reported after the handler that may be running, once the window takes input.
+    QTimer::singleShot(0, this, &Board::reportLetGoKeys);
+}
+
+void Board::reportLetGoKeys() {
+    if (events_ == nullptr || !isVisible() || window()->isMinimized() || !takesInput(*window())) return;
+    for (const int key : std::exchange(letGo_, {})) {
+        if (!isFieldKey(keyCode(key))) events_->Form_KeyUp(keyCode(key), 0);
     }
 }
 
@@ -364,6 +388,7 @@ void Board::resetFocus() {
 
 void Board::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
+    QTimer::singleShot(0, this, &Board::reportLetGoKeys);
     if (!QAccessible::isActive()) return;
     // The screen reader is put on the field itself first.
     QTimer::singleShot(0, this, [this, first = !std::exchange(introduced_, true)] {
@@ -377,13 +402,27 @@ void Board::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange) {
         if (!isEnabled()) forgetTargets();
         rehover();
+        isEnabled() ? QTimer::singleShot(0, this, &Board::reportLetGoKeys) : letGoOfKeys();
+        // Disabling took the window's keyboard focus away from the board: it takes it back.
+        if (isEnabled() && window()->focusWidget() == nullptr) setFocus();
     }
     QWidget::changeEvent(event);
 }
 
-void Board::showEvent(QShowEvent*) { rehover(); }
+void Board::showEvent(QShowEvent*) {
+    rehover();
+    QTimer::singleShot(0, this, &Board::reportLetGoKeys);
+}
 
-void Board::hideEvent(QHideEvent*) { forgetTargets(); }
+void Board::hideEvent(QHideEvent*) {
+    forgetTargets();
+    letGoOfKeys();
+}
+
+void Board::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    letGoOfKeys();
+}
 
 // Losing the keyboard focus loses no release: the window system still sends it here.
 bool Board::event(QEvent* event) {

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <set>
 #include <vector>
 
 #include "toolkit/toolkit.h"
@@ -13,7 +14,8 @@
 namespace tw {
 
 // The main window's client area: one widget that draws every image element itself, back to
-// front, and passes mouse presses and releases to the element they belong to. Element
+// front, passes mouse presses and releases to the element they belong to, and holds the window's
+// keyboard focus: its keys play on the field or are reported as the window's. Element
 // rectangles are board pixels; on screen each board pixel is a square of scale() device pixels.
 class Board final : public QWidget {
     Q_OBJECT
@@ -79,6 +81,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -104,6 +107,10 @@ private:
     void play(int key, bool repeat);
     void setMarked(bool marked);
     void release(int slot, int button);
+    // The board loses the keyboard: the keys down here are let go for the game, which hears their
+    // key-ups as soon as the window takes input.
+    void letGoOfKeys();
+    void reportLetGoKeys();
 
     Pictures& pictures_;
     Events* events_ = nullptr;
@@ -124,6 +131,9 @@ private:
     // Whether a screen reader has heard the field's keys, told at the first focus.
     bool introduced_ = false;
     bool crossShown_ = false;
+    // The keys (Qt's codes) down on the board, and those it was let go of whose key-ups are due.
+    std::set<int> held_;
+    std::set<int> letGo_;
 };
 
 }  // namespace tw

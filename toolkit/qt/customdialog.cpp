@@ -3,6 +3,7 @@
 #include "toolkit/qt/input.h"
 
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -85,6 +86,7 @@ void CustomDialog::reject() {
 // a shown window can ask the desktop to put its frame, not its client area, at a place.
 void CustomDialog::centreOver(const QWidget& owner) {
     owner_ = &owner;
+    if (moved_) return;
     winId();
     const QMargins own = windowHandle()->frameMargins();
     assumed_ = !own.isNull() || owner.windowHandle() == nullptr ? own : owner.windowHandle()->frameMargins();
@@ -97,6 +99,12 @@ void CustomDialog::centreOver(const QWidget& owner) {
     } else {
         move(placed.left, placed.top);
     }
+    placedAt_ = {placed.left, placed.top};
+}
+
+void CustomDialog::hideEvent(QHideEvent* event) {
+    moved_ = moved_ || frameGeometry().topLeft() != placedAt_;
+    QDialog::hideEvent(event);
 }
 
 bool CustomDialog::event(QEvent* event) {

@@ -25,11 +25,13 @@ public:
 
     void reject() override;
     // Centres the dialog's frame over the frame of `owner`, and again whenever the desktop's
-    // frame around the shown dialog turns out other than assumed.
+    // frame around the shown dialog turns out other than assumed; once the player has moved the
+    // dialog, it stays where they left it.
     void centreOver(const QWidget& owner);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
@@ -40,8 +42,11 @@ private:
     QPushButton* ok_;
     QPushButton* cancel_;
     const QWidget* owner_ = nullptr;
-    // The frame margins the last centring assumed.
+    // The frame margins the last centring assumed, where it put the frame, and whether the player
+    // has moved the dialog from there.
     QMargins assumed_;
+    QPoint placedAt_;
+    bool moved_ = false;
 };
 
 }  // namespace tw

@@ -39,6 +39,12 @@ inline int keyCode(int qtKey) {
     return qtKey >= kKeySpace && qtKey <= kKeyDown ? 0 : qtKey;
 }
 
+// The shift state as the handlers receive it: Shift 1, Ctrl 2, Alt 4.
+inline int shiftState(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+           (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
 inline int qtKey(int keyCode) {
     for (const auto& [qt, code] : kKeyCodes) {
         if (code == keyCode) return qt;

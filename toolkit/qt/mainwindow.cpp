@@ -7,29 +7,19 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
+#include <utility>
+
 #include "toolkit/design.h"
 #include "toolkit/placement.h"
 #include "toolkit/qt/board.h"
+#include "toolkit/qt/fixedsize.h"
 
 namespace tw {
-
-namespace {
-
-int shiftState(Qt::KeyboardModifiers modifiers) {
-    int shift = 0;
-    if (modifiers & Qt::ShiftModifier) shift |= 1;
-    if (modifiers & Qt::ControlModifier) shift |= 2;
-    if (modifiers & Qt::AltModifier) shift |= 4;
-    return shift;
-}
-
-}  // namespace
 
 // Only a checked item is checkable, so that unchecked ones show no empty box.
 void setCheckMark(QAction& action, bool checked) {
@@ -50,6 +40,7 @@ MainWindow::MainWindow(Pictures& pictures)
       second_(new QTimer(this)) {
     setWindowTitle(tr("Tilewarden"));
     buildMenus();
+    keepFixedSize(*this);
     second_->setInterval(kSecondPeriodMs);
     second_->setTimerType(Qt::PreciseTimer);
     connect(second_, &QTimer::timeout, this, [this] {
@@ -75,7 +66,13 @@ void MainWindow::build() {
     ++builds_;
     board_->setEvents(events_);
     board_->setFocus();
-    setClientSize(kDesignClientWidth, kDesignClientHeight);
+    // The native window keeps its size and place until the field's own size is set: giving it the
+    // design's size first would flash it at every new game and move one left past the screen's edge.
+    if (sized_) {
+        board_->setClientSize(QSize(kDesignClientWidth, kDesignClientHeight));
+    } else {
+        setClientSize(kDesignClientWidth, kDesignClientHeight);
+    }
 }
 
 void MainWindow::tearDown() {
@@ -149,9 +146,12 @@ void MainWindow::setClientSize(int width, int height) {
     const int menuHeight = menus_->layOut(boardSize.width());
     board_->setGeometry(QRect(QPoint(0, menuHeight), boardSize));
     const QSize size(boardSize.width(), menuHeight + boardSize.height());
-    if (placed_ && size == this->size()) return;
+    if (sized_ && size == this->size()) return;
+    // Only the player moves a frame that fits on the screen away from where it was last put.
+    moved_ = moved_ || (placedAt_ && before.topLeft() != *placedAt_);
+    sized_ = true;
     setFixedSize(size);
-    place(before, !placed_);
+    place(before, !moved_);
 }
 
 namespace {
@@ -166,9 +166,12 @@ void MainWindow::place(const QRect& before, bool centred) {
     if (screen == nullptr) return;
     const FrameRect area = frameRect(screen->availableGeometry());
     const QSize frameSize = size().grownBy(frame_);
-    const FrameRect frame = centred ? centredFrame(area, frameSize.width(), frameSize.height())
-                                    : resizedFrame(area, frameRect(before), frameSize.width(), frameSize.height());
+    const FrameRect frame = resizedFrame(area, frameRect(before), frameSize.width(), frameSize.height(), !centred);
     move(frame.left, frame.top);
+    // The desktop may put a frame larger than the screen elsewhere of its own accord (icewm hides
+    // the title bar above it).
+    const bool fits = frame.width <= area.width && frame.height <= area.height;
+    placedAt_ = fits ? std::optional(frameGeometry().topLeft()) : std::nullopt;
 }
 
 // The desktop makes its frame known only once it has framed the shown window, before the player
@@ -186,8 +189,18 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 
 void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    placed_ = true;
     learnFrame();
+    if (onWayland()) connect(windowHandle(), &QWindow::windowStateChanged, this, &MainWindow::noteState, Qt::UniqueConnection);
+}
+
+void MainWindow::noteState(Qt::WindowState state) {
+    minimisedUnseen_ = minimisedUnseen_ || state == Qt::WindowMinimized;
+}
+
+void MainWindow::showAfreshIfMinimised() {
+    if (!std::exchange(minimisedUnseen_, false)) return;
+    hide();
+    show();
 }
 
 // A click on the game while a dialog holds it back activates the game; the dialog takes the
@@ -195,18 +208,9 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+    minimisedUnseen_ = false;
     QWidget* modal = QApplication::activeModalWidget();
     if (modal != nullptr && modal != this && modal->isVisible()) modal->activateWindow();
-}
-
-void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (Events* events = live()) events->Form_KeyDown(keyCode(event->key()), shiftState(event->modifiers()));
-}
-
-void MainWindow::keyReleaseEvent(QKeyEvent* event) {
-    // Only the real release counts; a held key reports its repeats as presses.
-    if (event->isAutoRepeat()) return;
-    if (Events* events = live()) events->Form_KeyUp(keyCode(event->key()), shiftState(event->modifiers()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

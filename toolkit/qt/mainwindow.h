@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <map>
+#include <optional>
 #include <utility>
 
 #include "toolkit/toolkit.h"
@@ -21,8 +22,8 @@ class Board;
 
 void setCheckMark(QAction& action, bool checked);
 
-// Form1: the menu bar above the board, the one-second timer, and the window's keys. One native
-// window serves the whole run: each build of Form1 lays out its contents afresh inside it.
+// Form1: the menu bar above the board, which takes the window's keys, and the one-second timer.
+// One native window serves the whole run: each build of Form1 lays out its contents afresh inside it.
 class MainWindow final : public QWidget {
     Q_OBJECT
 
@@ -39,8 +40,8 @@ public:
     // How many times the contents have been built.
     int builds() const { return builds_; }
 
-    // Sizes the area below the menu bar, in board pixels. The frame is centred on the screen at
-    // the first show; a later size keeps its centre where it is, inside the screen.
+    // Sizes the area below the menu bar, in board pixels. A new size centres the frame on the
+    // screen until the player has moved it, and keeps its centre where they left it after.
     void setClientSize(int width, int height);
 
     Board& board() { return *board_; }
@@ -48,10 +49,11 @@ public:
     MenuRows& menus() { return *menus_; }
     // The menu item, or nullptr when there is none of that name and index.
     QAction* action(MenuItem item, int index) const;
+    // On Wayland a client is never told that the desktop brought its minimised window back, and
+    // may not bring it back itself: a window minimised since it was last active is shown afresh.
+    void showAfreshIfMinimised();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -59,9 +61,10 @@ protected:
 
 private:
     Events* live() const { return built_ ? events_ : nullptr; }
-    // Moves the frame centred on the screen, or round the centre of the frame `before`.
+    // Moves the frame centred on the screen, or round the centre of the frame `before`, inside it.
     void place(const QRect& before, bool centred);
     void learnFrame();
+    void noteState(Qt::WindowState state);
     void buildMenus();
     void connectMenu(QMenu* menu);
     QAction* addItem(QMenu* menu, const QString& caption, MenuItem item, int index,
@@ -80,7 +83,12 @@ private:
     // The desktop's frame around the window, empty until the desktop has framed it.
     QMargins frame_;
     HeldPresses heldPresses_{*this};
-    bool placed_ = false;
+    // Whether the window has a size, where its frame was last put (if it fitted on the screen),
+    // and whether the player has moved it from there since.
+    bool sized_ = false;
+    std::optional<QPoint> placedAt_;
+    bool moved_ = false;
+    bool minimisedUnseen_ = false;
     bool built_ = false;
     int builds_ = 0;
 };

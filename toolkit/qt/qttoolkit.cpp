@@ -14,6 +14,8 @@
 #include "resources/catalogue.h"
 #include "toolkit/qt/accessible.h"
 #include "toolkit/qt/board.h"
+#include "toolkit/qt/fixedsize.h"
+#include "toolkit/qt/keyrepeat.h"
 #include "toolkit/qt/texts.h"
 
 namespace tw {
@@ -39,24 +41,31 @@ QIcon loadIcon() {
 }
 
 // Makes a dialog the main window's on the desktop: kept above it, modal to it, minimised and
-// restored with it, one entry in the task list.
+// restored with it, one entry in the task list; and of its own fixed size.
 void belongTo(QWidget& dialog, QWidget& main) {
     dialog.setWindowModality(Qt::WindowModal);
     main.winId();
     dialog.winId();
     dialog.windowHandle()->setTransientParent(main.windowHandle());
+    keepFixedSize(dialog);
 }
 
+// The active window (the game at a new game of its own) is not raised again: the desktop would
+// tell it of a new configuration.
 void showRestoredInFront(QWidget& window) {
+    const bool active = window.isVisible() && !window.isMinimized() && QApplication::activeWindow() == &window;
     window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
     window.show();
-    window.raise();
+    if (!active) window.raise();
     window.activateWindow();
 }
 
 }  // namespace
 
-QtToolkit::QtToolkit() { installAccessibility(); }
+QtToolkit::QtToolkit() {
+    installAccessibility();
+    repeatKeysAsPresses();
+}
 
 QtToolkit::~QtToolkit() = default;
 
@@ -165,7 +174,10 @@ void QtToolkit::hideForm(Form form) {
     if (hidden == nullptr) return;
     const bool dialog = form != Form::Form1 && hidden->isVisible();
     hidden->hide();
-    if (dialog && built() != nullptr) showRestoredInFront(*form1_);
+    if (dialog && built() != nullptr) {
+        form1_->showAfreshIfMinimised();
+        showRestoredInFront(*form1_);
+    }
 }
 
 void QtToolkit::enableForm(Form form, bool enabled) {
