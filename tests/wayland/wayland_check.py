@@ -17,6 +17,9 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 from desktop import SKIP, Desktop, Missing, wait_for  # noqa: E402
 
 
+ARGUMENTS = re.compile(r'((, )?(-?[\d.]+|nil|"[^"]*"|array\[\d+\]|fd \d+))*(, )?\)?')
+
+
 def first_frame(log):
     """The toplevel, its fixed size, its window geometry and its first committed buffer."""
     found = {}
@@ -79,8 +82,10 @@ def check(program, app_id, env, decorated):
     if status is not None:
         problems.append(f"the game ended by itself with status {status}")
     # Every protocol line starts with a time stamp in brackets. The protocol log is written in
-    # pieces, so a line of another thread can split one; a piece still names an object (name@id).
-    others = [line for line in log.splitlines() if line and not line.startswith("[") and "@" not in line]
+    # pieces (the head, each argument, the closing bracket), so a line of another thread can split
+    # one: a piece names an object (name@id) or is made of arguments alone.
+    others = [line for line in log.splitlines() if line and not line.startswith("[") and "@" not in line
+              and not ARGUMENTS.fullmatch(line)]
     problems += [f"error output: {line}" for line in others[:10]]
     frame = first_frame(log)
     if frame.get("title") != "Tilewarden":
