@@ -15,11 +15,12 @@ Exits 77 when Xvfb, openbox or python3-xlib is missing.
 import json
 import os
 import select
-import shutil
 import statistics
-import subprocess
 import sys
 import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests"))
+from desktop import SKIP, Desktop, Missing, wait_for  # noqa: E402
 
 try:
     from Xlib import X, XK, display
@@ -71,41 +72,25 @@ def new_games(screen, runs):
     return figures, configures
 
 
-def wait_until(what, predicate):
-    deadline = time.monotonic() + 10
-    while not predicate():
-        if time.monotonic() > deadline:
-            raise SystemExit(f"no {what} after 10 s")
-        time.sleep(0.02)
-
-
 def main():
     program, runs = sys.argv[1], int(sys.argv[2])
-    if display is None or not shutil.which("Xvfb") or not shutil.which("openbox"):
-        print("SKIP: Xvfb, openbox or python3-xlib is missing (scripts/setup installs them)", file=sys.stderr)
-        return 77
-    read, write = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
-                            pass_fds=[write], stderr=subprocess.DEVNULL)
-    os.close(write)
-    with os.fdopen(read) as displayfd:
-        os.environ["DISPLAY"] = ":" + displayfd.readline().strip()
-    started = [xvfb]
-    try:
-        screen = display.Display()
+    if display is None:
+        print("SKIP: python3-xlib is missing (scripts/setup installs it)", file=sys.stderr)
+        return SKIP
+    with Desktop() as desktop:
+        try:
+            desktop.x("1280x1024")
+            desktop.window_manager("openbox")
+        except Missing as missing:
+            print("SKIP:", missing, file=sys.stderr)
+            return SKIP
+        screen = display.Display(desktop.env["DISPLAY"])
         root = screen.screen().root
-        started.append(subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL))
-        wait_until("window manager", lambda: root.get_full_property(
-            screen.intern_atom("_NET_SUPPORTING_WM_CHECK"), X.AnyPropertyType) is not None)
-        # The X keyboard library reads the server's key names without their ends, which the
-        # sanitizer's strict string check takes for an overflow.
-        asan = ":".join(filter(None, [os.environ.get("ASAN_OPTIONS"), "strict_string_checks=0"]))
-        started.append(subprocess.Popen([program], env=dict(os.environ, QT_QPA_PLATFORM="xcb", ASAN_OPTIONS=asan),
-                                        stderr=subprocess.DEVNULL))
+        desktop.start(program, env=dict(desktop.env, QT_QPA_PLATFORM="xcb"))
         clients = lambda: getattr(root.get_full_property(screen.intern_atom("_NET_CLIENT_LIST"),
                                                          X.AnyPropertyType), "value", None)
-        wait_until("game window", clients)
+        if not wait_for(clients, 10):
+            raise SystemExit("no game window after 10 s")
         screen.create_resource_object("window", clients()[0]).change_attributes(event_mask=X.StructureNotifyMask)
         screen.damage_query_version()
         root.damage_create(damage.DamageReportRawRectangles)
@@ -115,10 +100,7 @@ def main():
             figures, configures = new_games(screen, runs)
             print(json.dumps({"level": level, "newgame_ms": figures, "median_ms": statistics.median(figures),
                               "configure_events": configures}))
-    finally:
-        for process in reversed(started):
-            process.terminate()
-            process.wait()
+    return 0
 
 
 if __name__ == "__main__":

@@ -1,39 +1,23 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Starts the game natively on a headless weston and reads the client's own protocol log: it must
+"""Starts the game natively on weston, in a private desktop, and reads the client's own protocol log: it must
 create a toplevel titled "Tilewarden", named after its desktop entry, and attach and commit a buffer of the window's size, with
 or without the decorations Qt draws itself, and write nothing else to its error output.
-Exits 77 (skipped) when weston or Qt's Wayland platform is not installed.
+Exits 77 (skipped) when weston, Xvfb or Qt's Wayland platform is not installed.
 
 usage: wayland_check.py PROGRAM APP_ID
 """
 import os
 import re
-import shutil
 import subprocess
 import sys
 import tempfile
-import time
 
-SKIP = 77
-
-
-def wait_for(predicate, seconds):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if predicate():
-            return True
-        time.sleep(0.05)
-    return predicate()
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from desktop import SKIP, Desktop, Missing, wait_for  # noqa: E402
 
 
-def stop(process):
-    process.terminate()
-    try:
-        process.wait(5)
-    except subprocess.TimeoutExpired:
-        process.kill()
-        process.wait()
+ARGUMENTS = re.compile(r'((, )?(-?[\d.]+|nil|"[^"]*"|array\[\d+\]|fd \d+))*(, )?\)?')
 
 
 def first_frame(log):
@@ -82,7 +66,8 @@ def run_game(program, env, decorated):
 
         wait_for(drawn, 15)
         status = game.poll()
-        stop(game)
+        game.terminate()
+        game.wait()
         err.seek(0)
         return status, err.read()
 
@@ -97,8 +82,10 @@ def check(program, app_id, env, decorated):
     if status is not None:
         problems.append(f"the game ended by itself with status {status}")
     # Every protocol line starts with a time stamp in brackets. The protocol log is written in
-    # pieces, so a line of another thread can split one; a piece still names an object (name@id).
-    others = [line for line in log.splitlines() if line and not line.startswith("[") and "@" not in line]
+    # pieces (the head, each argument, the closing bracket), so a line of another thread can split
+    # one: a piece names an object (name@id) or is made of arguments alone.
+    others = [line for line in log.splitlines() if line and not line.startswith("[") and "@" not in line
+              and not ARGUMENTS.fullmatch(line)]
     problems += [f"error output: {line}" for line in others[:10]]
     frame = first_frame(log)
     if frame.get("title") != "Tilewarden":
@@ -126,30 +113,15 @@ def check(program, app_id, env, decorated):
 
 def main():
     program, app_id = sys.argv[1:3]
-    weston = shutil.which("weston")
-    if weston is None:
-        print("SKIP: weston is not installed")
-        return SKIP
-    runtime = tempfile.mkdtemp(prefix="tilewarden-wayland-")
-    os.chmod(runtime, 0o700)
-    socket = f"tilewarden-test-{os.getpid()}"
-    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-    env.update(XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY=socket)
-    said = tempfile.TemporaryFile(mode="w+")
-    compositor = subprocess.Popen([weston, "--backend=headless-backend.so", f"--socket={socket}", "--idle-time=0"],
-                                  env=env, stdout=subprocess.DEVNULL, stderr=said)
-    try:
-        if not wait_for(lambda: os.path.exists(os.path.join(runtime, socket)) or compositor.poll() is not None, 10) \
-                or compositor.poll() is not None:
-            said.seek(0)
-            print("SKIP: headless weston did not start:", said.read()[-300:])
+    with Desktop() as desktop:
+        try:
+            desktop.x()
+            desktop.weston(1024, 768)
+        except Missing as missing:
+            print("SKIP:", missing)
             return SKIP
-        results = [check(program, app_id, env, decorated) for decorated in (True, False)]
+        results = [check(program, app_id, desktop.env, decorated) for decorated in (True, False)]
         return 0 if all(results) else 1
-    finally:
-        stop(compositor)
-        said.close()
-        shutil.rmtree(runtime, ignore_errors=True)
 
 
 if __name__ == "__main__":

@@ -15,12 +15,12 @@ usage: wayland_play.py PROGRAM
 """
 import os
 import re
-import shutil
 import subprocess
 import sys
 import tempfile
 
-from wayland_check import SKIP, first_frame, stop, wait_for
+from wayland_check import first_frame
+from desktop import SKIP, Desktop, Missing, need, wait_for
 
 WIDTH, HEIGHT = 800, 600  # the Xvfb screen, all of it weston's output window
 WHITE, GREY, DARK, BLACK = b"\xff\xff\xff", b"\xc0\xc0\xc0", b"\x80\x80\x80", b"\x00\x00\x00"
@@ -30,12 +30,19 @@ COVERED_SIDES = WHITE * 2 + GREY * 12 + DARK + BLACK
 
 
 def toplevels(log):
-    """Every xdg_toplevel in the order made, as {title, parent (the parent's entry), destroyed}."""
+    """Every xdg_toplevel in the order made, as {title, parent (the parent's entry), destroyed, keys
+    (whether it has the keyboard)}."""
     made, live = [], {}  # live: object id -> entry; the client reuses the ids of destroyed objects
+    surfaces, drawn_on = {}, {}  # xdg_surface id -> wl_surface id; wl_surface id -> entry
     for line in log.splitlines():
-        if m := re.search(r"get_toplevel\(new id xdg_toplevel@(\d+)\)", line):
-            live[m[1]] = {"title": None, "parent": None, "destroyed": False}
-            made.append(live[m[1]])
+        if m := re.search(r"get_xdg_surface\(new id xdg_surface@(\d+), wl_surface@(\d+)\)", line):
+            surfaces[m[1]] = m[2]
+        elif m := re.search(r"xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@(\d+)\)", line):
+            live[m[2]] = drawn_on[surfaces[m[1]]] = {"title": None, "parent": None, "destroyed": False, "keys": False}
+            made.append(live[m[2]])
+        elif m := re.search(r"wl_keyboard@\d+\.(enter|leave)\(\d+, wl_surface@(\d+)", line):
+            if m[2] in drawn_on:
+                drawn_on[m[2]]["keys"] = m[1] == "enter"
         elif m := re.search(r"-> xdg_toplevel@(\d+)\.set_parent\(xdg_toplevel@(\d+)\)", line):
             live[m[1]]["parent"] = live.get(m[2])
         elif m := re.search(r"-> xdg_toplevel@(\d+)\.set_title\(\"(.*)\"\)", line):
@@ -128,13 +135,6 @@ class Play:
     def click(self, at):
         self.do("mousemove", str(at[0]), str(at[1]), "click", "1")
 
-    def settled(self, before):
-        """Waits until the game has drawn after `before` (a log length) and then kept quiet."""
-        wait_for(lambda: "commit()" in self.log(before), 5)
-        size = -1
-        while wait_for(lambda: len(self.log()) != size, 0.4):
-            size = len(self.log())
-
     def game(self, what, cells, count):
         """The new game is on the screen, every cell covered, and there are `count` toplevels."""
         if not wait_for(lambda: len(covered(screen())) == cells, 5):
@@ -148,9 +148,8 @@ class Play:
         now = covered(screen())
         self.click(now[0])
         wait_for(lambda: len(covered(screen())) < len(now), 5)
-        before, count = len(self.log()), len(toplevels(self.log()))
+        count = len(toplevels(self.log()))
         self.do(*keys)
-        self.settled(before)
         self.game(what, cells, count)
 
     def belongs(self, what, index):
@@ -170,25 +169,34 @@ class Play:
         return None
 
     def close(self, what, index, keys):
-        """Keys must close the dialog and give the keyboard back to the main window."""
-        before = len(self.log())
+        """Keys, typed once weston has given the dialog the keyboard, must close it and give the
+        keyboard back to the main window."""
+        if not wait_for(lambda: toplevels(self.log())[index]["keys"], 5):
+            self.problems.append(f"{what}: weston did not give it the keyboard")
+            return
         self.do(*keys)
-        back = re.compile(rf"wl_keyboard@\d+\.enter\(\d+, wl_surface@{self.main},")
         if not wait_for(lambda: toplevels(self.log())[index]["destroyed"], 5):
             self.problems.append(f"{what}: {keys} did not close it")
-        elif not wait_for(lambda: back.search(self.log(before)), 5):
+        elif not wait_for(lambda: toplevels(self.log())[0]["keys"], 5):
             self.problems.append(f"{what}: the main window did not get the keyboard back")
 
     def win(self):
         """Clicks the leftmost cell of the row, whose opening stops just left of the mine, then the
         first covered cell right of the mine, until the congratulation box comes: its index."""
         count = len(toplevels(self.log()))
-        target = covered(screen())[0]
+        now = covered(screen())
+        target = now[0]
+
+        def boxed():
+            return len(toplevels(self.log())) > count
+
         for _ in range(8):
             self.click(target)
-            if wait_for(lambda: len(toplevels(self.log())) > count, 1):
-                return self.belongs("the congratulation box", count)
+            # The click has opened cells on the screen before the next target is read from it.
+            wait_for(lambda: boxed() or len(covered(screen())) < len(now), 5)
             now = covered(screen())
+            if boxed() or len(now) == 1 and wait_for(boxed, 5):
+                return self.belongs("the congratulation box", count)
             if len(now) < 2:
                 break
             target = now[1]
@@ -280,72 +288,30 @@ def minimised_game_back_after_cancel(play):
 
 def main():
     program = sys.argv[1]
-    for tool in ("Xvfb", "weston", "xdotool", "import"):
-        if shutil.which(tool) is None:
-            print(f"SKIP: {tool} is not installed (scripts/setup installs it)")
+    with Desktop() as desktop, tempfile.TemporaryFile(mode="w+") as err:
+        try:
+            desktop.x(f"{WIDTH}x{HEIGHT}")
+            desktop.weston(WIDTH, HEIGHT)
+            need("import")
+        except Missing as missing:
+            print("SKIP:", missing)
             return SKIP
-    work = tempfile.mkdtemp(prefix="tilewarden-wayland-")
-    os.chmod(work, 0o700)
-    with open(os.path.join(work, "weston.ini"), "w") as f:
-        f.write("[shell]\npanel-position=none\nbackground-color=0xff002244\nanimation=none\nclose-animation=none\n"
-                "startup-animation=none\n[input-method]\npath=\n")
-    env = {k: v for k, v in os.environ.items() if k not in ("WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-    env.update(XDG_RUNTIME_DIR=work, XDG_DATA_HOME=work, HOME=work, WAYLAND_DISPLAY="tilewarden-play")
-    processes = []
-    err = tempfile.TemporaryFile(mode="w+")
-    try:
-        read, write = os.pipe()
-        processes.append(subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", f"{WIDTH}x{HEIGHT}x24",
-                                           "-nolisten", "tcp", "-noreset"], pass_fds=[write], stderr=subprocess.DEVNULL))
-        os.close(write)
-        with os.fdopen(read) as displayfd:
-            os.environ["DISPLAY"] = env["DISPLAY"] = ":" + displayfd.readline().strip()
-        processes.append(subprocess.Popen(["weston", "--backend=x11-backend.so", f"--width={WIDTH}",
-                                           f"--height={HEIGHT}", "--socket=tilewarden-play", "--idle-time=0",
-                                           f"--config={work}/weston.ini"],
-                                          env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        if not wait_for(lambda: os.path.exists(f"{work}/tilewarden-play"), 10):
-            print("SKIP: weston with its X11 backend did not start")
-            return SKIP
-        game_env = dict(env, QT_QPA_PLATFORM="wayland", WAYLAND_DEBUG="1")
+        os.environ["DISPLAY"] = desktop.env["DISPLAY"]  # xdotool's and import's
+        game_env = dict(desktop.env, QT_QPA_PLATFORM="wayland", WAYLAND_DEBUG="1")
         del game_env["DISPLAY"]
-        processes.append(subprocess.Popen([program], env=game_env, stdout=subprocess.DEVNULL, stderr=err))
+        game = desktop.start(program, env=game_env, stderr=err)
         play = Play(err)
-        if not wait_for(lambda: "buffer" in first_frame(play.log()) or processes[-1].poll() is not None, 15):
+        if not wait_for(lambda: "buffer" in first_frame(play.log()) or game.poll() is not None, 15):
             if "Could not find the Qt platform plugin \"wayland\"" in play.log():
                 print("SKIP: Qt's Wayland platform (qt6-wayland) is not installed")
                 return SKIP
             print("FAIL: the game drew no frame:", play.log()[-500:])
             return 1
         play.main = first_frame(play.log())["surface"]
-        wait_for(lambda: len(covered(screen())) == 64, 5)
-        # The player drags the window by its face, with Super held, up to the top left corner:
-        # weston places it at random and the field of Expert must fit on the screen.
-        play.do("keydown", "super", "mousemove", *map(str, face(screen())), "mousedown", "1",
-                "mousemove", "100", "100", "mouseup", "1", "keyup", "super")
-        wait_for(lambda: face(screen()) == (100, 100), 5)
-        play.new_game("F2", ["key", "F2"], 64)
-        play.new_game("the face", ["mousemove", *map(str, face(screen())), "click", "1"], 64)
-        play.new_game("Ctrl+E", ["key", "ctrl+e"], 30 * 16)
-        play.new_game("Ctrl+B", ["key", "ctrl+b"], 64)
-        custom = play.opened("Custom Field", ["key", "ctrl+c"])
-        if custom is not None:
-            # Width 8, height 1 and mines 1 through the boxes' access keys; OK is the fifth new game.
-            play.close("Custom Field", custom, ["key", "alt+w", "8", "alt+h", "1", "alt+m", "1", "Return"])
-            play.game("OK in Custom Field", 8, custom + 1)
-            box = play.win()
-            if box is not None:
-                play.close("the congratulation box", box, ["key", "Return"])
-        before = len(play.log())
-        play.do("key", "alt+h")
-        # Return goes to the menu once it is on the screen: configured and drawn.
-        drawn = re.compile(r"xdg_popup@\d+\.configure\(.*->\s*wl_surface@\d+\.attach\(", re.S)
-        if not wait_for(lambda: drawn.search(play.log(before)), 5):
-            play.problems.append("Alt+H did not open the Help menu")
-        else:
-            help_window = play.opened("the help window", ["key", "Return"])
-            if help_window is not None:
-                play.close("the help window", help_window, ["key", "Escape"])
+        play.do()
+        play.game("the first game", 64, 1)
+        if not play.problems and drag(play):
+            steps(play)
         made = toplevels(play.log())
         mains = [t for t in made if t["parent"] is None]
         if len(mains) != 1 or made[0]["destroyed"]:
@@ -363,11 +329,54 @@ def main():
             print(f"ok: one main toplevel through five new games; {len(made) - 1} dialogs belong to it; the row won; "
                   "the crosshair ended, the maximise button and a minimised game's return did no harm")
         return 1 if play.problems else 0
-    finally:
-        for process in reversed(processes):
-            stop(process)
-        err.close()
-        shutil.rmtree(work, ignore_errors=True)
+
+
+def drag(play):
+    """The player drags the window by its face, with Super held, up to the top left corner: weston
+    places it at random and the field of Expert must fit on the screen. weston's X11 backend knows
+    where the pointer is only once it has seen it move, so the drag waits until the pointer, moved
+    onto the face, has entered the window."""
+    before = len(play.log())
+    subprocess.run(["xdotool", "mousemove", *map(str, face(screen()))], check=True)
+    entered = re.compile(rf"wl_pointer@\d+\.enter\(\d+, wl_surface@{play.main},")
+    if not wait_for(lambda: entered.search(play.log(before)), 5):
+        play.problems.append("the pointer on the face did not enter the window")
+        return False
+    play.do("keydown", "super", "mousedown", "1", "mousemove", "100", "100", "mouseup", "1", "keyup", "super")
+    if not wait_for(lambda: face(screen()) == (100, 100), 5):
+        play.problems.append(f"the drag left the face at {face(screen())}, not at (100, 100)")
+        return False
+    return True
+
+
+def steps(play):
+    """The new games, the dialogs and the help menu, once the window is where the player put it."""
+    play.new_game("F2", ["key", "F2"], 64)
+    play.new_game("the face", ["mousemove", *map(str, face(screen())), "click", "1"], 64)
+    play.new_game("Ctrl+E", ["key", "ctrl+e"], 30 * 16)
+    play.new_game("Ctrl+B", ["key", "ctrl+b"], 64)
+    custom = play.opened("Custom Field", ["key", "ctrl+c"])
+    if custom is not None:
+        # Width 8, height 1 and mines 1 through the boxes' access keys; OK is the fifth new game.
+        play.close("Custom Field", custom, ["key", "alt+w", "8", "alt+h", "1", "alt+m", "1", "Return"])
+        play.game("OK in Custom Field", 8, custom + 1)
+        box = play.win()
+        if box is not None:
+            play.close("the congratulation box", box, ["key", "Return"])
+    before = len(play.log())
+    # Alt and H stay down until the menu is drawn: weston takes back the grab of a menu opened by
+    # a key that has already gone up, and closes it at once. Return goes to the menu only once it
+    # is on the screen (configured and drawn) and still open after the keys go up.
+    play.do("keydown", "alt", "keydown", "h")
+    drawn = re.compile(r"xdg_popup@\d+\.configure\(.*->\s*wl_surface@\d+\.attach\(", re.S)
+    shown = wait_for(lambda: drawn.search(play.log(before)), 5)
+    play.do("keyup", "h", "keyup", "alt")
+    if not shown or "popup_done" in play.log(before):
+        play.problems.append("Alt+H did not open the Help menu" + (", weston closed it" if shown else ""))
+    else:
+        help_window = play.opened("the help window", ["key", "Return"])
+        if help_window is not None:
+            play.close("the help window", help_window, ["key", "Escape"])
 
 
 if __name__ == "__main__":
