@@ -8,6 +8,7 @@
 #include "resources/catalogue.h"
 #include "tests/oracle.h"
 #include "toolkit/design.h"
+#include "toolkit/windows.h"
 
 // Random play for any realisation's hands: the headless toolkit in the game fuzzer, the real
 // windows in the soak. `Bytes` gives the next byte of the stream (0 once it is used up).
@@ -40,9 +41,9 @@ void playevent(Hands& hands, Bytes& in) {
         case 6: hands.keyDown(in.next() % 2 ? 72 : in.next(), in.next() % 8); break;
         case 7: hands.keyUp(in.next() % 2 ? 72 : in.next(), in.next() % 8); break;
         case 8: {
-            const int item = in.next() % 9;
-            if (item == static_cast<int>(MenuItem::mnuExit)) break;
-            hands.choose(static_cast<MenuItem>(item), kGameTypes[in.next() % kGameTypes.size()].mask);
+            const MenuItem item = kMenu[in.next() % kMenu.size()].item;
+            if (item == MenuItem::mnuExit) break;
+            hands.choose(item, item == MenuItem::mnuGT ? kGameTypes[in.next() % kGameTypes.size()].mask : 0);
             break;
         }
         case 9: hands.tick(); break;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/headless.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -76,8 +77,8 @@ void HeadlessToolkit::buildForm1() {
         }
     }
     checks_.clear();
-    checks_[{MenuItem::mnuBeginner, 0}] = true;
-    checks_[{MenuItem::mnuGT, designedGameType()}] = true;
+    for (const MenuEntry& row : kMenu) checks_[{row.item, 0}] = row.checked;
+    for (const GameType& type : kGameTypes) checks_[{MenuItem::mnuGT, type.mask}] = type.checked;
     timer_ = false;
     Window& w = windows_[static_cast<int>(Form::Form1)];
     w.exists = true;
@@ -301,8 +302,11 @@ void HeadlessToolkit::keyUp(int keycode, int shift) {
     if (!isFieldKey(keycode)) events_->Form_KeyUp(keycode, shift);
 }
 
+// Only what the menus offer can be chosen.
 void HeadlessToolkit::choose(MenuItem item, int index) {
-    if (form1TakesInput()) events_->Menu_Click(item, index);
+    const auto row = std::find_if(kMenu.begin(), kMenu.end(), [&](const MenuEntry& r) { return r.item == item; });
+    const bool offered = row != kMenu.end() && (item == MenuItem::mnuGT ? std::any_of(kGameTypes.begin(), kGameTypes.end(), [&](const GameType& type) { return type.mask == index; }) : index == 0);
+    if (offered && form1TakesInput()) events_->Menu_Click(item, index);
     settle();
 }
 

@@ -12,6 +12,7 @@
 
 #include "toolkit/placement.h"
 #include "toolkit/toolkit.h"
+#include "toolkit/windows.h"
 
 namespace tw {
 
@@ -173,7 +174,7 @@ private:
     std::map<std::pair<Elem, int>, Element> frames_;
     std::vector<Element> boxes_;
     long nextZ_ = 0;
-    std::array<Window, 3> windows_{};
+    std::array<Window, kWindows.size()> windows_{};
     int clientWidth_ = 0;
     int clientHeight_ = 0;
     int icon_ = 0;

@@ -14,5 +14,5 @@ for language in "$@"; do
   args+=("$work/tilewarden_$language.ts")
 done
 "$lupdate" -silent -I "$src" -locations none -tr-function-alias QT_TRANSLATE_NOOP+=translatable \
-  "$src/toolkit/qt" "$src/toolkit/design.h" "$src/app" -ts "${args[@]}"
+  "$src/toolkit" "$src/app" -ts "${args[@]}"
 "$cmake" "-DTS=$(IFS=';'; echo "${args[*]}")" -P "$src/translations/check_ts.cmake"

@@ -165,8 +165,7 @@ private:
     Board& board() { return tk_.form1()->board(); }
     QWindow* window() { return tk_.form1()->windowHandle(); }
     QWidget* widget(Form form) {
-        return form == Form::Form1 ? static_cast<QWidget*>(tk_.form1())
-                                   : form == Form::Form2 ? static_cast<QWidget*>(tk_.form2()) : tk_.form3();
+        return form == Form::Form1 ? tk_.form1() : tk_.window(form);
     }
     bool shown(Form form) { return tk_.formExists(form) && widget(form)->isVisible(); }
 

@@ -178,6 +178,24 @@ TEST_F(CustomField, CancelAndTheCloseControlChangeNothingOkStartsTheTypedField) 
     EXPECT_EQ(QSize(10 * 16 + 24, 16 + 67), g.client()) << "Enter presses the default button";
 }
 
+// Each window of the table opens from its menu item as a dialog that a screen reader knows by its
+// caption, and its close control gives the game back.
+TEST(Window, EveryWindowOpensFromItsMenuItemAndClosesBackToTheGame) {
+    GuiGame g;
+    for (const WindowRow& row : kWindows) {
+        if (!row.openedBy) continue;
+        g.hands.choose(*row.openedBy);
+        QWidget* window = g.tk.window(row.form);
+        ASSERT_TRUE(window != nullptr && window->isVisible()) << row.caption.text;
+        QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(window);
+        EXPECT_EQ(QAccessible::Dialog, seen->role()) << row.caption.text;
+        EXPECT_EQ(QString::fromLatin1(row.caption.text), seen->text(QAccessible::Name));
+        g.hands.closeForm(row.form);
+        EXPECT_FALSE(window->isVisible()) << row.caption.text;
+        EXPECT_TRUE(g.window().isEnabled() && QTest::qWaitForWindowActive(&g.window())) << row.caption.text;
+    }
+}
+
 TEST(Help, ShowsTheFourParagraphsInOrderAndOkGivesTheWindowBack) {
     GuiGame g;
     g.laywall();

@@ -6,6 +6,7 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
 #include <QTimer>
@@ -599,8 +600,9 @@ TEST(X11, TheCrosshairEndsWhenHIsLetGoWhereTheGameDoesNotSeeIt) {
     xdotool({"keyup", "h"});
     QWidget other;
     if (windowManager()) showAnother(other, g);
-    const QRect game = g.window().menuBar().actionGeometry(g.window().menuBar().actions()[0]);
-    const QPoint menu = g.window().menuBar().mapToGlobal(game.center());
+    QAction* gameTitle = g.window().menus().titles().front();
+    QMenuBar& bar = g.window().menus().rowOf(gameTitle);
+    const QPoint menu = bar.mapToGlobal(bar.actionGeometry(gameTitle).center());
     const std::vector<std::pair<const char*, QStringList>> elsewhere = {
         {"in Custom Field", {"key", "ctrl+c", "sleep", "0.5", "keyup", "h", "key", "Escape"}},
         {"after Alt+Tab", {"keydown", "alt", "key", "Tab", "keyup", "alt", "sleep", "0.5", "keyup", "h", "keydown",

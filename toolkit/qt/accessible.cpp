@@ -19,8 +19,6 @@
 #include "toolkit/design.h"
 #include "toolkit/fieldkeys.h"
 #include "toolkit/qt/board.h"
-#include "toolkit/qt/helpwindow.h"
-#include "toolkit/qt/mainwindow.h"
 
 namespace tw {
 
@@ -462,15 +460,14 @@ QAccessibleInterface* factory(const QString& key, QObject* object) {
     if (key == QLatin1String(Board::staticMetaObject.className())) {
         if (auto* board = qobject_cast<Board*>(object)) return new BoardAccessible(board);
     }
-    // Plain widgets that are windows would otherwise pass for anonymous fillers; a screen reader
-    // reads a dialog's text when it opens.
-    if (key == QLatin1String(MainWindow::staticMetaObject.className())) {
-        if (auto* window = qobject_cast<QWidget*>(object)) return new QAccessibleWidget(window, QAccessible::Window);
+    // The game's own windows would otherwise pass for anonymous fillers; a screen reader reads a
+    // dialog's text when it opens.
+    auto* window = qobject_cast<QWidget*>(object);
+    if (window == nullptr || !window->isWindow() || key != QLatin1String(object->metaObject()->className()) ||
+        !key.startsWith(QLatin1String("tw::"))) {
+        return nullptr;
     }
-    if (key == QLatin1String(HelpWindow::staticMetaObject.className())) {
-        if (auto* window = qobject_cast<QWidget*>(object)) return new QAccessibleWidget(window, QAccessible::Dialog);
-    }
-    return nullptr;
+    return new QAccessibleWidget(window, window->windowType() == Qt::Dialog ? QAccessible::Dialog : QAccessible::Window);
 }
 
 }  // namespace

@@ -24,12 +24,9 @@ namespace tw {
 namespace {
 
 int buttonCode(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton: return kLeftButton;
-        case Qt::RightButton: return kRightButton;
-        case Qt::MiddleButton: return kMiddleButton;
-        default: return 0;
-    }
+    if (button == Qt::LeftButton) return kLeftButton;
+    if (button == Qt::RightButton) return kRightButton;
+    return button == Qt::MiddleButton ? kMiddleButton : 0;
 }
 
 std::size_t buttonSlot(int code) { return code == kLeftButton ? 0 : code == kRightButton ? 1 : 2; }

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/qt/customdialog.h"
-#include "toolkit/qt/input.h"
 
-#include <QCloseEvent>
 #include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,7 +30,7 @@ constexpr QRect boxRect(int row) { return {72, kRowTops[row], 57, 19}; }
 
 }  // namespace
 
-CustomDialog::CustomDialog(Events* events)
+CustomDialog::CustomDialog(Events* const& events)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       events_(events),
@@ -41,7 +39,6 @@ CustomDialog::CustomDialog(Events* events)
       tm_(new QLineEdit(this)),
       ok_(new QPushButton(tr("OK"), this)),
       cancel_(new QPushButton(tr("Cancel"), this)) {
-    setWindowTitle(tr("Custom Field"));
     QLabel* height = label(this, tr("&Height:"), dwn_);
     QLabel* width = label(this, tr("&Width:"), acr_);
     QLabel* mines = label(this, tr("&Mines:"), tm_);
@@ -115,11 +112,6 @@ bool CustomDialog::event(QEvent* event) {
         centreOver(*owner_);
     }
     return handled;
-}
-
-void CustomDialog::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    if (takesInput(*this) && events_ != nullptr) events_->Form_Close(Form::Form2);
 }
 
 }  // namespace tw

@@ -16,9 +16,9 @@ class CustomDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CustomDialog(Events* events);
+    // `events` is the toolkit's, which outlives the dialog.
+    explicit CustomDialog(Events* const& events);
 
-    void setEvents(Events* events) { events_ = events; }
     QLineEdit& box(TextBox box);
     QPushButton& okButton() { return *ok_; }
     QPushButton& cancelButton() { return *cancel_; }
@@ -30,12 +30,11 @@ public:
     void centreOver(const QWidget& owner);
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
-    Events* events_;
+    Events* const& events_;
     QLineEdit* dwn_;
     QLineEdit* acr_;
     QLineEdit* tm_;

@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/qt/helpwindow.h"
-#include "toolkit/qt/input.h"
 
-#include <QCloseEvent>
 #include <QFontInfo>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -53,13 +50,12 @@ void paint(QWidget* widget, const QColor& colour) {
 
 }  // namespace
 
-HelpWindow::HelpWindow(Events* events)
+HelpWindow::HelpWindow(Events* const& events)
     : QWidget(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       events_(events),
       label1_(new QLabel(tr("How To Play"), this)),
       command1_(new QPushButton(tr("OK"), this)) {
-    setWindowTitle(tr("Tilewarden Help"));
     paint(this, QColor(128, 255, 128));
 
     // The desktop's font, bold, at the designed size or the desktop's own where that is larger.
@@ -93,20 +89,6 @@ HelpWindow::HelpWindow(Events* events)
     connect(command1_, &QPushButton::clicked, this, [this] {
         if (events_ != nullptr) events_->Command1_Click();
     });
-}
-
-void HelpWindow::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    if (takesInput(*this) && events_ != nullptr) events_->Form_Close(Form::Form3);
-}
-
-// Escape is the desktop's way out of a dialog: it acts as the close control.
-void HelpWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier) {
-        QWidget::keyPressEvent(event);
-    } else if (takesInput(*this) && events_ != nullptr) {
-        events_->Form_Close(Form::Form3);
-    }
 }
 
 }  // namespace tw

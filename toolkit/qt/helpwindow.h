@@ -17,20 +17,16 @@ class HelpWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit HelpWindow(Events* events);
+    // `events` is the toolkit's, which outlives the window.
+    explicit HelpWindow(Events* const& events);
 
-    void setEvents(Events* events) { events_ = events; }
     QLabel& heading() { return *label1_; }
     // The paragraphs from top to bottom.
     QLabel& paragraph(int row) { return *paragraphs_.at(row); }
     QPushButton& okButton() { return *command1_; }
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
-    Events* events_;
+    Events* const& events_;
     QLabel* label1_;
     std::array<QLabel*, 4> paragraphs_{};
     QPushButton* command1_;

@@ -13,11 +13,14 @@
 #include <QWindow>
 
 #include <utility>
+#include <vector>
 
 #include "toolkit/design.h"
 #include "toolkit/placement.h"
+#include "toolkit/windows.h"
 #include "toolkit/qt/board.h"
 #include "toolkit/qt/fixedsize.h"
+#include "toolkit/qt/texts.h"
 
 namespace tw {
 
@@ -38,7 +41,7 @@ MainWindow::MainWindow(Pictures& pictures)
       menus_(new MenuRows(*this)),
       board_(new Board(pictures, this)),
       second_(new QTimer(this)) {
-    setWindowTitle(tr("Tilewarden"));
+    setWindowTitle(translated(windowRow(Form::Form1).caption));
     buildMenus();
     keepFixedSize(*this);
     second_->setInterval(kSecondPeriodMs);
@@ -82,11 +85,11 @@ void MainWindow::tearDown() {
     built_ = false;
 }
 
-QAction* MainWindow::addItem(QMenu* menu, const QString& caption, MenuItem item, int index,
-                             const QKeySequence& key, bool checked) {
+QAction* MainWindow::addItem(QMenu* menu, const QString& caption, MenuItem item, int index, const QString& key,
+                             bool checked) {
     QAction* action = menu->addAction(caption);
     setCheckMark(*action, checked);
-    if (!key.isEmpty()) action->setShortcut(key);
+    if (!key.isEmpty()) action->setShortcut(QKeySequence::fromString(key, QKeySequence::PortableText));
     // Check marks belong to the game: undo Qt's own toggle before reporting the command.
     connect(action, &QAction::triggered, this, [this, action, item, index](bool nowChecked) {
         if (action->isCheckable()) action->setChecked(!nowChecked);
@@ -103,35 +106,22 @@ void MainWindow::connectMenu(QMenu* menu) {
 }
 
 void MainWindow::buildMenus() {
-    QMenu* game = menus_->addMenu(tr("Game"));
-    connectMenu(game);
-    addItem(game, tr("New Game"), MenuItem::mnuNew, 0, QKeySequence(Qt::Key_F2), false);
-    game->addSeparator();
-    addItem(game, tr("Beginner"), MenuItem::mnuBeginner, 0,
-            QKeySequence(Qt::CTRL | Qt::Key_B), true);
-    addItem(game, tr("Intermediate"), MenuItem::mnuIntermediate, 0,
-            QKeySequence(Qt::CTRL | Qt::Key_I), false);
-    addItem(game, tr("Expert"), MenuItem::mnuHard, 0, QKeySequence(Qt::CTRL | Qt::Key_E),
-            false);
-    addItem(game, tr("Custom..."), MenuItem::mnuCustom, 0,
-            QKeySequence(Qt::CTRL | Qt::Key_C), false);
-    game->addSeparator();
-    addItem(game, tr("Marks (?)"), MenuItem::mnuMarks, 0,
-            QKeySequence(Qt::CTRL | Qt::Key_M), false);
-    game->addSeparator();
-    addItem(game, tr("Exit"), MenuItem::mnuExit, 0, QKeySequence(Qt::CTRL | Qt::Key_X),
-            false);
-
-    QMenu* types = menus_->addMenu(tr("Game Type"));
-    connectMenu(types);
-    for (const GameType& type : kGameTypes) {
-        addItem(types, QCoreApplication::translate(type.caption.context, type.caption.text), MenuItem::mnuGT,
-                type.mask, {}, type.checked);
+    std::vector<QMenu*> menus;
+    for (const Caption& title : kMenuTitles) {
+        menus.push_back(menus_->addMenu(translated(title)));
+        connectMenu(menus.back());
     }
-
-    QMenu* help = menus_->addMenu(tr("&Help"));
-    connectMenu(help);
-    addItem(help, tr("&How to Play"), MenuItem::mnuHowTo, 0, {}, false);
+    for (const MenuEntry& row : kMenu) {
+        QMenu* menu = menus[row.title];
+        if (row.separated) menu->addSeparator();
+        if (row.item == MenuItem::mnuGT) {
+            for (const GameType& type : kGameTypes) {
+                addItem(menu, translated(type.caption), MenuItem::mnuGT, type.mask, {}, type.checked);
+            }
+        } else {
+            addItem(menu, translated(row.caption), row.item, 0, QString::fromLatin1(row.key), row.checked);
+        }
+    }
 }
 
 QAction* MainWindow::action(MenuItem item, int index) const {

@@ -67,8 +67,8 @@ private:
     void noteState(Qt::WindowState state);
     void buildMenus();
     void connectMenu(QMenu* menu);
-    QAction* addItem(QMenu* menu, const QString& caption, MenuItem item, int index,
-                     const QKeySequence& key, bool checked);
+    QAction* addItem(QMenu* menu, const QString& caption, MenuItem item, int index, const QString& key,
+                     bool checked);
 
     struct Item {
         QAction* action;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
@@ -15,6 +16,7 @@
 #include "toolkit/qt/accessible.h"
 #include "toolkit/qt/board.h"
 #include "toolkit/qt/fixedsize.h"
+#include "toolkit/qt/input.h"
 #include "toolkit/qt/keyrepeat.h"
 #include "toolkit/qt/texts.h"
 
@@ -50,6 +52,33 @@ void belongTo(QWidget& dialog, QWidget& main) {
     keepFixedSize(dialog);
 }
 
+// A dialog's close control, and Escape in it, ask the game to close it; the game decides.
+class CloseRequests final : public QObject {
+public:
+    CloseRequests(QWidget& dialog, Form form, Events* const& events)
+        : QObject(&dialog), dialog_(dialog), form_(form), events_(events) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        const bool escape = event->type() == QEvent::KeyPress &&
+                            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+                            static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier;
+        if (event->type() != QEvent::Close && !escape) return false;
+        event->ignore();
+        if (takesInput(dialog_) && events_ != nullptr) events_->Form_Close(form_);
+        return true;
+    }
+
+private:
+    QWidget& dialog_;
+    Form form_;
+    Events* const& events_;
+};
+
+void reportCloseRequests(QWidget& dialog, Form form, Events* const& events) {
+    dialog.installEventFilter(new CloseRequests(dialog, form, events));
+}
+
 // The active window (the game at a new game of its own) is not raised again: the desktop would
 // tell it of a new configuration.
 void showRestoredInFront(QWidget& window) {
@@ -69,11 +98,10 @@ QtToolkit::QtToolkit() {
 
 QtToolkit::~QtToolkit() = default;
 
+// The dialogs read the toolkit's own events, so they never keep a game that is gone.
 void QtToolkit::setEvents(Events* events) {
     events_ = events;
     if (form1_) form1_->setEvents(events);
-    if (form2_) form2_->setEvents(events);
-    if (form3_) form3_->setEvents(events);
 }
 
 void QtToolkit::setPicture(Elem elem, int index, int picture) {
@@ -139,32 +167,38 @@ void QtToolkit::setIcon(int icon) {
 }
 
 QWidget* QtToolkit::window(Form form) const {
+    return form == Form::Form1 ? built() : dialogs_[static_cast<std::size_t>(form)].get();
+}
+
+std::unique_ptr<QWidget> QtToolkit::makeDialog(Form form) {
     switch (form) {
-        case Form::Form1: return built();
-        case Form::Form2: return form2_.get();
-        case Form::Form3: return form3_.get();
+        case Form::Form1: break;
+        case Form::Form2: {
+            auto dialog = std::make_unique<CustomDialog>(events_);
+            for (const TextBox box : {TextBox::Acr, TextBox::Dwn, TextBox::TM}) {
+                dialog->box(box).setText(qtext(texts_[static_cast<int>(box)]));
+            }
+            return dialog;
+        }
+        case Form::Form3: return std::make_unique<HelpWindow>(events_);
     }
     return nullptr;
 }
 
 void QtToolkit::showForm(Form form) {
-    if (form == Form::Form2 && !form2_) {
-        form2_ = std::make_unique<CustomDialog>(events_);
-        belongTo(*form2_, mainWindow());
-        for (const TextBox box : {TextBox::Acr, TextBox::Dwn, TextBox::TM}) {
-            form2_->box(box).setText(qtext(texts_[static_cast<int>(box)]));
-        }
-    }
-    if (form == Form::Form3 && !form3_) {
-        form3_ = std::make_unique<HelpWindow>(events_);
-        belongTo(*form3_, mainWindow());
+    std::unique_ptr<QWidget>& dialog = dialogs_[static_cast<std::size_t>(form)];
+    if (form != Form::Form1 && !dialog) {
+        dialog = makeDialog(form);
+        dialog->setWindowTitle(translated(windowRow(form).caption));
+        belongTo(*dialog, mainWindow());
+        reportCloseRequests(*dialog, form, events_);
     }
     QWidget* shown = window(form);
     if (shown == nullptr) return;
-    if (form == Form::Form2) form2_->centreOver(mainWindow());
+    if (form == Form::Form2) form2()->centreOver(mainWindow());
     showRestoredInFront(*shown);
     // Once shown, the dialog can ask the desktop to put its frame, not its client area, there.
-    if (form == Form::Form2) form2_->centreOver(mainWindow());
+    if (form == Form::Form2) form2()->centreOver(mainWindow());
 }
 
 // Whatever closes a dialog gives the main window back as the player left it before the dialog:
@@ -199,15 +233,15 @@ bool QtToolkit::isChecked(MenuItem item, int index) const {
 }
 
 void QtToolkit::setText(TextBox box, std::string_view text) {
-    if (form2_) {
-        form2_->box(box).setText(qtext(text));
+    if (form2() != nullptr) {
+        form2()->box(box).setText(qtext(text));
     } else {
         texts_[static_cast<int>(box)] = std::string(text);
     }
 }
 
 std::string QtToolkit::text(TextBox box) const {
-    if (form2_) return form2_->box(box).text().toStdString();
+    if (form2() != nullptr) return form2()->box(box).text().toStdString();
     return texts_[static_cast<int>(box)];
 }
 

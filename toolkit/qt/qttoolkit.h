@@ -9,6 +9,7 @@
 #include <string>
 
 #include "toolkit/toolkit.h"
+#include "toolkit/windows.h"
 #include "toolkit/qt/customdialog.h"
 #include "toolkit/qt/helpwindow.h"
 #include "toolkit/qt/mainwindow.h"
@@ -60,11 +61,15 @@ public:
     // The windows, or nullptr where there is none yet. The main window lives from its first
     // build to the end of the run; destroyForm1 only takes its contents down.
     MainWindow* form1() const { return form1_.get(); }
-    CustomDialog* form2() const { return form2_.get(); }
-    HelpWindow* form3() const { return form3_.get(); }
+    CustomDialog* form2() const { return static_cast<CustomDialog*>(dialogs_[1].get()); }
+    HelpWindow* form3() const { return static_cast<HelpWindow*>(dialogs_[2].get()); }
+    // Any window of the table, or nullptr where there is none: the main window while its
+    // contents are down, a dialog until it is first shown.
+    QWidget* window(Form form) const;
 
 private:
-    QWidget* window(Form form) const;
+    // A new dialog, before it belongs to the main window.
+    std::unique_ptr<QWidget> makeDialog(Form form);
     // The main window while its contents are built, or nullptr.
     MainWindow* built() const { return form1_ && form1_->built() ? form1_.get() : nullptr; }
     MainWindow& mainWindow();
@@ -75,8 +80,7 @@ private:
     std::unique_ptr<MainWindow> form1_;
     // The dialogs belong to the main window on the desktop, but they are no child widgets of it,
     // so that disabling it leaves them enabled.
-    std::unique_ptr<CustomDialog> form2_;
-    std::unique_ptr<HelpWindow> form3_;
+    std::array<std::unique_ptr<QWidget>, kWindows.size()> dialogs_;
     // What the Custom Field boxes hold before the dialog exists.
     std::array<std::string, 3> texts_{};
 };

@@ -88,4 +88,6 @@ QString translated(std::string_view english) {
     return text;
 }
 
+QString translated(const Caption& caption) { return QCoreApplication::translate(caption.context, caption.text); }
+
 }  // namespace tw

@@ -6,6 +6,8 @@
 
 #include <string_view>
 
+#include "toolkit/design.h"
+
 class QCoreApplication;
 
 namespace tw {
@@ -21,5 +23,8 @@ QString installTranslations(QCoreApplication& app, const QLocale& locale);
 
 // A text the game logic passed in English, in the player's language.
 QString translated(std::string_view english);
+
+// A caption of the windows' tables, in the player's language.
+QString translated(const Caption& caption);
 
 }  // namespace tw
