@@ -131,7 +131,7 @@ public:
     virtual void createBox(int index) = 0;
 
     // Windows. Form1 is built from its design by buildForm1 (menu with its initial check
-    // marks, a stopped timer, the design's elements) and destroyed whole by destroyForm1, which
+    // marks, a stopped timer, the design's elements) and its contents are taken down by destroyForm1, which
     // may run inside one of its own handlers and forgets its press targets. Both act inside one
     // native window that lives for the whole run: shown or hidden, it stays so, at its size and
     // where the player put it (the first build gives it the design's client size). Form2 and
