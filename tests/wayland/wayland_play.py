@@ -317,7 +317,6 @@ def main():
         if len(mains) != 1 or made[0]["destroyed"]:
             play.problems.append(f"{len(mains)} toplevels without a parent, the first one "
                                  f"{'destroyed' if made[0]['destroyed'] else 'kept'}: not one main toplevel")
-        game = processes[-1]
         # Last: the client can bring a minimised window back only as a new toplevel.
         for route in (lambda: maximise_button(play, game), lambda: crosshair_after_h_let_go_in_the_dialog(play),
                       lambda: minimised_game_back_after_cancel(play)):
