@@ -18,6 +18,7 @@
 #include "toolkit/qt/fixedsize.h"
 #include "toolkit/qt/input.h"
 #include "toolkit/qt/keyrepeat.h"
+#include "toolkit/qt/serverfocus.h"
 #include "toolkit/qt/texts.h"
 
 namespace tw {
@@ -211,6 +212,7 @@ void QtToolkit::hideForm(Form form) {
     if (dialog && built() != nullptr) {
         form1_->showAfreshIfMinimised();
         showRestoredInFront(*form1_);
+        renewServerFocus(*form1_);
     }
 }
 
