@@ -208,11 +208,13 @@ void QtToolkit::hideForm(Form form) {
     QWidget* hidden = window(form);
     if (hidden == nullptr) return;
     const bool dialog = form != Form::Form1 && hidden->isVisible();
+    // The server's focus stayed on the main window while Qt took the dialog for active.
+    const bool focusStayed = dialog && form1_ && hidden->isActiveWindow() && holdsServerFocus(*form1_);
     hidden->hide();
     if (dialog && built() != nullptr) {
         form1_->showAfreshIfMinimised();
         showRestoredInFront(*form1_);
-        renewServerFocus(*form1_);
+        if (focusStayed) renewServerFocus(*form1_);
     }
 }
 

@@ -5,10 +5,13 @@ class QWidget;
 
 namespace tw {
 
-// Where the X server's keyboard focus is on the window already, takes it off and gives it back,
-// so that Qt hears of it. Some window managers (fluxbox) leave the focus on the main window while
-// Qt takes a new dialog for active; when the dialog goes, the server reports no change and Qt
-// would take no window for active, its keys lost.
+// Whether the X server, where there is one, has its keyboard focus on the window itself. Some
+// window managers (fluxbox, now and then) leave it on the main window while Qt takes a new dialog
+// for active; when the dialog goes, the server reports no change and Qt takes no window for
+// active, its keys lost.
+bool holdsServerFocus(const QWidget& window);
+
+// Takes the server's keyboard focus off the window and gives it back, so that Qt hears of it.
 void renewServerFocus(const QWidget& window);
 
 }  // namespace tw
