@@ -146,6 +146,9 @@ class Play:
         """A new game by keys or a click, on a field with an opened cell, must cover every cell again
         in the same toplevel."""
         now = covered(screen())
+        if not now:
+            self.problems.append(f"before {what}: no covered cell on the screen")
+            return
         self.click(now[0])
         wait_for(lambda: len(covered(screen())) < len(now), 5)
         count = len(toplevels(self.log()))
