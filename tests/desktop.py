@@ -153,6 +153,12 @@ class Desktop:
                                   stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
 
         def answers():
+            # Asking org.a11y.Bus before the launcher owns the name would have the session bus start
+            # a second launcher, and the first one, losing the race, would leave.
+            owned = call("--session", "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+                         "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus")
+            if "true" not in owned.stdout:
+                return False
             bus = call("--session", "--dest=org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress")
             return bus.returncode == 0 and bus.stdout.strip() != "" and call(
                 "--bus=" + bus.stdout.strip(), "--dest=org.a11y.atspi.Registry", "/org/a11y/atspi/accessible/root",
