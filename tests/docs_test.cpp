@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <regex>
 #include <string>
 
@@ -43,6 +44,11 @@ TEST(Docs, NameEveryGameTypeAndMenuItem) {
         EXPECT_NE(std::string::npos, manual.find(".B " + std::string(entry.key) + "\n")) << "manual page: " << entry.key;
         EXPECT_NE(std::string::npos, readme.find(caption + " (" + entry.key + ")")) << "README.md: " << entry.key;
     }
+    // Each game type's line of the AppStream description in every language the description has.
+    const std::regex translated(R"re(<li xml:lang="([^"]+)">)re");
+    std::map<std::string, std::size_t> lines;
+    for (std::sregex_iterator m(appstream.begin(), appstream.end(), translated), end; m != end; ++m) ++lines[(*m)[1]];
+    for (const auto& [language, count] : lines) EXPECT_EQ(kGameTypes.size(), count) << "AppStream in " << language;
 }
 
 }  // namespace
