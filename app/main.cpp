@@ -29,7 +29,7 @@ bool asksForInformation(int argc, char* argv[]) {
 bool handleCommandLine(const QCoreApplication& app, int& status) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QCoreApplication::translate("tw::CommandLine", "Mine-field logic puzzle with five neighbourhood rules."));
+        QCoreApplication::translate("tw::CommandLine", "Mine-field logic puzzle with a choice of neighbourhood rules."));
     parser.addHelpOption();
     parser.addVersionOption();
     const bool parsed = parser.parse(app.arguments());

@@ -24,6 +24,12 @@ std::string entrytext(Bytes& in) {
     return text;
 }
 
+// A window of the table other than the main one.
+template <typename Bytes>
+Form dialog(Bytes& in) {
+    return kWindows[1 + in.next() % (kWindows.size() - 1)].form;
+}
+
 // One press, release, key, menu command, dialog entry or timer tick.
 template <typename Hands, typename Bytes>
 void playevent(Hands& hands, Bytes& in) {
@@ -49,8 +55,8 @@ void playevent(Hands& hands, Bytes& in) {
         case 9: hands.tick(); break;
         case 10: hands.typeText(static_cast<TextBox>(in.next() % 3), entrytext(in)); break;
         case 11: hands.pressOK(); break;
-        case 12: (in.next() % 2 ? hands.pressCancel() : hands.closeForm(Form::Form2)); break;
-        case 13: (in.next() % 2 ? hands.pressHelpOK() : hands.closeForm(Form::Form3)); break;
+        case 12: (in.next() % 2 ? hands.pressCancel() : hands.closeForm(dialog(in))); break;
+        case 13: (in.next() % 2 ? hands.pressHelpOK() : hands.closeForm(dialog(in))); break;
     }
 }
 

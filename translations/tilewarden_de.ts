@@ -111,8 +111,8 @@
 <context>
     <name>tw::CommandLine</name>
     <message>
-        <source>Mine-field logic puzzle with five neighbourhood rules.</source>
-        <translation>Minenfeld-Logikrätsel mit fünf Nachbarschaftsregeln.</translation>
+        <source>Mine-field logic puzzle with a choice of neighbourhood rules.</source>
+        <translation>Minenfeld-Logikrätsel mit wählbaren Nachbarschaftsregeln.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>

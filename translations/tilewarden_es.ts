@@ -111,8 +111,8 @@
 <context>
     <name>tw::CommandLine</name>
     <message>
-        <source>Mine-field logic puzzle with five neighbourhood rules.</source>
-        <translation>Rompecabezas lógico de campo de minas con cinco reglas de vecindad.</translation>
+        <source>Mine-field logic puzzle with a choice of neighbourhood rules.</source>
+        <translation>Rompecabezas lógico de campo de minas con reglas de vecindad a elegir.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>

@@ -111,8 +111,8 @@
 <context>
     <name>tw::CommandLine</name>
     <message>
-        <source>Mine-field logic puzzle with five neighbourhood rules.</source>
-        <translation>Casse-tête logique de champ de mines à cinq règles de voisinage.</translation>
+        <source>Mine-field logic puzzle with a choice of neighbourhood rules.</source>
+        <translation>Casse-tête logique de champ de mines aux règles de voisinage au choix.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>

@@ -111,8 +111,8 @@
 <context>
     <name>tw::CommandLine</name>
     <message>
-        <source>Mine-field logic puzzle with five neighbourhood rules.</source>
-        <translation>Rompicapo logico a campo minato con cinque regole di vicinato.</translation>
+        <source>Mine-field logic puzzle with a choice of neighbourhood rules.</source>
+        <translation>Rompicapo logico a campo minato con regole di vicinato a scelta.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>

@@ -111,8 +111,8 @@
 <context>
     <name>tw::CommandLine</name>
     <message>
-        <source>Mine-field logic puzzle with five neighbourhood rules.</source>
-        <translation>Quebra-cabeça lógico de campo minado com cinco regras de vizinhança.</translation>
+        <source>Mine-field logic puzzle with a choice of neighbourhood rules.</source>
+        <translation>Quebra-cabeça lógico de campo minado com regras de vizinhança à escolha.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>

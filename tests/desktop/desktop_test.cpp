@@ -175,13 +175,13 @@ TEST_P(OnTheDesktop, EveryTextIsWholeAndLegibleAndEveryMenuTitleIsOnTheBar) {
     EXPECT_TRUE(game->isVisible() && !help->menu()->isVisible());
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
 
-    window.action(MenuItem::mnuHowTo, 0)->trigger();
-    g.settle();
-    expectWholeAndLegible(*g.tk.form3());
-    g.tk.form3()->okButton().click();
-    window.action(MenuItem::mnuCustom, 0)->trigger();
-    g.settle();
-    expectWholeAndLegible(*g.tk.form2());
+    for (const WindowRow& row : kWindows) {
+        if (!row.openedBy) continue;
+        window.action(*row.openedBy, 0)->trigger();
+        g.settle();
+        expectWholeAndLegible(*g.tk.window(row.form));
+        g.hands.closeForm(row.form);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, OnTheDesktop, ::testing::Values("en", "de", "fr", "es", "it", "pt_BR"));

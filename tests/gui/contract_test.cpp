@@ -232,7 +232,9 @@ TYPED_TEST(Contract, TheMainWindowStaysWhereThePlayerPutItAndComesBackWhenADialo
     d.tk.setClientSize(kDesignClientWidth, kDesignClientHeight);
     EXPECT_EQ(centre(before), centre(shown(d).frame)) << "a new size keeps the centre where the player left it";
 
-    for (const Form dialog : {Form::Form2, Form::Form3}) {
+    for (const WindowRow& row : kWindows) {
+        if (!row.openedBy) continue;
+        const Form dialog = row.form;
         d.tk.showForm(dialog);
         d.tk.enableForm(Form::Form1, false);
         h.minimise();

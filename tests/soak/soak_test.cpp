@@ -87,16 +87,20 @@ public:
         for (const TextBox box : {TextBox::Acr, TextBox::Dwn, TextBox::TM}) hands_.typeText(box, "999");
         hands_.pressOK();
         hands_.settle();
-        hands_.choose(MenuItem::mnuHowTo);
-        hands_.pressHelpOK();
+        for (const WindowRow& row : kWindows) {
+            if (!row.openedBy) continue;
+            hands_.choose(*row.openedBy);
+            hands_.closeForm(row.form);
+        }
         hands_.choose(MenuItem::mnuBeginner);
         hands_.settle();
     }
 
     // Gives the main window back, starts a Beginner game and opens its first cell.
     bool stillPlays() {
-        hands_.pressCancel();
-        hands_.pressHelpOK();
+        for (const WindowRow& row : kWindows) {
+            if (row.openedBy) hands_.closeForm(row.form);
+        }
         for (const int button : {kLeftButton, kRightButton, kMiddleButton}) hands_.release(-1, button);
         hands_.keyUp(72);
         hands_.settle();
