@@ -7,6 +7,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -19,32 +20,6 @@ namespace tw {
 void PrintTo(const FrameRect& f, std::ostream* out) { *out << f.width << " x " << f.height << " at " << f.left << ", " << f.top; }
 
 namespace {
-
-// Everything that reached the game, one line per report; `on` runs inside the handler.
-struct Log final : Events {
-    std::vector<std::string> seen;
-    std::function<void(const std::string&)> on;
-
-    void note(const std::string& line) {
-        seen.push_back(line);
-        if (on) on(line);
-    }
-    std::vector<std::string> take() { return std::exchange(seen, {}); }
-
-    void Box_MouseDown(int i, int b) override { note("down " + std::to_string(i) + " " + std::to_string(b)); }
-    void Box_MouseUp(int i, int b) override { note("up " + std::to_string(i) + " " + std::to_string(b)); }
-    void Smile_MouseDown(int b) override { note("face down " + std::to_string(b)); }
-    void Smile_MouseUp(int b) override { note("face up " + std::to_string(b)); }
-    // Only H: the modifiers of an accelerator reach the window as keys of their own.
-    void Form_KeyDown(int k, int) override { k == 72 ? note("key down 72") : void(); }
-    void Form_KeyUp(int k, int) override { k == 72 ? note("key up 72") : void(); }
-    void Menu_Click(MenuItem item, int) override { note("menu " + std::to_string(static_cast<int>(item))); }
-    void Second_Timer() override { note("tick"); }
-    void OK_Click() override { note("ok"); }
-    void Cancel_Click() override { note("cancel"); }
-    void Command1_Click() override { note("help ok"); }
-    void Form_Close(Form form) override { note("close " + std::to_string(static_cast<int>(form))); }
-};
 
 // A main window with eight cells in a row under the top panel.
 void layout(Toolkit& tk) {
@@ -63,7 +38,7 @@ struct HeadlessDriver {
     HeadlessDriver() { tk.setEvents(&log); }
     void settle() { tk.settle(); }
 
-    Log log;
+    gui::EventLog log;
     HeadlessToolkit tk;
     HeadlessToolkit& hands = tk;
 };
@@ -72,7 +47,7 @@ struct QtDriver {
     QtDriver() { tk.setEvents(&log); }
     void settle() { hands.settle(); }
 
-    Log log;
+    gui::EventLog log;
     QtToolkit tk;
     gui::QtHands hands{tk};
 };
@@ -106,8 +81,9 @@ struct Contract : ::testing::Test {
         layout(d.tk);
         d.settle();
     }
+    // The driver and its hands, for the cases to name without `this`.
+    std::tuple<Driver&, decltype(Driver::hands)&> parts() { return {d, d.hands}; }
     Driver d;
-    decltype(d.hands)& h = d.hands;
 };
 
 using Realisations = ::testing::Types<HeadlessDriver, QtDriver>;
@@ -116,8 +92,7 @@ TYPED_TEST_SUITE(Contract, Realisations);
 using Seen = std::vector<std::string>;
 
 TYPED_TEST(Contract, EachReleaseGoesToItsOwnButtonsPressWhereverItHappens) {
-    auto& d = this->d;
-    auto& h = this->h;
+    auto [d, h] = this->parts();
     h.press(3, kLeftButton);
     h.release(-1, kLeftButton);
     EXPECT_EQ((Seen{"down 3 1", "up 3 1"}), d.log.take()) << "a release outside the window";
@@ -141,8 +116,7 @@ TYPED_TEST(Contract, EachReleaseGoesToItsOwnButtonsPressWhereverItHappens) {
 }
 
 TYPED_TEST(Contract, APressWhoseReleaseIsLostIsForgotten) {
-    auto& d = this->d;
-    auto& h = this->h;
+    auto [d, h] = this->parts();
     const std::vector<std::pair<const char*, std::function<void()>>> losses = {
         {"disabled", [&] { d.tk.enableForm(Form::Form1, false); }},
         {"hidden", [&] { d.tk.hideForm(Form::Form1); }},
@@ -169,8 +143,7 @@ TYPED_TEST(Contract, APressWhoseReleaseIsLostIsForgotten) {
 }
 
 TYPED_TEST(Contract, AMessageBoxTakesAllInputUntilClosedAndTheHeldButtonsWithIt) {
-    auto& d = this->d;
-    auto& h = this->h;
+    auto [d, h] = this->parts();
     d.tk.setTimerEnabled(true);
     h.whileMessageBoxOpen([&] {
         h.click(1);
@@ -191,8 +164,7 @@ TYPED_TEST(Contract, AMessageBoxTakesAllInputUntilClosedAndTheHeldButtonsWithIt)
 }
 
 TYPED_TEST(Contract, ACloseRequestReachesTheGameOnlyFromAWindowThatTakesInput) {
-    auto& d = this->d;
-    auto& h = this->h;
+    auto [d, h] = this->parts();
     d.tk.showForm(Form::Form3);
     d.tk.enableForm(Form::Form1, false);
     h.closeForm(Form::Form1);
@@ -212,8 +184,7 @@ TYPED_TEST(Contract, ACloseRequestReachesTheGameOnlyFromAWindowThatTakesInput) {
 }
 
 TYPED_TEST(Contract, TheMainWindowStaysWhereThePlayerPutItAndComesBackWhenADialogCloses) {
-    auto& d = this->d;
-    auto& h = this->h;
+    auto [d, h] = this->parts();
     const FrameRect centred = shown(d).frame;
     d.tk.setClientSize(kDesignClientWidth, 4000);
     d.tk.setClientSize(kDesignClientWidth, kDesignClientHeight);
@@ -249,8 +220,7 @@ TYPED_TEST(Contract, TheMainWindowStaysWhereThePlayerPutItAndComesBackWhenADialo
 }
 
 TYPED_TEST(Contract, TheCustomFieldDialogIsCentredOverTheGameUntilThePlayerMovesIt) {
-    auto& d = this->d;
-    auto& h = this->h;
+    auto [d, h] = this->parts();
     h.moveWindow(100, 80);
     const auto [gameX, gameY] = centre(shown(d).frame);
     d.tk.showForm(Form::Form2);
@@ -267,8 +237,7 @@ TYPED_TEST(Contract, TheCustomFieldDialogIsCentredOverTheGameUntilThePlayerMoves
 }
 
 TYPED_TEST(Contract, AHeldKeyRepeatsItsKeyDownAndIsLetGoOnceWhereverItIsLetGo) {
-    auto& d = this->d;
-    auto& h = this->h;
+    auto [d, h] = this->parts();
     h.keyDown(72);
     for (int n = 0; n < 3; ++n) h.keyRepeat(72);
     h.keyUp(72);
@@ -294,8 +263,7 @@ TYPED_TEST(Contract, AHeldKeyRepeatsItsKeyDownAndIsLetGoOnceWhereverItIsLetGo) {
 }
 
 TYPED_TEST(Contract, TheFieldsKeysMoveItsFocusCellAndClickItOncePerPress) {
-    auto& d = this->d;
-    auto& h = this->h;
+    auto [d, h] = this->parts();
     for (const int key : {kKeySpace, kKeyRight, kKeyRight, kKeyF, kKeyEnd, kKeyRight, kKeySpace, kKeyDown, kKeyF,
                           kKeyPageUp, kKeyLeft, kKeySpace, kKeyS, kKeyR, 72}) {
         h.keyDown(key);
@@ -320,8 +288,7 @@ TYPED_TEST(Contract, TheFieldsKeysMoveItsFocusCellAndClickItOncePerPress) {
 }
 
 TYPED_TEST(Contract, ThePointerFollowsItsElementAtOnceWhenTheWindowTakesInputAgain) {
-    auto& d = this->d;
-    auto& h = this->h;
+    auto [d, h] = this->parts();
     h.pointAt(Elem::Box, 5);
     d.tk.setPointer(Elem::Box, 5, Pointer::Cross);
     EXPECT_EQ(Pointer::Cross, h.shownPointer());
@@ -339,8 +306,7 @@ TYPED_TEST(Contract, ThePointerFollowsItsElementAtOnceWhenTheWindowTakesInputAga
 }
 
 TYPED_TEST(Contract, TheTimerTicksOnlyWhileEnabledAndStopsWithItsWindow) {
-    auto& d = this->d;
-    auto& h = this->h;
+    auto [d, h] = this->parts();
     h.tick();
     d.tk.setTimerEnabled(true);
     h.tick();

@@ -16,9 +16,11 @@
 #include <QWindow>
 
 #include <functional>
+#include <string>
 #include <optional>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "toolkit/qt/board.h"
 #include "toolkit/qt/input.h"
@@ -43,6 +45,32 @@ struct MessageBoxAnswerer {
     QTimer timer;
 };
 
+
+// Everything that reached the game, one line per report; `on` runs inside the handler.
+struct EventLog final : Events {
+    std::vector<std::string> seen;
+    std::function<void(const std::string&)> on;
+
+    void note(const std::string& line) {
+        seen.push_back(line);
+        if (on) on(line);
+    }
+    std::vector<std::string> take() { return std::exchange(seen, {}); }
+
+    void Box_MouseDown(int i, int b) override { note("down " + std::to_string(i) + " " + std::to_string(b)); }
+    void Box_MouseUp(int i, int b) override { note("up " + std::to_string(i) + " " + std::to_string(b)); }
+    void Smile_MouseDown(int b) override { note("face down " + std::to_string(b)); }
+    void Smile_MouseUp(int b) override { note("face up " + std::to_string(b)); }
+    // Only H: the modifiers of an accelerator reach the window as keys of their own.
+    void Form_KeyDown(int k, int) override { k == 72 ? note("key down 72") : void(); }
+    void Form_KeyUp(int k, int) override { k == 72 ? note("key up 72") : void(); }
+    void Menu_Click(MenuItem item, int) override { note("menu " + std::to_string(static_cast<int>(item))); }
+    void Second_Timer() override { note("tick"); }
+    void OK_Click() override { note("ok"); }
+    void Cancel_Click() override { note("cancel"); }
+    void Command1_Click() override { note("help ok"); }
+    void Form_Close(Form form) override { note("close " + std::to_string(static_cast<int>(form))); }
+};
 
 // A player's hands on the real windows: the headless toolkit's input operations, each given the
 // way the window system gives it, at the window rather than at a widget. What is not shown

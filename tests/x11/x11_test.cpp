@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -15,7 +16,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
-#include <map>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -90,18 +90,29 @@ std::vector<unsigned long> property(unsigned long window, const char* name) {
     return values;
 }
 
-// The window's client area and frame as the server has them: the window manager frames a new
-// window, and the game places it again with its frame, each in its own time.
-QRect shown(const QWidget& window, bool frame) {
+// Where the server has a window on the root, and its size.
+QRect onServer(const QWidget& window) {
+    ::Window child = 0;
     int x = 0;
     int y = 0;
-    Window child = 0;
     XTranslateCoordinates(server(), window.winId(), DefaultRootWindow(server()), 0, 0, &x, &y, &child);
-    const QRect client(QPoint(x, y), window.size());
-    const auto margins = property(window.winId(), "_NET_FRAME_EXTENTS");  // left, right, top, bottom
-    return frame && margins.size() == 4 ? client.adjusted(-int(margins[0]), -int(margins[2]), int(margins[1]),
-                                                          int(margins[3]))
-                                        : client;
+    XWindowAttributes attributes;
+    XGetWindowAttributes(server(), window.winId(), &attributes);
+    return {x, y, attributes.width, attributes.height};
+}
+
+// The frame the window manager says it drew around a window: left, right, top, bottom.
+std::vector<unsigned long> frameExtents(const QWidget& window) {
+    auto extents = property(window.winId(), "_NET_FRAME_EXTENTS");
+    extents.resize(4);
+    return extents;
+}
+
+// A window's frame as the server shows it: the window manager frames a new window, and the game
+// places it again with its frame, each in its own time.
+QRect frameOnServer(const QWidget& window) {
+    const auto e = frameExtents(window);
+    return onServer(window).adjusted(-int(e[0]), -int(e[2]), int(e[1]), int(e[3]));
 }
 
 // Whether the window manager frames just the windows the game shows: it frames a new window, and
@@ -121,7 +132,7 @@ bool framedAsShown() {
 // Arguments that move the pointer onto the middle of an element, measured from the window once
 // the server shows it where the game put it, under no frame of a closed window.
 QStringList to(GuiGame& g, Elem elem, int index) {
-    EXPECT_TRUE(QTest::qWaitFor([&] { return shown(g.window(), false) == g.window().geometry() && framedAsShown(); },
+    EXPECT_TRUE(QTest::qWaitFor([&] { return onServer(g.window()) == g.window().geometry() && framedAsShown(); },
                                 10000))
         << "the window is where the game put it";
     const QPointF centre = g.board().toWidget(g.board().find(elem, index)->rect.center());
@@ -139,7 +150,7 @@ struct X11Game : GuiGame {
                 int revert = 0;
                 XGetInputFocus(server(), &focus, &revert);
                 const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
-                return focus == window().winId() && (shown(window(), true).center() - centre).manhattanLength() <= 2;
+                return focus == window().winId() && (frameOnServer(window()).center() - centre).manhattanLength() <= 2;
             },
             10000))
             << "the window manager gives the new window the keys where the game put it";
@@ -154,7 +165,7 @@ void showAnother(QWidget& other, GuiGame& g) {
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitFor([&] { return active(&other); }, 10000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !shown(other, true).intersects(shown(g.window(), true)); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !frameOnServer(other).intersects(frameOnServer(g.window())); }, 5000));
     g.settle();
 }
 
@@ -187,30 +198,6 @@ ShownCursor shownCursor() {
     return seen;
 }
 
-// Where the server has a window, on the root, and its size.
-QRect onServer(const QWidget& window) {
-    ::Window child = 0;
-    int x = 0;
-    int y = 0;
-    XTranslateCoordinates(server(), window.winId(), DefaultRootWindow(server()), 0, 0, &x, &y, &child);
-    XWindowAttributes attributes;
-    XGetWindowAttributes(server(), window.winId(), &attributes);
-    return {x, y, attributes.width, attributes.height};
-}
-
-// The frame the window manager says it drew around a window: left, right, top, bottom.
-std::vector<unsigned long> frameExtents(const QWidget& window) {
-    auto extents = property(window.winId(), "_NET_FRAME_EXTENTS");
-    extents.resize(4);
-    return extents;
-}
-
-// A window's frame as the server shows it.
-QRect frameOnServer(const QWidget& window) {
-    const auto e = frameExtents(window);
-    return onServer(window).adjusted(-int(e[0]), -int(e[2]), int(e[1]), int(e[3]));
-}
-
 // The player drags the window until its frame's top-left corner is at `to`: by the middle of its
 // title bar, or with Super held where the window manager draws none (kwin without its theme);
 // whether the window got there. fluxbox moves the window from the pointer's first motion, not
@@ -238,73 +225,35 @@ bool drag(const QWidget& window, QPoint to) {
     return QTest::qWaitFor([&] { return frameOnServer(window).topLeft() == to; }, 3000);
 }
 
-// The changes of a window's size and place that the server reports to any client watching it,
-// from where the window manager has put it by the time the watch starts.
-class ConfigureWatch {
-public:
-    explicit ConfigureWatch(const QWidget& window) : window_(window.winId()) {
-        (void)QTest::qWaitFor([&] { return onServer(window).topLeft() == window.mapToGlobal(QPoint(0, 0)); }, 2000);
-        XSelectInput(server(), window_, StructureNotifyMask);
-        XSync(server(), False);
-        at_ = onServer(window);
-    }
-    ~ConfigureWatch() { XSelectInput(server(), window_, NoEventMask); }
-    ConfigureWatch(const ConfigureWatch&) = delete;
-    ConfigureWatch& operator=(const ConfigureWatch&) = delete;
-
-    // Every change ("width x height at left, top") until the window is given `size`; nothing if
-    // it never is. The server's own reports place the window in its frame, only the window
-    // manager's on the root.
-    std::optional<std::vector<std::string>> until(QSize size) {
-        std::vector<std::string> seen;
-        const bool reached = QTest::qWaitFor(
-            [&] {
-                while (XPending(server()) > 0) {
-                    XEvent event;
-                    XNextEvent(server(), &event);
-                    const XConfigureEvent& c = event.xconfigure;
-                    if (event.type != ConfigureNotify || c.window != window_) continue;
-                    if (QSize(c.width, c.height) == size) return true;
-                    if (QSize(c.width, c.height) == at_.size() && (!c.send_event || QPoint(c.x, c.y) == at_.topLeft())) continue;
-                    seen.push_back(std::to_string(c.width) + "x" + std::to_string(c.height) + " at " +
-                                   std::to_string(c.x) + ", " + std::to_string(c.y));
-                }
-                return false;
-            },
-            5000);
-        return reached ? std::optional(seen) : std::nullopt;
-    }
-
-private:
-    unsigned long window_;
-    QRect at_;
-};
-
-// Passes everything on to the game, counting what reached it: "up B" for a click of button B,
-// "key down K" and "key up K".
-struct Tally final : Events {
-    explicit Tally(GuiGame& g) : g(g), game(g.game.events()) { g.tk.setEvents(this); }
-    ~Tally() override { g.tk.setEvents(&game); }
-    Tally(const Tally&) = delete;
-    Tally& operator=(const Tally&) = delete;
-
-    void Box_MouseDown(int i, int b) override { game.Box_MouseDown(i, b); }
-    void Box_MouseUp(int i, int b) override { ++seen["up " + std::to_string(b)], game.Box_MouseUp(i, b); }
-    void Smile_MouseDown(int b) override { game.Smile_MouseDown(b); }
-    void Smile_MouseUp(int b) override { game.Smile_MouseUp(b); }
-    void Form_KeyDown(int k, int s) override { ++seen["key down " + std::to_string(k)], game.Form_KeyDown(k, s); }
-    void Form_KeyUp(int k, int s) override { ++seen["key up " + std::to_string(k)], game.Form_KeyUp(k, s); }
-    void Menu_Click(MenuItem item, int index) override { game.Menu_Click(item, index); }
-    void Second_Timer() override { game.Second_Timer(); }
-    void OK_Click() override { game.OK_Click(); }
-    void Cancel_Click() override { game.Cancel_Click(); }
-    void Command1_Click() override { game.Command1_Click(); }
-    void Form_Close(Form form) override { game.Form_Close(form); }
-
-    GuiGame& g;
-    Events& game;
-    std::map<std::string, int> seen;
-};
+// The changes of a window's size and place ("width x height at left, top") that the server reports
+// to any client watching it while `action` runs, until the window has the size it then has; nothing
+// if it never gets it. The server's own reports place the window in its frame, only the window
+// manager's on the root: both count from where the window manager put it before.
+std::optional<std::vector<std::string>> configuresDuring(const QWidget& window, const std::function<void()>& action) {
+    (void)QTest::qWaitFor([&] { return onServer(window).topLeft() == window.mapToGlobal(QPoint(0, 0)); }, 2000);
+    XSelectInput(server(), window.winId(), StructureNotifyMask);
+    XSync(server(), False);
+    const QRect at = onServer(window);
+    action();
+    std::vector<std::string> seen;
+    const bool reached = QTest::qWaitFor(
+        [&] {
+            while (XPending(server()) > 0) {
+                XEvent event;
+                XNextEvent(server(), &event);
+                const XConfigureEvent& c = event.xconfigure;
+                if (event.type != ConfigureNotify || c.window != window.winId()) continue;
+                if (QSize(c.width, c.height) == window.size()) return true;
+                if (QSize(c.width, c.height) == at.size() && (!c.send_event || QPoint(c.x, c.y) == at.topLeft())) continue;
+                seen.push_back(std::to_string(c.width) + "x" + std::to_string(c.height) + " at " +
+                               std::to_string(c.x) + ", " + std::to_string(c.y));
+            }
+            return false;
+        },
+        5000);
+    XSelectInput(server(), window.winId(), NoEventMask);
+    return reached ? std::optional(seen) : std::nullopt;
+}
 
 TEST(X11, AReleaseLostWhileTheWindowWasDisabledActsNowhereLater) {
     X11Game g;
@@ -431,7 +380,7 @@ TEST(X11, EveryKindOfNewGameKeepsTheOneWindowWhereThePlayerPutIt) {
     X11Game g;
     const WId window = g.window().winId();
     xdotool({"windowmove", "--sync", id(g.window()), "300", "200"},
-            [&] { return shown(g.window(), false) == g.window().geometry(); });
+            [&] { return onServer(g.window()) == g.window().geometry(); });
     g.settle();
     const auto same = [&](const char* how) {
         g.settle();
@@ -526,18 +475,16 @@ TEST(X11, ANewGameAtTheSameSizeLeavesTheWindowAloneAndANewSizeChangesItOnce) {
     X11Game g;
     xdotool({"key", "ctrl+e"});
     g.settle();
-    {
-        // A frame watcher during F2 at Expert, then at a new size.
-        ConfigureWatch watch(g.window());
-        const int builds = g.window().builds();
+    // What the server reports during F2 at Expert, then at a new size.
+    const int builds = g.window().builds();
+    const auto before = configuresDuring(g.window(), [&] {
         xdotool({"key", "F2"});
-        ASSERT_EQ(builds + 1, g.window().builds());
+        EXPECT_EQ(builds + 1, g.window().builds());
         xdotool({"key", "ctrl+i"});
         g.settle();
-        const auto before = watch.until(g.window().size());
-        ASSERT_TRUE(before) << "Intermediate's size reaches the server";
-        EXPECT_EQ(std::vector<std::string>{}, *before) << "configures before Intermediate's size";
-    }
+    });
+    ASSERT_TRUE(before) << "Intermediate's size reaches the server";
+    EXPECT_EQ(std::vector<std::string>{}, *before) << "configures before Intermediate's size";
     if (!windowManager()) return;
     // Expert dragged past the screen's right edge.
     xdotool({"key", "ctrl+e"});
@@ -567,17 +514,20 @@ TEST(X11SmallScreen, AWindowNeverMovedOpensCentredAtEveryNewSize) {
     }
 }
 
+// What reaches the game, which itself takes nothing meanwhile.
 TEST(X11, AHeldKeyActsOncePerPressWhateverTheServersRepeats) {
     X11Game g;
-    Tally tally(g);
+    EventLog log;
+    g.tk.setEvents(&log);
+    const auto restore = qScopeGuard([&] { g.tk.setEvents(&g.game.events()); });
+    const auto seen = [&](const char* line) { return std::count(log.seen.begin(), log.seen.end(), line); };
     xdotool({"keydown", "h", "sleep", "3", "keyup", "h"});
-    ASSERT_GE(tally.seen["key down 72"], 10) << "the server repeats a held key";
-    EXPECT_EQ(1, tally.seen["key up 72"]) << "H held for 3 s ends once";
+    ASSERT_GE(seen("key down 72"), 10) << "the server repeats a held key";
+    EXPECT_EQ(1, seen("key up 72")) << "H held for 3 s ends once";
     xdotool({"keydown", "f", "sleep", "1.5", "keyup", "f"});
-    EXPECT_EQ(1, tally.seen["up 2"]) << "F held for 1.5 s clicks cell 1 once";
-    EXPECT_EQ(kFlag, g.s().mark[1]);
+    EXPECT_EQ(1, seen("up 1 2")) << "F held for 1.5 s clicks cell 1 once";
     xdotool({"keydown", "space", "sleep", "1.5", "keyup", "space"});
-    EXPECT_EQ(1, tally.seen["up 1"]) << "Space held for 1.5 s clicks cell 1 once";
+    EXPECT_EQ(1, seen("up 1 1")) << "Space held for 1.5 s clicks cell 1 once";
 }
 
 TEST(X11, TheCustomFieldDialogComesBackWhereThePlayerLeftIt) {
@@ -650,11 +600,7 @@ TEST(X11, AMaximiseOrFullScreenRequestLeavesTheFixedWindowsAsTheyAre) {
             run("wmctrl", on + QStringList{"remove,above"});
             EXPECT_TRUE(QTest::qWaitFor(
                 [&] {
-                    Window root = 0;
-                    int x = 0, y = 0;
-                    unsigned width = 0, height = 0, border = 0, depth = 0;
-                    XGetGeometry(server(), window.winId(), &root, &x, &y, &width, &height, &border, &depth);
-                    return QSize(int(width), int(height)) == size && !inState(window, "MAXIMIZED_VERT") &&
+                    return onServer(window).size() == size && !inState(window, "MAXIMIZED_VERT") &&
                            !inState(window, "MAXIMIZED_HORZ") && !inState(window, "FULLSCREEN");
                 },
                 10000))
