@@ -30,15 +30,16 @@ COVERED_SIDES = WHITE * 2 + GREY * 12 + DARK + BLACK
 
 
 def toplevels(log):
-    """Every xdg_toplevel in the order made, as {title, parent (the parent's entry), destroyed, keys
-    (whether it has the keyboard)}."""
+    """Every xdg_toplevel in the order made, as {surface, xdg (its wl_surface and xdg_surface), title,
+    parent (the parent's entry), destroyed, keys (whether it has the keyboard)}."""
     made, live = [], {}  # live: object id -> entry; the client reuses the ids of destroyed objects
     surfaces, drawn_on = {}, {}  # xdg_surface id -> wl_surface id; wl_surface id -> entry
     for line in log.splitlines():
         if m := re.search(r"get_xdg_surface\(new id xdg_surface@(\d+), wl_surface@(\d+)\)", line):
             surfaces[m[1]] = m[2]
         elif m := re.search(r"xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@(\d+)\)", line):
-            live[m[2]] = drawn_on[surfaces[m[1]]] = {"title": None, "parent": None, "destroyed": False, "keys": False}
+            live[m[2]] = drawn_on[surfaces[m[1]]] = {"surface": surfaces[m[1]], "xdg": m[1], "title": None,
+                                                     "parent": None, "destroyed": False, "keys": False}
             made.append(live[m[2]])
         elif m := re.search(r"wl_keyboard@\d+\.(enter|leave)\(\d+, wl_surface@(\d+)", line):
             if m[2] in drawn_on:
@@ -81,20 +82,8 @@ BACKGROUND = b"\x00\x22\x44"  # the desktop, as weston.ini colours it
 
 
 def main_window(log):
-    """The wl_surface and xdg_surface of the main window as it is now: the last toplevel made that
-    has no parent and is not destroyed."""
-    surfaces, made, live = {}, [], {}  # xdg_surface -> wl_surface; toplevels in order; id -> entry
-    for line in log.splitlines():
-        if m := re.search(r"get_xdg_surface\(new id xdg_surface@(\d+), wl_surface@(\d+)\)", line):
-            surfaces[m[1]] = m[2]
-        elif m := re.search(r"xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@(\d+)\)", line):
-            live[m[2]] = {"surface": surfaces[m[1]], "xdg": m[1], "parent": False, "destroyed": False}
-            made.append(live[m[2]])
-        elif m := re.search(r"-> xdg_toplevel@(\d+)\.set_parent\(xdg_toplevel@\d+\)", line):
-            live[m[1]]["parent"] = True
-        elif m := re.search(r"-> xdg_toplevel@(\d+)\.destroy\(\)", line):
-            live.pop(m[1])["destroyed"] = True
-    mains = [t for t in made if not t["parent"] and not t["destroyed"]]
+    """The main window as it is now: the last toplevel made that has no parent and is not destroyed."""
+    mains = [t for t in toplevels(log) if t["parent"] is None and not t["destroyed"]]
     return mains[-1] if mains else None
 
 
