@@ -263,8 +263,7 @@ def main(program):
             item = find(window, pyatspi.ROLE_MENU_ITEM, caption)
             check(item.queryAction().getKeyBinding(0) == key, "the menu item %s tells its key %s" % (caption, key))
 
-        table = game.fresh_table()
-        check(game.size(table) == (8, 8), "Beginner is 8 rows by 8 columns")
+        table = game.fresh_table((8, 8))
         check(table.childCount == 64 + 3, "64 cells, two counters and the face")
         check(game.field(table) == [["covered"] * 8] * 8, "a new field is all covered")
         check(game.counter(table, "mines left: ") == "10", "ten mines left")
@@ -272,12 +271,9 @@ def main(program):
 
         game.menu("Expert")
         table = game.fresh_table((16, 30))
-        check(game.size(table) == (16, 30), "Expert is 16 rows by 30 columns")
-        check(game.shows(table, 15, 29) == "covered", "the last Expert cell")
         check(game.counter(table, "mines left: ") == "99", "99 mines left")
         game.menu("Beginner")
         table = game.fresh_table((8, 8))
-        check(game.size(table) == (8, 8), "back to Beginner")
 
         # The first release of a game never meets a mine, whatever the button.
         act(game.cell(table, 0, 0), "flag")
@@ -328,7 +324,6 @@ def main(program):
             box.queryEditableText().setTextContents(text)
         act(find(dialog, pyatspi.ROLE_PUSH_BUTTON, "OK"), "press", "click")
         table = game.fresh_table((1, 8))
-        check(game.size(table) == (1, 8), "the custom field is 1 row by 8 columns")
         # The first flag lays the mine elsewhere, so the corner that play() opens first is safe.
         for c in (0, 1):
             act(game.cell(table, 0, c), "flag")
