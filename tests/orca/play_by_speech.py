@@ -116,7 +116,6 @@ class Player:
         self.s = session
         self.presses = 0
         self.all_presses = 0
-        self.said = {}  # kind of move -> an example of what Orca said after it
 
     def press(self, key, done, what):
         self.presses += 1
@@ -124,22 +123,18 @@ class Player:
         self.s.key(key)
         return self.s.speech.wait(done, what)
 
-    def note(self, kind, heard):
-        self.said.setdefault(kind, heard)
-
     def new_game(self, route, size=(ACROSS, DOWN, MINES)):
         """A new game by a key, the face or the Custom Field dialog; the next arrow key speaks a cell."""
         self.presses = 0
         if route == "face":
             self.s.click_face()
         elif route == "Custom Field":
-            self.note("Ctrl+C", self.press("ctrl+c", lambda t: t == "OK push button.", "the Custom Field dialog"))
+            self.press("ctrl+c", lambda t: t == "OK push button.", "the Custom Field dialog")
         if route != "face":
             self.s.key("Return" if route == "Custom Field" else route)
         heard = self.s.speech.wait(lambda t: t.startswith("new game"), "the new game after " + route)
         news = [t for t in heard if t.startswith("new game")]
         assert news[-1].rstrip(".") == "new game, %d columns, %d rows, mines left: %d" % size, heard
-        self.note("new game (%s)" % route, heard)
         self.reset()
         self.on_field("the new game (%s)" % route)
 
@@ -158,9 +153,7 @@ class Player:
         self.s.speech.wait(lambda t: t.startswith("How to Play"), "the Help menu")
         heard = self.press("h", lambda t: t == "OK push button.", "the help window")
         assert any("How To Play 1. Normal - Mines are scattered throughout the board." in t for t in heard), heard
-        self.note("Alt+H, H", heard)
-        heard = self.press(close, lambda t: (cell_said(t) or (0, 0))[:2] == self.at, "the field after " + close)
-        self.note(close + " in the help", heard)
+        self.press(close, lambda t: (cell_said(t) or (0, 0))[:2] == self.at, "the field after " + close)
         self.on_field("closing the help with " + close)
 
     def reset(self):
@@ -194,14 +187,12 @@ class Player:
                 self.at = (nr, c)
             want = self.at
             heard = self.press(key, lambda t: (cell_said(t) or (0, 0))[:2] == want, "the cell at %s" % (want,))
-            self.note("move", heard)
             self.learn(heard)
 
     def read_field(self):
         for r in range(1, DOWN + 1):
             self.move_to((r, self.at[1]))
             heard = self.press("r", lambda t: t.startswith("row %d:" % r), "row %d read" % r)
-            self.note("R (the row)", heard)
             self.learn(heard)
 
     def open(self, cell):
@@ -209,20 +200,14 @@ class Player:
         self.move_to(cell)
         heard = self.press("space", lambda t: (cell_said(t) or (0, 0))[:2] == cell or "solved" in t, "the opening")
         if any("solved this level" in t for t in heard):
-            self.note("win box", heard)
-            heard = self.press("Return", lambda t: "game won" in t, "the win")
-            self.note("after the win box", heard)
+            self.press("Return", lambda t: "game won" in t, "the win")
             return "won"
         self.learn(heard)
         if any(t.startswith("game lost") for t in heard):
-            self.note("Space on a mine", heard)
             assert any(cell_said(t) and cell_said(t)[2] == "exploded mine" for t in heard), heard
             return "lost"
         if any(re.fullmatch(r"\d+ cells opened\.?", t) for t in heard):
-            self.note("Space, a cascade", heard)
             self.read_field()
-        else:
-            self.note("Space, one cell", heard)
         return "on"
 
     def check_flag_and_counters(self):
@@ -230,12 +215,10 @@ class Player:
         r, c = self.at
         heard = self.press("f", lambda t: t.startswith("mines left"), "the flag")
         assert "row %d, column %d: flag." % (r, c) in heard and "mines left: %d." % (MINES - 1) in heard, heard
-        self.note("F", heard)
         heard = self.press("f", lambda t: t.startswith("mines left"), "the flag taken away")
         assert "row %d, column %d: covered." % (r, c) in heard and "mines left: %d." % MINES in heard, heard
         heard = self.press("s", lambda t: t.startswith("mines left"), "the counters")
         assert any(re.fullmatch(r"mines left: %d, seconds: \d+\.?" % MINES, t) for t in heard), heard
-        self.note("S (the counters)", heard)
 
     def deduce(self):
         """Cells known safe and cells known to be mines, from the numbers heard."""
@@ -294,7 +277,6 @@ def main():
         heard = session.speech.wait(lambda t: t.startswith("new game"), "the field to take the focus", 20)
         assert any("Space opens" in t for t in heard), "the keys are told at the first focus: %r" % heard
         player = Player(session)
-        player.note("window opens", heard)
         player.reset()
         player.read_help("Return")
         player.read_help("Escape")
@@ -311,8 +293,6 @@ def main():
             player.new_game("F2")
         with open(session.game_err) as f:
             errors = [line for line in f if "keyEventError" in line]
-        for kind, heard in player.said.items():
-            print("%-26s %s" % (kind + ":", " | ".join(heard)))
         print("won after %d lost games; key presses in the won game: %d; late key answers: %d of %d; %.0f s"
               % (lost, won[0], len(errors), player.all_presses, time.monotonic() - started))
         assert won[0] <= 150, "a won game took %d key presses" % won[0]
