@@ -14,8 +14,11 @@ import sys
 root = sys.argv[1]
 note_path = os.path.join("docs", "ARCHITECTURE.md")
 note = open(os.path.join(root, note_path), encoding="utf-8").read()
-tracked = [p for p in subprocess.run(["git", "-C", root, "ls-files"], capture_output=True, text=True,
-                                     check=True).stdout.splitlines() if p != note_path]
+listed = subprocess.run(["git", "-C", root, "ls-files"], capture_output=True, text=True).stdout.splitlines()
+# scripts/mutate's copy of the sources lies in no repository of its own and holds just the tracked files.
+if not listed:
+    listed = [os.path.relpath(os.path.join(base, name), root) for base, _, files in os.walk(root) for name in files]
+tracked = [p for p in listed if p != note_path]
 folders = {os.path.dirname(p) + "/" for p in tracked} | {p.rsplit("/", 2)[0] + "/" for p in tracked if p.count("/") > 1}
 names = {os.path.basename(p) for p in tracked}
 words, texts = set(), []
