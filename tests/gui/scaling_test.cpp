@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 
 #include <cmath>
+#include <tuple>
 
 namespace tw::gui {
 namespace {
@@ -51,19 +52,15 @@ namespace {
 // The fresh Beginner board, as every build shows it.
 void expectFreshBeginner(const QImage& shot, QPoint origin, int k) {
     EXPECT_TRUE(blocky(shot, origin, k, {152, 195}));
-    EXPECT_TRUE(shows(shot, origin, k, {0, 0}, pictures::kPanelLeft));
-    EXPECT_TRUE(shows(shot, origin, k, {12, 0}, pictures::kPanelColumn, {4, 55}));
-    EXPECT_TRUE(shows(shot, origin, k, {140, 0}, pictures::kPanelRight));
-    EXPECT_TRUE(shows(shot, origin, k, {0, 55}, pictures::kWallRow, {12, 128}));
-    EXPECT_TRUE(shows(shot, origin, k, {140, 55}, pictures::kWallRow, {12, 128}));
-    EXPECT_TRUE(shows(shot, origin, k, {0, 183}, pictures::kCornerLeft));
-    EXPECT_TRUE(shows(shot, origin, k, {12, 183}, pictures::kBottomColumn, {128, 12}));
-    EXPECT_TRUE(shows(shot, origin, k, {140, 183}, pictures::kCornerRight));
-    EXPECT_TRUE(shows(shot, origin, k, {63, 15}, pictures::kBuiltInFace));
-    for (int d = 0; d < 3; ++d) {
-        EXPECT_TRUE(shows(shot, origin, k, {18 + 13 * d, 17}, pictures::digit(d == 1 ? 1 : 0)));
-        EXPECT_TRUE(shows(shot, origin, k, {95 + 13 * d, 17}, pictures::digit(0)));
-    }
+    // Each frame piece, the face and the counters' digits (010 mines, 000 seconds), stretched where given a size.
+    const std::tuple<QPoint, int, QSize> pieces[] = {
+        {{0, 0}, pictures::kPanelLeft, {}}, {{12, 0}, pictures::kPanelColumn, {4, 55}}, {{140, 0}, pictures::kPanelRight, {}},
+        {{0, 55}, pictures::kWallRow, {12, 128}}, {{140, 55}, pictures::kWallRow, {12, 128}},
+        {{0, 183}, pictures::kCornerLeft, {}}, {{12, 183}, pictures::kBottomColumn, {128, 12}},
+        {{140, 183}, pictures::kCornerRight, {}}, {{63, 15}, pictures::kBuiltInFace, {}},
+        {{18, 17}, pictures::digit(0), {}}, {{31, 17}, pictures::digit(1), {}}, {{44, 17}, pictures::digit(0), {}},
+        {{95, 17}, pictures::digit(0), {}}, {{108, 17}, pictures::digit(0), {}}, {{121, 17}, pictures::digit(0), {}}};
+    for (const auto& [at, picture, size] : pieces) EXPECT_TRUE(shows(shot, origin, k, at, picture, size));
     // Cells side by side, each exactly where its neighbour ends: no gap, no seam.
     for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 8; ++x) {
