@@ -59,6 +59,8 @@ TEST_F(Language, MenusAndMessagesSpeakTheEnvironmentsLanguage) {
     ASSERT_EQ(1u, seen.size());
     EXPECT_EQ(want.won, seen[0].text);
     EXPECT_EQ(want.wonTitle, seen[0].title);
+    EXPECT_EQ(QMessageBox::NoIcon, seen[0].icon);
+    EXPECT_FALSE(g.window().second().isActive()) << "the win stops the clock";
 
     const std::string clue = "You have found the Treasure Hunt's Clue 1! Go to " + std::string(kTreasureAddress) +
                              " for the second clue!";

@@ -39,16 +39,6 @@ TEST(Window, IsFixedCaptionedAndBuiltWithItsInitialMenu) {
     EXPECT_EQ(71, g.hands.boxCount());
 }
 
-TEST(Window, AWinStopsTheClockAndCongratulatesOnce) {
-    GuiGame g;
-    g.laymines({47, 48, 53, 54, 55, 56, 61, 62, 63, 64});
-    const auto seen = answerMessageBoxes([&] { g.click(1); });
-    ASSERT_EQ(1u, seen.size());
-    EXPECT_EQ(QMessageBox::NoIcon, seen[0].icon);
-    EXPECT_EQ(pictures::kCool, g.face());
-    EXPECT_FALSE(g.window().second().isActive());
-}
-
 TEST(Window, TheFaceRebuildsTheWindowEvenWhenReleasedElsewhere) {
     GuiGame g;
     g.laywall();
