@@ -56,5 +56,18 @@ TEST(CustomField, CancelLeavesAWonGameWon) {
     EXPECT_EQ(pictures::kCool, g.tk.picture(Elem::Smile)) << "a click on the won field keeps the winning face";
 }
 
+// Each window of the table opens from its menu item and closes back to the game.
+TEST(Windows, EveryWindowOpensFromItsMenuItemAndClosesBackToTheGame) {
+    HeadlessGame g;
+    for (const WindowRow& row : kWindows) {
+        if (!row.openedBy) continue;
+        g.tk.choose(*row.openedBy);
+        EXPECT_TRUE(g.tk.window(row.form).visible && !g.tk.window(Form::Form1).enabled) << row.caption.text;
+        g.tk.closeForm(row.form);
+        EXPECT_FALSE(g.tk.window(row.form).visible) << row.caption.text;
+        EXPECT_TRUE(g.tk.window(Form::Form1).enabled && g.tk.window(Form::Form1).active) << row.caption.text;
+    }
+}
+
 }  // namespace
 }  // namespace tw
