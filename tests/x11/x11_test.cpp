@@ -165,7 +165,7 @@ void showAnother(QWidget& other, GuiGame& g) {
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitFor([&] { return active(&other); }, 10000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !frameOnServer(other).intersects(frameOnServer(g.window())); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !frameOnServer(other).intersects(frameOnServer(g.window())); }, 10000));
     g.settle();
 }
 
@@ -222,7 +222,7 @@ bool drag(const QWidget& window, QPoint to) {
         if (!hold.isEmpty()) xdotool({"keyup", hold});
         lost = to - frameOnServer(window).topLeft();
     }
-    return QTest::qWaitFor([&] { return frameOnServer(window).topLeft() == to; }, 3000);
+    return QTest::qWaitFor([&] { return frameOnServer(window).topLeft() == to; }, 10000);
 }
 
 // The changes of a window's size and place ("width x height at left, top") that the server reports
@@ -357,7 +357,7 @@ TEST(X11, DialogsBelongToTheGameAndStayAboveItWhenItIsClicked) {
         [&] {
             return (g.tk.form2()->frameGeometry().center() - g.window().frameGeometry().center()).manhattanLength() <= 2;
         },
-        2000))
+        10000))
         << "the dialog's frame is centred over the game's";
     checkDialog(*g.tk.form2(), "Custom Field");
     xdotool({"key", "Escape"}, [&] { return active(&g.window()); });
@@ -460,15 +460,15 @@ TEST(X11, CancelGivesBackAMinimisedGame) {
     xdotool({"key", "ctrl+c"}, [&] { return active(g.tk.form2()); });
     ASSERT_TRUE(g.tk.form2() != nullptr && QTest::qWaitForWindowExposed(g.tk.form2()));
     xdotool({"windowminimize", "--sync", id(g.window())});
-    if (!QTest::qWaitFor([&] { return g.window().isMinimized(); }, 5000)) {
+    if (!QTest::qWaitFor([&] { return g.window().isMinimized(); }, 10000)) {
         // The game has no minimise button, and some window managers (icewm) take that strictly.
         GTEST_SKIP() << "this window manager minimises no window without a minimise button";
     }
     g.hands.pressCancel();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !g.window().isMinimized() && g.window().isActiveWindow(); }, 5000))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !g.window().isMinimized() && g.window().isActiveWindow(); }, 10000))
         << "the game is back, restored and active";
     xdotool({"key", "ctrl+c"});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return g.tk.form2()->isActiveWindow(); }, 5000)) << "the dialog opens again, restored";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return g.tk.form2()->isActiveWindow(); }, 10000)) << "the dialog opens again, restored";
 }
 
 TEST(X11, ANewGameAtTheSameSizeLeavesTheWindowAloneAndANewSizeChangesItOnce) {
@@ -538,10 +538,10 @@ TEST(X11, TheCustomFieldDialogComesBackWhereThePlayerLeftIt) {
     CustomDialog& dialog = *g.tk.form2();
     ASSERT_TRUE(drag(dialog, {827, 745}));
     xdotool({"key", "Escape"});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return g.window().isActiveWindow(); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return g.window().isActiveWindow(); }, 10000));
     xdotool({"key", "ctrl+c"});
     ASSERT_TRUE(QTest::qWaitFor([&] { return active(&dialog); }, 10000));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return frameOnServer(dialog).topLeft() == QPoint(827, 745); }, 3000))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frameOnServer(dialog).topLeft() == QPoint(827, 745); }, 10000))
         << "the dialog comes back at " << frameOnServer(dialog).left() << ", " << frameOnServer(dialog).top();
     xdotool({"key", "Escape"});
 }
@@ -578,9 +578,9 @@ TEST(X11, TheCrosshairEndsWhenHIsLetGoWhereTheGameDoesNotSeeIt) {
         if (!windowManager() && where == std::string("after Alt+Tab")) continue;
         xdotool({"keydown", "h"});
         xdotool(keys);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return g.window().isActiveWindow(); }, 3000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return g.window().isActiveWindow(); }, 10000));
         xdotool(to(g, Elem::Box, mine));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return shownCursor() == arrow; }, 2000)) << "the crosshair stays";
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shownCursor() == arrow; }, 10000)) << "the crosshair stays";
     }
 }
 
