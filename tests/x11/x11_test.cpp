@@ -353,10 +353,9 @@ TEST(X11, DialogsBelongToTheGameAndStayAboveItWhenItIsClicked) {
     };
     xdotool({"key", "ctrl+c"}, [&] { return active(g.tk.form2()); });
     ASSERT_TRUE(g.tk.form2() != nullptr && QTest::qWaitForWindowExposed(g.tk.form2()));
+    // Measured on the server: what Qt takes for a new dialog's frame kwin sometimes leaves wrong.
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            return (g.tk.form2()->frameGeometry().center() - g.window().frameGeometry().center()).manhattanLength() <= 2;
-        },
+        [&] { return (frameOnServer(*g.tk.form2()).center() - frameOnServer(g.window()).center()).manhattanLength() <= 2; },
         10000))
         << "the dialog's frame is centred over the game's";
     checkDialog(*g.tk.form2(), "Custom Field");
