@@ -29,6 +29,9 @@ constexpr bool isFieldKey(int key) {
 // The mouse button whose click the key gives the focus cell, or 0.
 constexpr int clickButton(int key) { return key == kKeySpace ? kLeftButton : key == kKeyF ? kRightButton : 0; }
 
+// Whether the key moves the focus cell, where the field's edges let it.
+constexpr bool movesFocus(int key) { return key >= kKeyPageUp && key <= kKeyDown; }
+
 // Where the key moves the focus cell (numbered from 1, row by row); other keys leave it.
 constexpr int movedFocus(int cell, int key, Field field) {
     if (field.cells() == 0) return 1;

@@ -107,6 +107,18 @@
         <source>new game, %1 columns, %2 rows, %3</source>
         <translation>neues Spiel, %1 Spalten, %2 Zeilen, %3</translation>
     </message>
+    <message>
+        <source>edge</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>marks on</source>
+        <translation>Markierungen ein</translation>
+    </message>
+    <message>
+        <source>marks off</source>
+        <translation>Markierungen aus</translation>
+    </message>
 </context>
 <context>
     <name>tw::CommandLine</name>

@@ -107,6 +107,18 @@
         <source>new game, %1 columns, %2 rows, %3</source>
         <translation>partida nueva, %1 columnas, %2 filas, %3</translation>
     </message>
+    <message>
+        <source>edge</source>
+        <translation>borde</translation>
+    </message>
+    <message>
+        <source>marks on</source>
+        <translation>marcas activadas</translation>
+    </message>
+    <message>
+        <source>marks off</source>
+        <translation>marcas desactivadas</translation>
+    </message>
 </context>
 <context>
     <name>tw::CommandLine</name>

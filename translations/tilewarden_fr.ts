@@ -107,6 +107,18 @@
         <source>new game, %1 columns, %2 rows, %3</source>
         <translation>nouvelle partie, %1 colonnes, %2 lignes, %3</translation>
     </message>
+    <message>
+        <source>edge</source>
+        <translation>bord</translation>
+    </message>
+    <message>
+        <source>marks on</source>
+        <translation>marques activées</translation>
+    </message>
+    <message>
+        <source>marks off</source>
+        <translation>marques désactivées</translation>
+    </message>
 </context>
 <context>
     <name>tw::CommandLine</name>

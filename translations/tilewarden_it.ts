@@ -107,6 +107,18 @@
         <source>new game, %1 columns, %2 rows, %3</source>
         <translation>nuova partita, %1 colonne, %2 righe, %3</translation>
     </message>
+    <message>
+        <source>edge</source>
+        <translation>bordo</translation>
+    </message>
+    <message>
+        <source>marks on</source>
+        <translation>segni attivi</translation>
+    </message>
+    <message>
+        <source>marks off</source>
+        <translation>segni disattivati</translation>
+    </message>
 </context>
 <context>
     <name>tw::CommandLine</name>

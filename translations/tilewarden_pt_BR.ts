@@ -107,6 +107,18 @@
         <source>new game, %1 columns, %2 rows, %3</source>
         <translation>novo jogo, %1 colunas, %2 linhas, %3</translation>
     </message>
+    <message>
+        <source>edge</source>
+        <translation>borda</translation>
+    </message>
+    <message>
+        <source>marks on</source>
+        <translation>marcas ligadas</translation>
+    </message>
+    <message>
+        <source>marks off</source>
+        <translation>marcas desligadas</translation>
+    </message>
 </context>
 <context>
     <name>tw::CommandLine</name>

@@ -123,8 +123,9 @@ class Player:
         self.s.key(key)
         return self.s.speech.wait(done, what)
 
-    def new_game(self, route, size=(ACROSS, DOWN, MINES)):
-        """A new game by a key, the face or the Custom Field dialog; the next arrow key speaks a cell."""
+    def new_game(self, route, size=(ACROSS, DOWN, MINES), note=""):
+        """A new game by a key, the face or the Custom Field dialog, told with its game type (and
+        the `note` of Marks turned off); the next arrow key speaks a cell."""
         self.presses = 0
         if route == "face":
             self.s.click_face()
@@ -134,7 +135,7 @@ class Player:
             self.s.key("Return" if route == "Custom Field" else route)
         heard = self.s.speech.wait(lambda t: t.startswith("new game"), "the new game after " + route)
         news = [t for t in heard if t.startswith("new game")]
-        assert news[-1].rstrip(".") == "new game, %d columns, %d rows, mines left: %d" % size, heard
+        assert news[-1].rstrip(".") == "new game, %d columns, %d rows, mines left: %d, Normal" % size + note, heard
         self.reset()
         self.on_field("the new game (%s)" % route)
 
@@ -144,6 +145,11 @@ class Player:
         self.at = want = (r, c + 1 if c < ACROSS else c - 1)
         self.learn(self.press("Right" if want[1] > c else "Left", lambda t: (cell_said(t) or (0, 0))[:2] == want,
                               "a cell after " + after))
+
+    def told(self, steps):
+        """Each key and what Orca is told of it besides the focus cell."""
+        for key, said in steps:
+            self.press(key, lambda t: t.rstrip(".") == said, "%r after %s" % (said, key))
 
     def read_help(self, close):
         """How to Play is read as it opens; closing it puts Orca back on the focus cell."""
@@ -205,6 +211,7 @@ class Player:
         self.learn(heard)
         if any(t.startswith("game lost") for t in heard):
             assert any(cell_said(t) and cell_said(t)[2] == "exploded mine" for t in heard), heard
+            self.told([("space", "game lost"), ("f", "game lost")])
             return "lost"
         if any(re.fullmatch(r"\d+ cells opened\.?", t) for t in heard):
             self.read_field()
@@ -218,7 +225,7 @@ class Player:
         heard = self.press("f", lambda t: t.startswith("mines left"), "the flag taken away")
         assert "row %d, column %d: covered." % (r, c) in heard and "mines left: %d." % MINES in heard, heard
         heard = self.press("s", lambda t: t.startswith("mines left"), "the counters")
-        assert any(re.fullmatch(r"mines left: %d, seconds: \d+\.?" % MINES, t) for t in heard), heard
+        assert any(re.fullmatch(r"mines left: %d, seconds: \d+, Normal\.?" % MINES, t) for t in heard), heard
 
     def deduce(self):
         """Cells known safe and cells known to be mines, from the numbers heard."""
@@ -242,6 +249,15 @@ class Player:
         covered = [cell for cell, state in self.known.items() if state == "covered" and cell not in self.mines]
         # Corners and edges first, nearest to the focus.
         return min(covered, key=lambda x: (len(neighbours(*x)), abs(x[0] - self.at[0]) + abs(x[1] - self.at[1])))
+
+    def lose(self):
+        """Opens the known mines, or else the last covered cell, until the game is lost."""
+        while True:
+            self.deduce()
+            covered = [cell for cell, state in self.known.items() if state == "covered"]
+            outcome = self.open(min(self.mines & set(covered)) if self.mines & set(covered) else max(covered))
+            if outcome != "on":
+                return outcome
 
     def play(self):
         first = True
@@ -280,6 +296,8 @@ def main():
         player.reset()
         player.read_help("Return")
         player.read_help("Escape")
+        player.told([("Prior", "edge"), ("ctrl+m", "marks on"), ("ctrl+m", "marks off"), ("ctrl+m", "marks on")])
+        player.new_game("F2", note=", marks off")
         for route in ("F2", "face", "ctrl+e", "ctrl+b", "Custom Field"):
             player.new_game(route, EXPERT if route == "ctrl+e" else (ACROSS, DOWN, MINES))
         won, lost = [], 0
@@ -291,6 +309,7 @@ def main():
                 lost += 1
                 assert lost < 12, "too many games lost"
             player.new_game("F2")
+        assert player.lose() == "lost"
         with open(session.game_err) as f:
             errors = [line for line in f if "keyEventError" in line]
         print("won after %d lost games; key presses in the won game: %d; late key answers: %d of %d; %.0f s"

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "core/grid.h"
@@ -19,6 +20,7 @@
 #include "toolkit/design.h"
 #include "toolkit/fieldkeys.h"
 #include "toolkit/qt/board.h"
+#include "toolkit/qt/mainwindow.h"
 
 namespace tw {
 
@@ -338,6 +340,8 @@ public:
     QString news;
     // Whether the news waits for the field to take the focus back.
     bool pending = false;
+    // What the next new field is told with besides: the Marks it turned off.
+    QString fieldNote;
 
     int childCount() const override { return fieldOf(board()).cells() + kParts; }
     QAccessibleInterface* child(int index) const override {
@@ -442,6 +446,25 @@ QString counterName(BoardAccessible& table, Part counter) {
     return shown != nullptr ? shown->text(QAccessible::Name) : QString();
 }
 
+// The checked game type's caption without its rule ("Normal").
+QString gameType(const Board& board) {
+    const auto* main = qobject_cast<const MainWindow*>(board.window());
+    for (const GameType& type : kGameTypes) {
+        const QAction* item = main != nullptr ? main->action(MenuItem::mnuGT, type.mask) : nullptr;
+        if (item != nullptr && item->isChecked()) return item->text().left(item->text().lastIndexOf(QStringLiteral(" (")));
+    }
+    return {};
+}
+
+// A lost game shows its exploded mine until the next new game; the face may smile again before.
+bool showsLoss(const Board& board) {
+    for (int i = 1; i <= fieldOf(board).cells(); ++i) {
+        const Board::Element* cell = board.find(Elem::Box, i);
+        if (cell != nullptr && cell->picture == pictures::kFatalMine) return true;
+    }
+    return false;
+}
+
 // Moves the screen reader to the focus cell, which it reads with `news` as its description;
 // `again` has it read the cell it is on.
 void tell(Board& board, const QString& news, bool again) {
@@ -483,12 +506,12 @@ int openedCells(const Board& board) {
     return opened;
 }
 
-void announceKey(Board& board, int key, int openedBefore) {
+void announceKey(Board& board, int key, int openedBefore, bool stayed) {
     BoardAccessible* table = tableOf(board);
     if (table == nullptr) return;
     const int button = clickButton(key);
     if (key != kKeyS && key != kKeyR && button == 0) {
-        tell(board, QString(), false);
+        tell(board, stayed ? QCoreApplication::translate("tw::Board", "edge") : QString(), stayed);
         return;
     }
     QStringList news;
@@ -504,8 +527,8 @@ void announceKey(Board& board, int key, int openedBefore) {
         }
         news << QCoreApplication::translate("tw::Board", "row %1: %2").arg(row + 1).arg(shown.join(QStringLiteral(", ")));
     } else if (key == kKeyS) {
-        news << counterName(*table, kMinesCounter) << counterName(*table, kSecondsCounter);
-    } else if (face != nullptr && face->picture == pictures::kDead) {
+        news << counterName(*table, kMinesCounter) << counterName(*table, kSecondsCounter) << gameType(board);
+    } else if (showsLoss(board)) {
         news << QCoreApplication::translate("tw::Board", "game lost");
     } else if (key == kKeyF) {
         news << counterName(*table, kMinesCounter);
@@ -527,12 +550,23 @@ void announceField(Board& board, bool withKeys) {
     BoardAccessible* table = tableOf(board);
     if (table == nullptr || table->focusChild() == nullptr) return;
     const Field field = fieldOf(board);
-    QString news = QCoreApplication::translate("tw::Board", "new game, %1 columns, %2 rows, %3")
-                       .arg(field.across)
-                       .arg(field.down)
-                       .arg(counterName(*table, kMinesCounter));
+    QStringList said{QCoreApplication::translate("tw::Board", "new game, %1 columns, %2 rows, %3")
+                         .arg(field.across)
+                         .arg(field.down)
+                         .arg(counterName(*table, kMinesCounter)),
+                     gameType(board)};
+    if (!table->fieldNote.isEmpty()) said << std::exchange(table->fieldNote, {});
+    QString news = said.join(QStringLiteral(", "));
     if (withKeys) news += QStringLiteral(". ") + table->text(QAccessible::Description);
     tell(board, news, true);
+}
+
+void announceMarks(Board& board, bool on, bool newField) {
+    BoardAccessible* table = tableOf(board);
+    if (table == nullptr) return;
+    const QString said = on ? QCoreApplication::translate("tw::Board", "marks on")
+                            : QCoreApplication::translate("tw::Board", "marks off");
+    newField ? void(table->fieldNote = said) : tell(board, said, true);
 }
 
 void installAccessibility() { QAccessible::installFactory(factory); }

@@ -18,12 +18,16 @@ void announcePicture(Board& board, Elem elem, int index);
 // How many of the field's cells show themselves opened.
 int openedCells(const Board& board);
 // Tells a screen reader what a key of the field did: the focus cell it moved to, the cell a
-// click changed (with `openedBefore` cells opened before it), the counters.
-void announceKey(Board& board, int key, int openedBefore);
+// click changed (with `openedBefore` cells opened before it), the counters and the game type, an
+// edge it `stayed` against.
+void announceKey(Board& board, int key, int openedBefore, bool stayed);
+// Tells a screen reader that Marks (?) is on or off now, or with the new field it turns it off.
+void announceMarks(Board& board, bool on, bool newField);
 // Puts a screen reader back on the focus cell when the field takes the focus, with what it
 // could not be told meanwhile, or what it was last told.
 void announceFocus(Board& board);
-// Tells a screen reader of the new field on the focus cell, and what the keys do if asked.
+// Tells a screen reader of the new field and its game type on the focus cell, and what the keys do
+// if asked.
 void announceField(Board& board, bool withKeys);
 
 }  // namespace tw

@@ -359,14 +359,14 @@ void Board::play(int key, bool repeat) {
         if (key != kKeyS && key != kKeyR) setMarked(true);
         if (const Element* shown = find(Elem::Box, before)) repaint(*shown);
         if (const Element* shown = find(Elem::Box, focus_)) repaint(*shown);
-        if (QAccessible::isActive()) announceKey(*this, key, 0);
+        if (QAccessible::isActive()) announceKey(*this, key, 0, movesFocus(key) && focus_ == before);
         return;
     }
     const Element* cell = find(Elem::Box, focus_);
     if (repeat || cell == nullptr || !cell->visible) return;
     const int opened = QAccessible::isActive() ? openedCells(*this) : 0;
     click(Elem::Box, focus_, button);
-    if (QAccessible::isActive()) announceKey(*this, key, opened);
+    if (QAccessible::isActive()) announceKey(*this, key, opened, false);
 }
 
 void Board::setMarked(bool marked) {

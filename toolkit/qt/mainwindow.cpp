@@ -2,6 +2,7 @@
 #include "toolkit/qt/mainwindow.h"
 #include "toolkit/qt/input.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,6 +19,7 @@
 #include "toolkit/design.h"
 #include "toolkit/placement.h"
 #include "toolkit/windows.h"
+#include "toolkit/qt/accessible.h"
 #include "toolkit/qt/board.h"
 #include "toolkit/qt/fixedsize.h"
 #include "toolkit/qt/texts.h"
@@ -58,6 +60,9 @@ void MainWindow::setEvents(Events* events) {
 
 void MainWindow::build() {
     tearDown();
+    // A screen reader hears of it with the new field.
+    const QAction* marks = action(MenuItem::mnuMarks, 0);
+    if (QAccessible::isActive() && marks != nullptr && marks->isChecked()) announceMarks(*board_, false, true);
     board_->clear();
     for (const DesignElement& design : kForm1Design) {
         board_->add({design.elem, design.index, design.picture,
@@ -93,7 +98,10 @@ QAction* MainWindow::addItem(QMenu* menu, const QString& caption, MenuItem item,
     // Check marks belong to the game: undo Qt's own toggle before reporting the command.
     connect(action, &QAction::triggered, this, [this, action, item, index](bool nowChecked) {
         if (action->isCheckable()) action->setChecked(!nowChecked);
-        if (Events* events = live()) events->Menu_Click(item, index);
+        Events* events = live();
+        if (events == nullptr) return;
+        events->Menu_Click(item, index);
+        if (item == MenuItem::mnuMarks && QAccessible::isActive()) announceMarks(*board_, action->isChecked(), false);
     });
     addAction(action);
     actions_[{item, index}] = {action, checked};
