@@ -68,6 +68,20 @@ TEST(Window, AScreenReaderHearsEveryCountACellCanShow) {
     }
 }
 
+// F10 and a lone Alt open the first menu, whose title has no access letter; Alt with a key does not.
+TEST(Window, F10AndALoneAltOpenTheGameMenu) {
+    GuiGame g;
+    const QMenu* game = g.window().menus().titles().front()->menu();
+    const std::pair<std::vector<int>, bool> rows[] = {
+        {{Qt::Key_F10}, true}, {{Qt::Key_Alt}, true}, {{Qt::Key_Alt, Qt::Key_S}, false}};
+    for (const auto& [keys, opens] : rows) {
+        for (const int key : keys) g.hands.keyDown(key);
+        for (auto key = keys.rbegin(); key != keys.rend(); ++key) g.hands.keyUp(*key);
+        EXPECT_EQ(opens ? game : nullptr, QApplication::activePopupWidget()) << keys.back();
+        g.settle();
+    }
+}
+
 TEST(Window, MenuKeysResizeAndCheckOnlyTheChosenItems) {
     GuiGame g;
     g.key(Qt::Key_E, Qt::ControlModifier);

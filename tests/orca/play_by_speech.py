@@ -296,7 +296,10 @@ def main():
         player.reset()
         player.read_help("Return")
         player.read_help("Escape")
-        player.told([("Prior", "edge"), ("ctrl+m", "marks on"), ("ctrl+m", "marks off"), ("ctrl+m", "marks on")])
+        field = "row %d, column %d: covered" % player.at
+        player.told([("Prior", "edge"), ("ctrl+m", "marks on"), ("ctrl+m", "marks off"), ("ctrl+m", "marks on"),
+                     ("F10", "New Game"), ("Escape", "Game"), ("Escape", field), ("alt", "New Game"), ("Escape", "Game"),
+                     ("Escape", field)])
         player.new_game("F2", note=", marks off")
         for route in ("F2", "face", "ctrl+e", "ctrl+b", "Custom Field"):
             player.new_game(route, EXPERT if route == "ctrl+e" else (ACROSS, DOWN, MINES))

@@ -45,6 +45,7 @@ MainWindow::MainWindow(Pictures& pictures)
       second_(new QTimer(this)) {
     setWindowTitle(translated(windowRow(Form::Form1).caption));
     buildMenus();
+    menus_->takeMenuKeys(*board_);
     keepFixedSize(*this);
     second_->setInterval(kSecondPeriodMs);
     second_->setTimerType(Qt::PreciseTimer);

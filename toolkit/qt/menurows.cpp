@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/qt/menurows.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+
+#include <utility>
 
 namespace tw {
 
@@ -15,6 +18,12 @@ MenuRow::MenuRow(MenuRows& rows, bool first, QWidget* parent) : QMenuBar(parent)
 void MenuRow::keyPressEvent(QKeyEvent* event) {
     if (const QAction* from = activeAction(); from != nullptr && rows_.crossed(from, *event)) return;
     QMenuBar::keyPressEvent(event);
+}
+
+// Where the style lets a lone Alt take the keyboard to the titles, it opens the first menu there too.
+void MenuRow::focusInEvent(QFocusEvent* event) {
+    QMenuBar::focusInEvent(event);
+    if (first_ && rows_.takeAltAlone()) rows_.openFirst();
 }
 
 // A lone Alt takes the keyboard to the first row only, as to a menu bar of one row.
@@ -108,9 +117,38 @@ void MenuRows::open(QAction* title, bool firstItem) {
     }
 }
 
+void MenuRows::takeMenuKeys(QWidget& keys) {
+    keys_ = &keys;
+    keys.installEventFilter(this);
+}
+
+// The key that opens the first menu, as on the desktop the game was designed for.
+bool MenuRows::openedByKey(const QEvent& event) {
+    const auto type = event.type();
+    if (type == QEvent::MouseButtonPress) altAlone_ = false;
+    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
+    const auto& key = static_cast<const QKeyEvent&>(event);
+    if (type == QEvent::KeyRelease) {
+        if (key.key() != Qt::Key_Alt || key.isAutoRepeat() || !std::exchange(altAlone_, false)) return false;
+    } else if (key.key() == Qt::Key_Alt) {
+        altAlone_ = altAlone_ || !key.isAutoRepeat();
+        return false;
+    } else {
+        altAlone_ = false;
+        if (type != QEvent::KeyPress || key.key() != Qt::Key_F10 || key.modifiers() != Qt::NoModifier) return false;
+    }
+    openFirst();
+    return type == QEvent::KeyPress;
+}
+
+void MenuRows::openFirst() {
+    if (QApplication::activePopupWidget() == nullptr && !titles_.isEmpty()) open(titles_.front(), true);
+}
+
 // An open menu has the mouse: the pointer over a title of another row opens that title's menu, as
 // over a title of its own row. (The keys it does not take it hands to its row, MenuRow.)
 bool MenuRows::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == keys_) return openedByKey(*event);
     const auto* menu = qobject_cast<QMenu*>(watched);
     if (menu == nullptr || used_ < 2 || event->type() != QEvent::MouseMove) return false;
     const QPoint pointer = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QObject>
 
+#include <utility>
 #include <vector>
 
 class QMenu;
@@ -23,6 +24,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -50,6 +52,11 @@ public:
 
     // Opens the title next to `from` when it is on another row; false leaves the key to `from`'s row.
     bool crossed(const QAction* from, const QKeyEvent& event);
+    // F10 and a lone Alt on `keys` open the first menu: its title has no access letter.
+    void takeMenuKeys(QWidget& keys);
+    void openFirst();
+    // Whether Alt went down on those keys alone, and is forgotten now.
+    bool takeAltAlone() { return std::exchange(altAlone_, false); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,8 +64,12 @@ protected:
 private:
     MenuRow& row(int index);
     void open(QAction* title, bool firstItem);
+    bool openedByKey(const QEvent& event);
 
     QWidget& window_;
+    QWidget* keys_ = nullptr;
+    // Whether Alt is down with no other key or button since it went down.
+    bool altAlone_ = false;
     std::vector<MenuRow*> rows_;
     QList<QAction*> titles_;
     // The rows in use, and the width and height of the last layout.
