@@ -80,6 +80,13 @@ TEST(Window, F10AndALoneAltOpenTheGameMenu) {
         EXPECT_EQ(opens ? game : nullptr, QApplication::activePopupWidget()) << keys.back();
         g.settle();
     }
+    // Alt+Tab with the button held on a cell, where the window manager takes the Tab.
+    g.hands.press(1);
+    g.hands.keyDown(Qt::Key_Alt);
+    g.hands.keyUp(Qt::Key_Alt);
+    EXPECT_EQ(nullptr, QApplication::activePopupWidget());
+    g.hands.release(1);
+    EXPECT_TRUE(g.s().opened[1]) << "the release opens the cell";
 }
 
 TEST(Window, MenuKeysResizeAndCheckOnlyTheChosenItems) {

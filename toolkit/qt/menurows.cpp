@@ -125,11 +125,15 @@ void MenuRows::takeMenuKeys(QWidget& keys) {
 // The key that opens the first menu, as on the desktop the game was designed for.
 bool MenuRows::openedByKey(const QEvent& event) {
     const auto type = event.type();
-    if (type == QEvent::MouseButtonPress) altAlone_ = false;
+    // A click, or the keyboard lost to a window manager's grab (Alt+Tab), makes Alt part of something else.
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) altAlone_ = false;
+    if (type == QEvent::FocusOut && static_cast<const QFocusEvent&>(event).reason() != Qt::MenuBarFocusReason) {
+        altAlone_ = false;
+    }
     if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
     const auto& key = static_cast<const QKeyEvent&>(event);
     if (type == QEvent::KeyRelease) {
-        if (key.key() != Qt::Key_Alt || key.isAutoRepeat() || !std::exchange(altAlone_, false)) return false;
+        if (key.key() != Qt::Key_Alt || key.isAutoRepeat() || !takeAltAlone()) return false;
     } else if (key.key() == Qt::Key_Alt) {
         altAlone_ = altAlone_ || !key.isAutoRepeat();
         return false;
@@ -139,6 +143,11 @@ bool MenuRows::openedByKey(const QEvent& event) {
     }
     openFirst();
     return type == QEvent::KeyPress;
+}
+
+// Alt let go while a button is held belongs to the press, whose release must reach its cell.
+bool MenuRows::takeAltAlone() {
+    return std::exchange(altAlone_, false) && QApplication::mouseButtons() == Qt::NoButton;
 }
 
 void MenuRows::openFirst() {

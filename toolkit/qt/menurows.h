@@ -5,7 +5,6 @@
 #include <QMenuBar>
 #include <QObject>
 
-#include <utility>
 #include <vector>
 
 class QMenu;
@@ -56,7 +55,7 @@ public:
     void takeMenuKeys(QWidget& keys);
     void openFirst();
     // Whether Alt went down on those keys alone, and is forgotten now.
-    bool takeAltAlone() { return std::exchange(altAlone_, false); }
+    bool takeAltAlone();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
