@@ -43,6 +43,7 @@ TEST(Layout, EveryLevelSizesTheClientAreaByItsField) {
     EXPECT_EQ("099", g.counter(true));
     g.tk.choose(MenuItem::mnuIntermediate);
     EXPECT_EQ((std::pair{280, 323}), (std::pair{g.tk.clientWidth(), g.tk.clientHeight()}));
+    EXPECT_EQ("040", g.counter(true));
 
     g.newfield(5, 1, 1);
     EXPECT_EQ(104, g.tk.clientWidth());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit contract, held against both realisations: the same cases run on the headless
 // toolkit and on the Qt windows, driven through each one's own way of taking input.
+#include <QScreen>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -61,6 +62,10 @@ HeadlessToolkit::Window shown(QtDriver& d) {
     return {d.tk.formExists(Form::Form1), w.isVisible(), w.isEnabled(), w.isMinimized(), active, false,
             {frame.left(), frame.top(), frame.width(), frame.height()}};
 }
+
+// The right edge of the screen's area for windows.
+int screenRight(HeadlessDriver&) { return HeadlessToolkit::kScreen.left + HeadlessToolkit::kScreen.width; }
+int screenRight(QtDriver& d) { return d.tk.form1()->screen()->availableGeometry().right() + 1; }
 
 // The middle of a window's frame on the screen.
 std::pair<int, int> centre(const FrameRect& frame) { return {frame.left + frame.width / 2, frame.top + frame.height / 2}; }
@@ -198,6 +203,8 @@ TYPED_TEST(Contract, TheMainWindowStaysWhereThePlayerPutItAndComesBackWhenADialo
     d.tk.setClientSize(wide, high);
     EXPECT_EQ(4000, shown(d).frame.left) << "a new game at the same size leaves the window past the screen's edge";
     EXPECT_EQ(80, shown(d).frame.top);
+    d.tk.setClientSize(kDesignClientWidth, high);
+    EXPECT_LE(shown(d).frame.left + shown(d).frame.width, screenRight(d)) << "a new size brings it back inside";
     h.moveWindow(100, 80);
     const FrameRect before = shown(d).frame;
     d.tk.setClientSize(kDesignClientWidth, kDesignClientHeight);

@@ -156,10 +156,13 @@ TEST_F(CustomField, CancelAndTheCloseControlChangeNothingOkStartsTheTypedField) 
     g.settle();
     g.click(100);
     const auto mines = g.s().mine;
-    for (const bool cancel : {true, false}) {
+    const std::function<void()> routes[] = {[&] { g.hands.pressCancel(); },
+                                            [&] { g.hands.closeForm(Form::Form2); },
+                                            [&] { QTest::keyClick(&dialog(), Qt::Key_Escape); }};
+    for (const auto& cancel : routes) {
         open();
         g.hands.typeText(TextBox::Acr, "10");
-        cancel ? g.hands.pressCancel() : g.hands.closeForm(Form::Form2);
+        cancel();
         g.settle();
         EXPECT_FALSE(dialog().isVisible());
         EXPECT_TRUE(g.window().isEnabled());

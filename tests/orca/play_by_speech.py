@@ -46,7 +46,9 @@ class Session(Desktop):
         self.game = self.start(self.program, log="game")
 
     def key(self, name, delay=12):
-        subprocess.run(["xdotool", "key", "--delay", str(delay), name], env=self.env, check=True)
+        # A lone modifier is held as long as a hand holds it, not xdotool's few microseconds.
+        keys = ["keydown", name, "sleep", "0.1", "keyup", name] if name == "alt" else ["key", "--delay", str(delay), name]
+        subprocess.run(["xdotool", *keys], env=self.env, check=True)
 
     def click_face(self):
         """A click on the face, centred in the window 28 pixels into the 55-pixel panel that stands
