@@ -2,8 +2,10 @@
 #pragma once
 
 #include <algorithm>
+#include <vector>
 
 #include "core/grid.h"
+#include "core/neighbours.h"
 #include "toolkit/design.h"
 #include "toolkit/toolkit.h"
 
@@ -23,11 +25,14 @@ constexpr Field fieldOfClient(int width, int height) {
 
 // Whether the field takes the key itself rather than reporting it.
 constexpr bool isFieldKey(int key) {
-    return (key >= kKeySpace && key <= kKeyDown) || key == kKeyF || key == kKeyR || key == kKeyS;
+    return (key >= kKeySpace && key <= kKeyDown) || key == kKeyF || key == kKeyN || key == kKeyR || key == kKeyS;
 }
 
 // The mouse button whose click the key gives the focus cell, or 0.
 constexpr int clickButton(int key) { return key == kKeySpace ? kLeftButton : key == kKeyF ? kRightButton : 0; }
+
+// Whether the key shows the focus cell: the moves, not the keys that only tell or show.
+constexpr bool marksFocus(int key) { return clickButton(key) == 0 && key != kKeyS && key != kKeyR && key != kKeyN; }
 
 // Whether the key moves the focus cell, where the field's edges let it.
 constexpr bool movesFocus(int key) { return key >= kKeyPageUp && key <= kKeyDown; }
@@ -50,6 +55,28 @@ constexpr int movedFocus(int cell, int key, Field field) {
         default: break;
     }
     return cellat(field.across, column, row);
+}
+
+// The cell N shows the neighbourhood of: the focus cell where it shows or the pointer rests on
+// no cell (`pointed` 0), else the cell under the pointer.
+constexpr int neighbourhoodCentre(int focus, bool focusShown, int pointed) {
+    return focusShown || pointed == 0 ? focus : pointed;
+}
+
+// The cells of the field whose mines the number of `cell` counts under the rule `mask`, in
+// reading order.
+inline std::vector<int> neighbourhood(int cell, int mask, Field field) {
+    std::vector<int> cells;
+    if (cell < 1 || cell > field.cells() || mask < 0 || mask >= static_cast<int>(kCountOffsets.size())) return cells;
+    const Place at = placeof(field.across, cell);
+    const OffsetList& list = kCountOffsets[mask];
+    for (int k = 0; k < list.size; ++k) {
+        const int x = at.x + list.offsets[k].dx;
+        const int y = at.y + list.offsets[k].dy;
+        if (x >= 0 && x < field.across && y >= 0 && y < field.down) cells.push_back(cellat(field.across, x, y));
+    }
+    std::sort(cells.begin(), cells.end());
+    return cells;
 }
 
 }  // namespace tw

@@ -65,6 +65,8 @@ void HeadlessToolkit::createBox(int index) {
 void HeadlessToolkit::buildForm1() {
     ++builds_;
     focus_ = 1;
+    focusShown_ = false;
+    neighbourhood_.clear();
     frames_.clear();
     boxes_.clear();
     nextZ_ = 0;
@@ -194,6 +196,7 @@ void HeadlessToolkit::pressAt(int target, int button) {
 }
 
 void HeadlessToolkit::press(int box, int button) {
+    focusShown_ = false;
     const bool takes = box >= 1 && box < boxCount() && boxes_[box].visible;
     pressAt(takes ? box : kNothing, button);
 }
@@ -256,6 +259,7 @@ void HeadlessToolkit::moveWindow(int left, int top, Form form) {
 }
 
 void HeadlessToolkit::loseKeys() {
+    neighbourhood_.clear();
     lost_.merge(held_);
     held_.clear();
 }
@@ -267,7 +271,24 @@ void HeadlessToolkit::settle() {
     }
 }
 
-void HeadlessToolkit::pointAt(Elem elem, int index) { pointer_ = {elem, index}; }
+void HeadlessToolkit::pointAt(Elem elem, int index) {
+    pointer_ = {elem, index};
+    if (held_.contains(kKeyN)) showNeighbourhood();
+}
+
+int HeadlessToolkit::checkedGameType() const {
+    for (const GameType& type : kGameTypes) {
+        if (isChecked(MenuItem::mnuGT, type.mask)) return type.mask;
+    }
+    return 0;
+}
+
+void HeadlessToolkit::showNeighbourhood() {
+    const bool onCell = pointer_ && pointer_->first == Elem::Box && pointer_->second >= 1 &&
+                        pointer_->second < boxCount() && boxes_[pointer_->second].visible;
+    const int centre = neighbourhoodCentre(focus_, focusShown_, onCell ? pointer_->second : 0);
+    neighbourhood_ = neighbourhood(centre, checkedGameType(), fieldOfClient(clientWidth_, clientHeight_));
+}
 
 Pointer HeadlessToolkit::shownPointer() const {
     if (!pointer_ || !form1TakesInput()) return Pointer::Arrow;
@@ -289,6 +310,8 @@ void HeadlessToolkit::key(int keycode, int shift, bool repeat) {
         return;
     }
     focus_ = movedFocus(focus_, keycode, fieldOfClient(clientWidth_, clientHeight_));
+    focusShown_ = focusShown_ || marksFocus(keycode);
+    if (held_.contains(kKeyN)) showNeighbourhood();
     const int button = clickButton(keycode);
     if (button == 0 || repeat || focus_ >= boxCount() || !boxes_[focus_].visible) return;
     events_->Box_MouseDown(focus_, button);
@@ -299,6 +322,7 @@ void HeadlessToolkit::key(int keycode, int shift, bool repeat) {
 void HeadlessToolkit::keyUp(int keycode, int shift) {
     if (!form1TakesInput()) return;
     held_.erase(keycode);
+    if (keycode == kKeyN) neighbourhood_.clear();
     if (!isFieldKey(keycode)) events_->Form_KeyUp(keycode, shift);
 }
 

@@ -136,6 +136,9 @@ public:
     void keyUp(int keycode, int shift = 0);
     // The field's focus cell, which its keys move and click.
     int focusCell() const { return focus_; }
+    // The cells marked while N is held: those the number of the focus cell, or of the cell under
+    // the pointer, counts.
+    const std::vector<int>& shownNeighbourhood() const { return neighbourhood_; }
     void choose(MenuItem item, int index = 0);
     void tick();
     void typeText(TextBox box, std::string_view text);
@@ -161,6 +164,8 @@ private:
     void forgetTargets() { targets_.fill(std::nullopt); }
     // The main window loses the keyboard: the keys down in it are let go for the game.
     void loseKeys();
+    int checkedGameType() const;
+    void showNeighbourhood();
 
     Events* events_ = nullptr;
     // Per button (left, right, middle), the element that took its press: a Box index, kFace,
@@ -187,6 +192,9 @@ private:
     bool quit_ = false;
     int builds_ = 0;
     int focus_ = 1;
+    // Whether a key has shown the focus cell since the last press of a button.
+    bool focusShown_ = false;
+    std::vector<int> neighbourhood_;
     // The keys down in the main window, and those it was let go of whose key-ups are still due.
     std::set<int> held_;
     std::set<int> lost_;

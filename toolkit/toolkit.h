@@ -51,6 +51,7 @@ inline constexpr int kKeyUp = 38;
 inline constexpr int kKeyRight = 39;
 inline constexpr int kKeyDown = 40;
 inline constexpr int kKeyF = 70;
+inline constexpr int kKeyN = 78;
 inline constexpr int kKeyR = 82;
 inline constexpr int kKeyS = 83;
 

@@ -92,8 +92,8 @@
         <translation>Spielfeld</translation>
     </message>
     <message>
-        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, F2 starts a new game</source>
-        <translation>Pfeiltasten bewegen, Pos1, Ende, Bild auf und Bild ab springen an die Ränder, Leertaste öffnet, F markiert, R liest die Zeile, S nennt die Zähler, F2 beginnt ein neues Spiel</translation>
+        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, N the cells a number counts, F2 starts a new game</source>
+        <translation>Pfeiltasten bewegen, Pos1, Ende, Bild auf und Bild ab springen an die Ränder, Leertaste öffnet, F markiert, R liest die Zeile, S nennt die Zähler, N die Felder, die eine Zahl zählt, F2 beginnt ein neues Spiel</translation>
     </message>
     <message>
         <source>row %1: %2</source>
@@ -110,6 +110,10 @@
     <message>
         <source>edge</source>
         <translation>Rand</translation>
+    </message>
+    <message>
+        <source>counts %1 cells: %2 covered, %3 flagged, %4 open</source>
+        <translation>zählt %1 Felder: %2 verdeckt, %3 mit Fahne, %4 offen</translation>
     </message>
     <message>
         <source>marks on</source>

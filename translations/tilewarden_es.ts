@@ -92,8 +92,8 @@
         <translation>campo de minas</translation>
     </message>
     <message>
-        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, F2 starts a new game</source>
-        <translation>Las flechas mueven, Inicio, Fin, Re Pág y Av Pág van a los bordes, Espacio abre, F pone bandera, R lee la fila, S dice los contadores, F2 empieza una partida nueva</translation>
+        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, N the cells a number counts, F2 starts a new game</source>
+        <translation>Las flechas mueven, Inicio, Fin, Re Pág y Av Pág van a los bordes, Espacio abre, F pone bandera, R lee la fila, S dice los contadores, N las casillas que cuenta un número, F2 empieza una partida nueva</translation>
     </message>
     <message>
         <source>row %1: %2</source>
@@ -110,6 +110,10 @@
     <message>
         <source>edge</source>
         <translation>borde</translation>
+    </message>
+    <message>
+        <source>counts %1 cells: %2 covered, %3 flagged, %4 open</source>
+        <translation>cuenta %1 casillas: %2 cubiertas, %3 con bandera, %4 abiertas</translation>
     </message>
     <message>
         <source>marks on</source>

@@ -92,8 +92,8 @@
         <translation>champ de mines</translation>
     </message>
     <message>
-        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, F2 starts a new game</source>
-        <translation>Les flèches déplacent, Début, Fin, Page précédente et Page suivante vont aux bords, Espace ouvre, F pose un drapeau, R lit la ligne, S donne les compteurs, F2 commence une nouvelle partie</translation>
+        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, N the cells a number counts, F2 starts a new game</source>
+        <translation>Les flèches déplacent, Début, Fin, Page précédente et Page suivante vont aux bords, Espace ouvre, F pose un drapeau, R lit la ligne, S donne les compteurs, N les cases que compte un nombre, F2 commence une nouvelle partie</translation>
     </message>
     <message>
         <source>row %1: %2</source>
@@ -110,6 +110,10 @@
     <message>
         <source>edge</source>
         <translation>bord</translation>
+    </message>
+    <message>
+        <source>counts %1 cells: %2 covered, %3 flagged, %4 open</source>
+        <translation>compte %1 cases : %2 couvertes, %3 avec drapeau, %4 ouvertes</translation>
     </message>
     <message>
         <source>marks on</source>

@@ -92,8 +92,8 @@
         <translation>campo minato</translation>
     </message>
     <message>
-        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, F2 starts a new game</source>
-        <translation>Le frecce spostano, Inizio, Fine, Pag su e Pag giù vanno ai bordi, Spazio apre, F mette una bandiera, R legge la riga, S dice i contatori, F2 inizia una nuova partita</translation>
+        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, N the cells a number counts, F2 starts a new game</source>
+        <translation>Le frecce spostano, Inizio, Fine, Pag su e Pag giù vanno ai bordi, Spazio apre, F mette una bandiera, R legge la riga, S dice i contatori, N le caselle che conta un numero, F2 inizia una nuova partita</translation>
     </message>
     <message>
         <source>row %1: %2</source>
@@ -110,6 +110,10 @@
     <message>
         <source>edge</source>
         <translation>bordo</translation>
+    </message>
+    <message>
+        <source>counts %1 cells: %2 covered, %3 flagged, %4 open</source>
+        <translation>conta %1 caselle: %2 coperte, %3 con bandierina, %4 aperte</translation>
     </message>
     <message>
         <source>marks on</source>

@@ -92,8 +92,8 @@
         <translation>campo minado</translation>
     </message>
     <message>
-        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, F2 starts a new game</source>
-        <translation>As setas movem, Home, End, Page Up e Page Down vão às bordas, Espaço abre, F marca com bandeira, R lê a linha, S diz os contadores, F2 começa um novo jogo</translation>
+        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, N the cells a number counts, F2 starts a new game</source>
+        <translation>As setas movem, Home, End, Page Up e Page Down vão às bordas, Espaço abre, F marca com bandeira, R lê a linha, S diz os contadores, N as casas que um número conta, F2 começa um novo jogo</translation>
     </message>
     <message>
         <source>row %1: %2</source>
@@ -110,6 +110,10 @@
     <message>
         <source>edge</source>
         <translation>borda</translation>
+    </message>
+    <message>
+        <source>counts %1 cells: %2 covered, %3 flagged, %4 open</source>
+        <translation>conta %1 casas: %2 cobertas, %3 com bandeira, %4 abertas</translation>
     </message>
     <message>
         <source>marks on</source>

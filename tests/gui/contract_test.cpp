@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <ostream>
@@ -310,6 +311,57 @@ TYPED_TEST(Contract, ThePointerFollowsItsElementAtOnceWhenTheWindowTakesInputAga
     d.tk.enableForm(Form::Form1, true);
     d.tk.setPointer(Elem::Box, 6, Pointer::Cross);
     EXPECT_EQ(Pointer::Cross, h.shownPointer()) << "the pointer rested on the cell meanwhile";
+}
+
+const std::vector<int>& shownNeighbourhood(HeadlessDriver& d) { return d.tk.shownNeighbourhood(); }
+const std::vector<int>& shownNeighbourhood(QtDriver& d) { return d.tk.form1()->board().shownNeighbourhood(); }
+
+// The cells a number counts, told apart by how far they lie across and down from it: adjacent,
+// diagonal, a knight's move, two straight and two diagonal, one bit of the rule each.
+std::vector<int> countedCells(int cell, int mask) {
+    std::vector<int> cells;
+    const int x = (cell - 1) % kDesignAcross;
+    const int y = (cell - 1) / kDesignAcross;
+    for (int other = 1; other <= kDesignAcross * kDesignDown; ++other) {
+        const int dx = std::abs((other - 1) % kDesignAcross - x);
+        const int dy = std::abs((other - 1) / kDesignAcross - y);
+        const std::pair<int, int> apart{std::min(dx, dy), std::max(dx, dy)};
+        const std::pair<int, int> kinds[] = {{0, 1}, {1, 1}, {1, 2}, {0, 2}, {2, 2}};
+        for (int bit = 0; bit < 5; ++bit) {
+            if (apart == kinds[bit] && (mask >> bit & 1) != 0) cells.push_back(other);
+        }
+    }
+    return cells;
+}
+
+// N, held on the focus cell or with the pointer on a cell, marks what that cell's number counts
+// under the checked game type, until it is let go anywhere; the game hears nothing of it.
+TYPED_TEST(Contract, NMarksTheCellsANumberCountsWhileItIsHeld) {
+    auto [d, h] = this->parts();
+    for (const GameType& type : kGameTypes) {
+        SCOPED_TRACE(type.mask);
+        this->rebuild();
+        for (const GameType& other : kGameTypes) d.tk.setChecked(MenuItem::mnuGT, other.mask, other.mask == type.mask);
+        h.pointAt(Elem::Box, 5);
+        h.keyDown(kKeyN);
+        EXPECT_EQ(countedCells(5, type.mask), shownNeighbourhood(d)) << "the cell under the pointer";
+        h.pointAt(Elem::Box, 3);
+        EXPECT_EQ(countedCells(3, type.mask), shownNeighbourhood(d)) << "it follows the pointer";
+        h.keyUp(kKeyN);
+        EXPECT_TRUE(shownNeighbourhood(d).empty());
+        for (const int key : {kKeyDown, kKeyRight, kKeyDown, kKeyRight, kKeyEnd, kKeyPageDown}) {
+            h.keyDown(key);
+            h.keyUp(key);
+            h.keyDown(kKeyN);
+            EXPECT_EQ(countedCells(h.focusCell(), type.mask), shownNeighbourhood(d)) << "the shown focus cell";
+            h.keyUp(kKeyN);
+        }
+        h.keyDown(kKeyN);
+        h.loseFocus();
+        EXPECT_TRUE(shownNeighbourhood(d).empty()) << "let go where the game does not see it";
+        d.settle();
+    }
+    EXPECT_EQ(Seen{}, d.log.take());
 }
 
 TYPED_TEST(Contract, TheTimerTicksOnlyWhileEnabledAndStopsWithItsWindow) {

@@ -116,6 +116,7 @@ public:
         QCursor::setPos(tk_.form1()->mapToGlobal(where(elem, index)));
         QApplication::processEvents();
     }
+    int focusCell() { return board().focusCell(); }
     Pointer shownPointer() { return board().cursor().shape() == Qt::CrossCursor ? Pointer::Cross : Pointer::Arrow; }
 
     // Modifiers stay out: with them a key would reach the menus, which choose() reaches.

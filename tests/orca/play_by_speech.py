@@ -302,6 +302,9 @@ def main():
         player.told([("Prior", "edge"), ("ctrl+m", "marks on"), ("ctrl+m", "marks off"), ("ctrl+m", "marks on"),
                      ("F10", "New Game"), ("Escape", "Game"), ("Escape", field), ("alt", "New Game"), ("Escape", "Game"),
                      ("Escape", field)])
+        around = sorted(neighbours(*player.at))
+        player.told([("n", "counts %d cells: %d covered, 0 flagged, 0 open" % (len(around), len(around))),
+                     ("n", "; ".join("row %d, column %d: covered" % cell for cell in around))])
         player.new_game("F2", note=", marks off")
         for route in ("F2", "face", "ctrl+e", "ctrl+b", "Custom Field"):
             player.new_game(route, EXPERT if route == "ctrl+e" else (ACROSS, DOWN, MINES))

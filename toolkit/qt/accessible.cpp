@@ -328,7 +328,7 @@ public:
             return QCoreApplication::translate(
                 "tw::Board",
                 "Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, "
-                "R reads the row, S tells the counters, F2 starts a new game");
+                "R reads the row, S tells the counters, N the cells a number counts, F2 starts a new game");
         }
         return QAccessibleWidget::text(t);
     }
@@ -342,6 +342,8 @@ public:
     bool pending = false;
     // What the next new field is told with besides: the Marks it turned off.
     QString fieldNote;
+    // The cell whose neighbourhood N last summed up: the next N there lists it.
+    int summedUp = 0;
 
     int childCount() const override { return fieldOf(board()).cells() + kParts; }
     QAccessibleInterface* child(int index) const override {
@@ -449,11 +451,41 @@ QString counterName(BoardAccessible& table, Part counter) {
 // The checked game type's caption without its rule ("Normal").
 QString gameType(const Board& board) {
     const auto* main = qobject_cast<const MainWindow*>(board.window());
-    for (const GameType& type : kGameTypes) {
-        const QAction* item = main != nullptr ? main->action(MenuItem::mnuGT, type.mask) : nullptr;
-        if (item != nullptr && item->isChecked()) return item->text().left(item->text().lastIndexOf(QStringLiteral(" (")));
+    const QAction* item = main != nullptr ? main->action(MenuItem::mnuGT, main->checkedGameType()) : nullptr;
+    return item != nullptr ? item->text().left(item->text().lastIndexOf(QStringLiteral(" ("))) : QString();
+}
+
+// How many cells the number N shows counts, and how many of them are covered, flagged and open.
+QString neighbourhoodSum(const Board& board) {
+    int flagged = 0;
+    int open = 0;
+    for (const int cell : board.shownNeighbourhood()) {
+        const Board::Element* shown = board.find(Elem::Box, cell);
+        const int picture = shown != nullptr ? shown->picture : pictures::kCovered;
+        flagged += picture == pictures::kFlag;
+        open += picture >= pictures::openedCell(0) && picture <= pictures::openedCell(24);
     }
-    return {};
+    const int all = static_cast<int>(board.shownNeighbourhood().size());
+    return QCoreApplication::translate("tw::Board", "counts %1 cells: %2 covered, %3 flagged, %4 open")
+        .arg(all)
+        .arg(all - flagged - open)
+        .arg(flagged)
+        .arg(open);
+}
+
+// Each cell the number N shows counts, with what it shows.
+QString neighbourhoodList(const Board& board) {
+    const int across = std::max(1, fieldOf(board).across);
+    QStringList cells;
+    for (const int cell : board.shownNeighbourhood()) {
+        const Board::Element* shown = board.find(Elem::Box, cell);
+        const Place at = placeof(across, cell);
+        cells << QCoreApplication::translate("tw::Board", "row %1, column %2: %3")
+                     .arg(at.y + 1)
+                     .arg(at.x + 1)
+                     .arg(spokenPicture(shown != nullptr ? shown->picture : pictures::kCovered));
+    }
+    return cells.join(QStringLiteral("; "));
 }
 
 // A lost game shows its exploded mine until the next new game; the face may smile again before.
@@ -510,6 +542,13 @@ void announceKey(Board& board, int key, int openedBefore, bool stayed) {
     BoardAccessible* table = tableOf(board);
     if (table == nullptr) return;
     const int button = clickButton(key);
+    const int summedUp = std::exchange(table->summedUp, 0);
+    if (key == kKeyN) {
+        const int centre = board.neighbourhoodCentre();
+        tell(board, centre == summedUp ? neighbourhoodList(board) : neighbourhoodSum(board), true);
+        if (centre != summedUp) table->summedUp = centre;
+        return;
+    }
     if (key != kKeyS && key != kKeyR && button == 0) {
         tell(board, stayed ? QCoreApplication::translate("tw::Board", "edge") : QString(), stayed);
         return;

@@ -18,6 +18,7 @@
 #include "toolkit/fieldkeys.h"
 #include "toolkit/qt/accessible.h"
 #include "toolkit/qt/input.h"
+#include "toolkit/qt/mainwindow.h"
 
 namespace tw {
 
@@ -38,6 +39,8 @@ bool playsOnField(const QKeyEvent& event) {
 bool takesMouse(Elem elem) { return elem == Elem::Box || elem == Elem::Smile; }
 
 const QColor kBackground(192, 192, 192);
+// The cells N counts are framed in the pictures' dark blue, inside the focus cell's black frame.
+const QColor kNeighbourhoodMark(0, 0, 128);
 
 // Products of a ratio may land a hair off a whole number; this much is not a pixel.
 constexpr qreal kSlack = 1e-6;
@@ -104,6 +107,7 @@ const Board::Element* Board::find(Elem elem, int index) const {
 
 void Board::clear() {
     forgetTargets();
+    neighbourhood_.clear();
     resetFocus();
     elements_.clear();
     order_.clear();
@@ -243,6 +247,12 @@ void Board::paintEvent(QPaintEvent* event) {
                                         QRect(QPoint(0, 0), element.rect.size()));
             }
         }
+        scenePainter.setPen(kNeighbourhoodMark);
+        for (const int cell : neighbourhood_) {
+            if (const Element* counted = find(Elem::Box, cell); counted != nullptr && counted->visible) {
+                scenePainter.drawRect(counted->rect.adjusted(1, 1, -2, -2));
+            }
+        }
         if (const Element* focused = marked_ ? find(Elem::Box, focus_) : nullptr; focused && focused->visible) {
             scenePainter.setPen(Qt::black);
             scenePainter.drawRect(focused->rect.adjusted(2, 2, -3, -3));
@@ -332,12 +342,14 @@ void Board::keyPressEvent(QKeyEvent* event) {
 void Board::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
     held_.erase(event->key());
+    if (event->key() == Qt::Key_N) setNeighbourhood({});
     if (events_ != nullptr && !playsOnField(*event)) {
         events_->Form_KeyUp(keyCode(event->key()), shiftState(event->modifiers()));
     }
 }
 
 void Board::letGoOfKeys() {
+    setNeighbourhood({});
     letGo_.merge(held_);
     held_.clear();
     // Reported after the handler that may be running, once the window takes input.
@@ -355,11 +367,14 @@ void Board::play(int key, bool repeat) {
     const int before = focus_;
     focus_ = movedFocus(focus_, key, fieldOfClient(clientSize_.width(), clientSize_.height()));
     const int button = clickButton(key);
+    if (held_.contains(Qt::Key_N)) showNeighbourhood();
     if (button == 0) {
-        if (key != kKeyS && key != kKeyR) setMarked(true);
+        if (marksFocus(key)) setMarked(true);
         if (const Element* shown = find(Elem::Box, before)) repaint(*shown);
         if (const Element* shown = find(Elem::Box, focus_)) repaint(*shown);
-        if (QAccessible::isActive()) announceKey(*this, key, 0, movesFocus(key) && focus_ == before);
+        if (QAccessible::isActive() && !(key == kKeyN && repeat)) {
+            announceKey(*this, key, 0, movesFocus(key) && focus_ == before);
+        }
         return;
     }
     const Element* cell = find(Elem::Box, focus_);
@@ -435,6 +450,7 @@ void Board::rehover() {
 void Board::hover(int s) {
     if (s == hovered_) return;
     hovered_ = s;
+    if (held_.contains(Qt::Key_N)) showNeighbourhood();
     refreshCursor();
 }
 
@@ -447,6 +463,23 @@ void Board::refreshCursor() {
     } else {
         unsetCursor();
     }
+}
+
+int Board::neighbourhoodCentre() const {
+    const bool onCell = hovered_ >= 0 && elements_[hovered_].elem == Elem::Box;
+    return tw::neighbourhoodCentre(focus_, marked_, onCell ? elements_[hovered_].index : 0);
+}
+
+void Board::showNeighbourhood() {
+    const auto* main = qobject_cast<const MainWindow*>(window());
+    const int mask = main != nullptr ? main->checkedGameType() : 0;
+    setNeighbourhood(neighbourhood(neighbourhoodCentre(), mask, fieldOfClient(clientSize_.width(), clientSize_.height())));
+}
+
+void Board::setNeighbourhood(std::vector<int> cells) {
+    if (cells == neighbourhood_) return;
+    neighbourhood_ = std::move(cells);
+    update();
 }
 
 }  // namespace tw

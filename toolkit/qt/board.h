@@ -73,6 +73,10 @@ public:
     // Back to the first cell, unmarked, for a new field; a screen reader hears of it once the
     // field is laid out.
     void resetFocus();
+    // The cells marked while N is held: those the number of the focus cell, or of the cell under
+    // the pointer, counts under the checked game type.
+    const std::vector<int>& shownNeighbourhood() const { return neighbourhood_; }
+    int neighbourhoodCentre() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -106,6 +110,8 @@ private:
     // The field key's move or click, and what a screen reader is told of it.
     void play(int key, bool repeat);
     void setMarked(bool marked);
+    void showNeighbourhood();
+    void setNeighbourhood(std::vector<int> cells);
     void release(int slot, int button);
     // The board loses the keyboard: the keys down here are let go for the game, which hears their
     // key-ups as soon as the window takes input.
@@ -131,6 +137,7 @@ private:
     // Whether a screen reader has heard the field's keys, told at the first focus.
     bool introduced_ = false;
     bool crossShown_ = false;
+    std::vector<int> neighbourhood_;
     // The keys (Qt's codes) down on the board, and those it was let go of whose key-ups are due.
     std::set<int> held_;
     std::set<int> letGo_;

@@ -133,6 +133,13 @@ void MainWindow::buildMenus() {
     }
 }
 
+int MainWindow::checkedGameType() const {
+    for (const GameType& type : kGameTypes) {
+        if (const QAction* item = action(MenuItem::mnuGT, type.mask); item != nullptr && item->isChecked()) return type.mask;
+    }
+    return 0;
+}
+
 QAction* MainWindow::action(MenuItem item, int index) const {
     const auto found = actions_.find({item, index});
     return found == actions_.end() ? nullptr : found->second.action;

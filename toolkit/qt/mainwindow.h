@@ -49,6 +49,8 @@ public:
     MenuRows& menus() { return *menus_; }
     // The menu item, or nullptr when there is none of that name and index.
     QAction* action(MenuItem item, int index) const;
+    // The rule mask of the checked game type, 0 while none is checked.
+    int checkedGameType() const;
     // On Wayland a client is never told that the desktop brought its minimised window back, and
     // may not bring it back itself: a window minimised since it was last active is shown afresh.
     void showAfreshIfMinimised();
