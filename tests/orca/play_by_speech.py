@@ -161,7 +161,8 @@ class Player:
         self.s.speech.wait(lambda t: t.startswith("How to Play"), "the Help menu")
         heard = self.press("h", lambda t: t == "OK push button.", "the help window")
         assert any("How To Play 1. Normal - Mines are scattered throughout the board." in t for t in heard), heard
-        self.press(close, lambda t: (cell_said(t) or (0, 0))[:2] == self.at, "the field after " + close)
+        heard = self.press(close, lambda t: (cell_said(t) or (0, 0))[:2] == self.at, "the field after " + close)
+        assert not any(t.startswith("new game") for t in heard), "no news told again: %r" % heard
         self.on_field("closing the help with " + close)
 
     def reset(self):

@@ -338,8 +338,12 @@ public:
         return board().focusCell() <= fieldOf(board()).cells() ? cell(board().focusCell()) : nullptr;
     }
     QString news;
-    // Whether the news waits for the field to take the focus back.
-    bool pending = false;
+    // Whether the field has held the keys, with the screen reader on it, since the news was told:
+    // then the reader has heard it, and the field taking the keys back tells it no more.
+    bool heard = false;
+    // Whether the screen reader is on the field: from the field's first focus after it took the
+    // keys to the next loss of them.
+    bool settled = false;
     // What the next new field is told with besides: the Marks it turned off.
     QString fieldNote;
     // The cell whose neighbourhood N last summed up: the next N there lists it.
@@ -503,8 +507,9 @@ void tell(Board& board, const QString& news, bool again) {
     BoardAccessible* table = tableOf(board);
     if (table == nullptr) return;
     table->news = news;
-    table->pending = !board.isVisible() || !board.hasFocus();
-    if (table->pending) return;
+    const bool holdsKeys = board.isVisible() && board.hasFocus();
+    table->heard = table->settled && holdsKeys;
+    if (!holdsKeys) return;
     QAccessibleInterface* focused = again ? table->swapFocusCell() : table->focusChild();
     if (focused == nullptr) return;
     QAccessibleEvent event(focused, QAccessible::Focus);
@@ -580,9 +585,16 @@ void announceKey(Board& board, int key, int openedBefore, bool stayed) {
     tell(board, news.join(QStringLiteral(", ")), true);
 }
 
-void announceFocus(Board& board) {
+// News heard already is not told again when the field takes the keys back from a dialog or menu.
+void announceFocus(Board& board, bool first) {
     BoardAccessible* table = tableOf(board);
-    if (table != nullptr) tell(board, table->news, table->pending);
+    if (table == nullptr) return;
+    table->settled = true;
+    first ? announceField(board, true) : tell(board, table->heard ? QString() : table->news, !table->heard);
+}
+
+void announceFocusLost(Board& board) {
+    if (BoardAccessible* table = tableOf(board)) table->settled = false;
 }
 
 void announceField(Board& board, bool withKeys) {

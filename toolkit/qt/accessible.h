@@ -23,9 +23,10 @@ int openedCells(const Board& board);
 void announceKey(Board& board, int key, int openedBefore, bool stayed);
 // Tells a screen reader that Marks (?) is on or off now, or with the new field it turns it off.
 void announceMarks(Board& board, bool on, bool newField);
-// Puts a screen reader back on the focus cell when the field takes the focus, with what it
-// could not be told meanwhile, or what it was last told.
-void announceFocus(Board& board);
+// Puts a screen reader on the focus cell when the field takes the focus: the `first` time with
+// the field and its keys, later with the news it has not heard.
+void announceFocus(Board& board, bool first);
+void announceFocusLost(Board& board);
 // Tells a screen reader of the new field and its game type on the focus cell, and what the keys do
 // if asked.
 void announceField(Board& board, bool withKeys);

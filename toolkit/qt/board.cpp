@@ -404,7 +404,7 @@ void Board::focusInEvent(QFocusEvent* event) {
     if (!QAccessible::isActive()) return;
     // The screen reader is put on the field itself first.
     QTimer::singleShot(0, this, [this, first = !std::exchange(introduced_, true)] {
-        first ? announceField(*this, true) : announceFocus(*this);
+        announceFocus(*this, first);
     });
 }
 
@@ -433,6 +433,7 @@ void Board::hideEvent(QHideEvent*) {
 
 void Board::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
+    if (QAccessible::isActive()) announceFocusLost(*this);
     letGoOfKeys();
 }
 
