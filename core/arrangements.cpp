@@ -2,6 +2,7 @@
 #include "core/arrangements.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 
@@ -9,9 +10,13 @@ namespace tw {
 
 namespace {
 
-// A search that has not settled a query in this many steps hands it to the walk first.
+// A query's first search gives up after this many steps, its first walk after this many, and
+// each round doubles them, up to kRounds rounds; the mine count's bounds take kWeighing
+// subgradient steps at first, doubled each round too.
 constexpr long kShortSearch = 2000;
 constexpr int kWalkSteps = 4000;
+constexpr int kRounds = 6;
+constexpr int kWeighing = 100;
 // Past this many states searched in vain, what is known of them is forgotten.
 constexpr std::size_t kMostRuledOut = std::size_t{1} << 20;
 
@@ -72,6 +77,68 @@ Arrangements::Arrangements(const std::vector<Need>& needs, int cells) : bunchof_
     }
     fewest_ = pack(true);
     most_ = pack(false);
+    dual_[1].lower = false;
+    for (Dual& d : dual_) {
+        d.weight.assign(groups_.size(), 0);
+        d.reduced.assign(bunchcount(), kScale);
+        d.bound = d.lower ? 0 : cells * kScale;
+    }
+}
+
+std::int64_t Arrangements::boundfrom(const Dual& d, const std::vector<std::int64_t>& weight) const {
+    std::int64_t bound = mines_ * kScale;
+    for (std::size_t k = 0; k < groups_.size(); ++k) bound += weight[k] * groups_[k].need;
+    for (int b = 0; b < bunchcount(); ++b) {
+        if (value_[b] >= 0) continue;
+        std::int64_t r = kScale;
+        for (int i = 0; i < bunches_[b].groupcount; ++i) r -= weight[bunches_[b].groups[i]];
+        bound += bunches_[b].size * (d.lower ? std::min<std::int64_t>(0, r) : std::max<std::int64_t>(0, r));
+    }
+    return bound;
+}
+
+// Looks for better weights by `steps` more subgradient steps, keeping the best bound met, and
+// orders the bunches by how much a mine more or less there costs.
+void Arrangements::weigh(Dual& d, int steps) {
+    const double sign = d.lower ? 1 : -1;
+    d.y.resize(groups_.size());
+    std::vector<double> g(groups_.size());
+    std::vector<std::int64_t> rounded(groups_.size());
+    std::vector<std::int64_t> best = d.weight;
+    std::int64_t bestbound = boundfrom(d, best);
+    for (int end = d.steps + steps; d.steps < end; ++d.steps) {
+        for (std::size_t k = 0; k < groups_.size(); ++k) g[k] = groups_[k].need;
+        for (int b = 0; b < bunchcount(); ++b) {
+            if (value_[b] >= 0) continue;
+            double r = 1;
+            for (int i = 0; i < bunches_[b].groupcount; ++i) r -= d.y[bunches_[b].groups[i]];
+            if (sign * r >= 0) continue;
+            for (int i = 0; i < bunches_[b].groupcount; ++i) g[bunches_[b].groups[i]] -= bunches_[b].size;
+        }
+        double norm = 0;
+        for (double v : g) norm += v * v;
+        if (norm == 0) break;
+        const double t = sign / std::sqrt(norm * (d.steps + 1));
+        for (std::size_t k = 0; k < groups_.size(); ++k) {
+            d.y[k] += t * g[k];
+            rounded[k] = std::llround(d.y[k] * kScale);
+        }
+        const std::int64_t bound = boundfrom(d, rounded);
+        if (sign * static_cast<double>(bound - bestbound) > 0) {
+            bestbound = bound;
+            best = rounded;
+        }
+    }
+    d.weight = best;
+    d.bound = bestbound;
+    for (int b = 0; b < bunchcount(); ++b) {
+        d.reduced[b] = kScale;
+        for (int i = 0; i < bunches_[b].groupcount; ++i) d.reduced[b] -= best[bunches_[b].groups[i]];
+    }
+    d.order.resize(bunchcount());
+    for (int b = 0; b < bunchcount(); ++b) d.order[b] = b;
+    std::sort(d.order.begin(), d.order.end(),
+              [&](int a, int b) { return std::abs(d.reduced[a]) > std::abs(d.reduced[b]); });
 }
 
 Arrangements::Packing Arrangements::pack(bool fewest) const {
@@ -99,11 +166,19 @@ Arrangements::Packing Arrangements::pack(bool fewest) const {
 }
 
 bool Arrangements::settle(int lo, int hi) {
+    windowlo_ = lo;
+    windowhi_ = hi;
     if (!exists(-1, 0, 0, lo, hi)) return false;
+    // Without the mine count first: what no arrangement at all allows is settled cheaply.
+    const auto possible = [&](int b, bool mine) {
+        const int size = bunches_[b].size;
+        if (!exists(b, mine ? 1 : 0, mine ? size : size - 1, 0, cells_)) return false;
+        return (mine ? seen_[b].mine : seen_[b].free) || exists(b, mine ? 1 : 0, mine ? size : size - 1, lo, hi);
+    };
     for (int b : order_) {
         const int size = bunches_[b].size;
-        if (value_[b] < 0 && !seen_[b].mine && !exists(b, 1, size, lo, hi)) fix(b, 0);
-        if (value_[b] < 0 && !seen_[b].free && !exists(b, 0, size - 1, lo, hi)) fix(b, size);
+        if (value_[b] < 0 && !seen_[b].mine && !possible(b, true)) fix(b, 0);
+        if (value_[b] < 0 && !seen_[b].free && !possible(b, false)) fix(b, size);
     }
     return true;
 }
@@ -116,11 +191,12 @@ int Arrangements::certain(int c) const {
 }
 
 bool Arrangements::countfits() const {
-    return mines_ + fewest_.needs <= hi_ && mines_ + most_.needs + most_.outside >= lo_;
+    return mines_ + fewest_.needs <= hi_ && mines_ + most_.needs + most_.outside >= lo_ &&
+           dual_[0].bound <= hi_ * kScale && dual_[1].bound >= lo_ * kScale;
 }
 
-// Looks for an arrangement with first to last mines in bunch b (none when negative): a short
-// search, then a walk from the last arrangement found, then a search to the end.
+// Looks for an arrangement with first to last mines in bunch b (none when negative) and lo to hi
+// mines in all.
 bool Arrangements::exists(int b, int first, int last, int lo, int hi) {
     lo_ = lo;
     hi_ = hi;
@@ -132,15 +208,10 @@ bool Arrangements::exists(int b, int first, int last, int lo, int hi) {
     }
     const std::vector<int> seq = b < 0 ? order_ : sequence(b);
     std::vector<int> counts;
-    for (int round = 0; round < 3; ++round) {
-        if (round == 1) {
-            if (b >= 0 && !last_.empty() && walk(b, first, last, counts)) {
-                found(counts);
-                return true;
-            }
-            continue;
-        }
-        budget_ = round == 0 ? kShortSearch : -1;
+    // Searches and walks, each round longer than the last, with tighter bounds on the mines
+    // while the count may cut arrangements off; after kRounds, a search to the end.
+    for (int round = 0;; ++round) {
+        budget_ = round < kRounds ? kShortSearch << round : -1;
         aborted_ = false;
         const bool ok = countfits() && (b < 0 ? search(seq, 0) : branch(b, first, last, seq, 0));
         budget_ = -1;
@@ -150,18 +221,26 @@ bool Arrangements::exists(int b, int first, int last, int lo, int hi) {
             return true;
         }
         if (!aborted_) return false;
+        if (walk(b, first, last, kWalkSteps << round, counts)) {
+            found(counts);
+            return true;
+        }
+        for (Dual& d : dual_) {
+            if (countmatters_) weigh(d, kWeighing << round);
+        }
     }
-    return false;
 }
 
 void Arrangements::found(const std::vector<int>& counts) {
     int mines = 0;
+    for (int c : counts) mines += c;
+    last_ = counts;
+    // An arrangement the mine count rules out shows nothing about the cells.
+    if (mines < windowlo_ || mines > windowhi_) return;
     for (int c = 0; c < bunchcount(); ++c) {
         seen_[c].free = seen_[c].free || counts[c] < bunches_[c].size;
         seen_[c].mine = seen_[c].mine || counts[c] > 0;
-        mines += counts[c];
     }
-    last_ = counts;
     if (mostfound_ < 0) fewestfound_ = mines;
     fewestfound_ = std::min(fewestfound_, mines);
     mostfound_ = std::max(mostfound_, mines);
@@ -187,6 +266,7 @@ bool Arrangements::assign(int b, int mines) {
         else p->outside -= bunch.size;
     }
     for (int h = 0; h < 2; ++h) key_[h] += bunch.key[h];
+    for (Dual& d : dual_) d.bound += d.shift(b, mines, bunch.size);
     bool ok = true;
     for (int i = 0; i < bunch.groupcount; ++i) {
         const int k = bunch.groups[i];
@@ -217,6 +297,7 @@ void Arrangements::undo(std::size_t mark) {
             for (int h = 0; h < 2; ++h) key_[h] += static_cast<std::uint64_t>(mines) * g.key[h];
         }
         for (int h = 0; h < 2; ++h) key_[h] -= bunch.key[h];
+        for (Dual& d : dual_) d.bound -= d.shift(b, mines, bunch.size);
         for (Packing* p : {&fewest_, &most_}) {
             if (p->in[b]) p->needs += mines;
             else p->outside += bunch.size;
@@ -250,6 +331,18 @@ bool Arrangements::propagate() {
             if (!overlaps(k)) return false;
             continue;
         }
+        // A bunch whose every mine, or every free cell, costs more than the bounds leave room for.
+        bool more = false;
+        for (const Dual& d : dual_) {
+            const std::int64_t room = d.lower ? hi_ * kScale - d.bound : d.bound - lo_ * kScale;
+            for (int b : d.order) {
+                if (std::abs(d.reduced[b]) <= room) break;
+                if (value_[b] >= 0) continue;
+                more = true;
+                if (!assign(b, (d.reduced[b] > 0) == d.lower ? 0 : bunches_[b].size)) return false;
+            }
+        }
+        if (more) continue;
         const bool full = mines_ + most_.needs + most_.outside == lo_ && most_.outside > 0;
         const bool empty = mines_ + fewest_.needs == hi_ && fewest_.outside > 0;
         if (!full && !empty) return true;
@@ -342,6 +435,18 @@ bool Arrangements::branch(int b, int first, int last, const std::vector<int>& se
         first = std::max(first, g.need - (g.open - bunch.size));
         last = std::min(last, g.need);
     }
+    // The mines the bounds leave room for.
+    for (const Dual& d : dual_) {
+        const std::int64_t room = d.lower ? hi_ * kScale - d.bound : d.bound - lo_ * kScale;
+        const std::int64_t r = d.reduced[b];
+        if (r == 0) continue;
+        const int most = static_cast<int>(std::min<std::int64_t>(bunch.size, room / std::abs(r)));
+        if ((r > 0) == d.lower) {
+            last = std::min(last, most);
+        } else {
+            first = std::max(first, bunch.size - most);
+        }
+    }
     // The count of the last arrangement found first, so that the search finds one close to
     // it, then the counts further and further from it.
     const int start = last_.empty() ? first : std::clamp(last_[b], first, last);
@@ -372,11 +477,13 @@ void Arrangements::ruleout(const Key& key, int from, int to) {
     for (int r = from; r <= to; ++r) totals_[at->second + r / 64] |= std::uint64_t{1} << (r % 64);
 }
 
-// A walk from the last arrangement found towards one with first to last mines in bunch b:
-// each step adds or takes one mine in one bunch to mend a group with too many or too few,
-// mostly the change that leaves the fewest wrong, sometimes any. Fills counts when it arrives.
-bool Arrangements::walk(int b, int first, int last, std::vector<int>& counts) const {
+// A walk of at most `steps` steps from the last arrangement found, or from no mines, towards one
+// with first to last mines in bunch b (when there is one): each step adds or takes one mine in
+// one bunch to mend a group with too many or too few, mostly the change that leaves the fewest
+// wrong, sometimes any. Fills counts when it arrives.
+bool Arrangements::walk(int b, int first, int last, int steps, std::vector<int>& counts) const {
     counts = last_;
+    counts.resize(bunchcount());
     std::vector<int> sums(groups_.size());
     int total = 0;
     for (int c = 0; c < bunchcount(); ++c) {
@@ -407,14 +514,15 @@ bool Arrangements::walk(int b, int first, int last, std::vector<int>& counts) co
     };
     for (int k = 0; k < static_cast<int>(groups_.size()); ++k) recheck(k);
     // Fixed seeds, so that every run walks alike.
-    std::uint64_t random = 0x2545f4914f6cdd1dull + static_cast<std::uint64_t>(b);
+    std::uint64_t random = 0x2545f4914f6cdd1dull + static_cast<std::uint64_t>(b + 1) * 0x9e3779b97f4a7c15ull +
+                           static_cast<std::uint64_t>(steps);
     const auto below = [&](int n) {
         random ^= random << 13;
         random ^= random >> 7;
         random ^= random << 17;
         return static_cast<int>(random % static_cast<std::uint64_t>(n));
     };
-    for (int step = 0; step < kWalkSteps; ++step) {
+    for (int step = 0; step < steps; ++step) {
         if (wrong.empty() && countoff(total) == 0) return true;
         // The group to mend, or the count when every group is right.
         const int k = wrong.empty() ? -1 : wrong[below(static_cast<int>(wrong.size()))];

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <unordered_map>
@@ -67,7 +68,29 @@ private:
         int outside = 0;       // open cells in no packed group
     };
 
+    // Weights on the groups that bound the mines of every arrangement reached from a state, as a
+    // linear programme's dual does: the mines laid, each group's need times its weight, and each
+    // open bunch at its cheapest (or dearest) against one less the weights of its groups. In
+    // whole numbers, the weights scaled by kScale.
+    struct Dual {
+        bool lower = true;
+        std::vector<std::int64_t> weight;   // each group's
+        std::vector<std::int64_t> reduced;  // each bunch's: kScale less its groups' weights
+        std::int64_t bound = 0;
+        std::vector<int> order;  // the bunches, dearest first
+        std::vector<double> y;   // the weights the steps have reached, unrounded
+        int steps = 0;
+        // What laying `mines` in bunch b of `size` cells adds to the bound.
+        std::int64_t shift(int b, int mines, int size) const {
+            const std::int64_t r = reduced[b];
+            return mines * r - size * (lower ? std::min<std::int64_t>(0, r) : std::max<std::int64_t>(0, r));
+        }
+    };
+    static constexpr std::int64_t kScale = 256;
+
     int bunchcount() const { return static_cast<int>(bunches_.size()); }
+    void weigh(Dual& d, int steps);
+    std::int64_t boundfrom(const Dual& d, const std::vector<std::int64_t>& weight) const;
     Packing pack(bool fewest) const;
     bool countfits() const;
     bool exists(int b, int first, int last, int lo, int hi);
@@ -81,7 +104,7 @@ private:
     bool branch(int b, int first, int last, const std::vector<int>& seq, std::size_t pos);
     bool ruledout(const Key& key, int from, int to) const;
     void ruleout(const Key& key, int from, int to);
-    bool walk(int b, int first, int last, std::vector<int>& counts) const;
+    bool walk(int b, int first, int last, int steps, std::vector<int>& counts) const;
     std::vector<int> sequence(int b) const;
     void breadthfirst(int b, std::vector<int>& seq) const;
 
@@ -105,12 +128,16 @@ private:
     bool countmatters_ = true;
     Packing fewest_;
     Packing most_;
+    std::array<Dual, 2> dual_;
     // The bunches component by component, each breadth first, and where each component starts.
     std::vector<int> order_;
     std::vector<int> component_;
     std::vector<int> start_;
     std::vector<Seen> seen_;
     std::vector<int> last_;
+    // The mines the count allows on the frontier, for the arrangements that show something.
+    int windowlo_ = 0;
+    int windowhi_ = 0;
     int fewestfound_ = 0;
     int mostfound_ = -1;
     // A search that gives up after `budget_` more steps, and whether it did.
