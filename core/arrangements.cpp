@@ -10,12 +10,12 @@ namespace tw {
 
 namespace {
 
-// A query's first search gives up after this many steps, its first walk after this many, and
-// each round doubles them, up to kRounds rounds; the mine count's bounds take kWeighing
-// subgradient steps at first, doubled each round too.
-constexpr long kShortSearch = 2000;
-constexpr int kWalkSteps = 4000;
-constexpr int kRounds = 6;
+// A query's first search gives up after this many steps a bunch, as the other order, a walk or
+// tighter bounds often settle at once what one order searches long for; its first walk takes
+// twice as many steps, and every other round doubles both. Walks, and the subgradient steps for
+// the mine count's bounds, end after kWalks rounds.
+constexpr long kSearchSteps = 1;
+constexpr int kWalks = 12;
 constexpr int kWeighing = 100;
 // Past this many states searched in vain, what is known of them is forgotten.
 constexpr std::size_t kMostRuledOut = std::size_t{1} << 20;
@@ -208,10 +208,14 @@ bool Arrangements::exists(int b, int first, int last, int lo, int hi) {
     }
     const std::vector<int> seq = b < 0 ? order_ : sequence(b);
     std::vector<int> counts;
-    // Searches and walks, each round longer than the last, with tighter bounds on the mines
-    // while the count may cut arrangements off; after kRounds, a search to the end.
+    // Searches in two orders by turns and walks, each longer than the last, with tighter bounds
+    // on the mines while the count may cut arrangements off. The states searched in vain stay
+    // known from one search to the next.
     for (int round = 0;; ++round) {
-        budget_ = round < kRounds ? kShortSearch << round : -1;
+        const int growth = std::min(round / 2, 40);
+        tightest_ = round % 2 == 1;
+        const long steps = (kSearchSteps * bunchcount() + 1) << growth;
+        budget_ = steps;
         aborted_ = false;
         const bool ok = countfits() && (b < 0 ? search(seq, 0) : branch(b, first, last, seq, 0));
         budget_ = -1;
@@ -221,12 +225,12 @@ bool Arrangements::exists(int b, int first, int last, int lo, int hi) {
             return true;
         }
         if (!aborted_) return false;
-        if (walk(b, first, last, kWalkSteps << round, counts)) {
+        if (round < kWalks && walk(b, first, last, 2 * steps, counts)) {
             found(counts);
             return true;
         }
         for (Dual& d : dual_) {
-            if (countmatters_) weigh(d, kWeighing << round);
+            if (countmatters_ && round < kWalks) weigh(d, kWeighing << growth);
         }
     }
 }
@@ -411,8 +415,24 @@ bool Arrangements::overlaps(int a) {
 bool Arrangements::search(const std::vector<int>& seq, std::size_t pos) {
     while (pos < seq.size() && value_[seq[pos]] >= 0) ++pos;
     if (pos == seq.size()) return true;
-    const int b = seq[pos];
-    return branch(b, 0, bunches_[b].size, seq, pos + 1);
+    int b = seq[pos];
+    // Breadth first from the query's bunch, or the bunch of the group with the least choice.
+    if (tightest_) {
+        int best = 1 << 30;
+        for (const Group& g : groups_) {
+            if (g.open == 0) continue;
+            const int score = std::min(g.need, g.open - g.need) * 64 + g.open;
+            if (score >= best) continue;
+            for (int i = 0; i < g.bunchcount; ++i) {
+                if (value_[g.bunches[i]] < 0) {
+                    best = score;
+                    b = g.bunches[i];
+                    break;
+                }
+            }
+        }
+    }
+    return branch(b, 0, bunches_[b].size, seq, pos);
 }
 
 // Tries first to last mines in bunch b, as far as its groups allow, then searches on.
@@ -481,7 +501,7 @@ void Arrangements::ruleout(const Key& key, int from, int to) {
 // with first to last mines in bunch b (when there is one): each step adds or takes one mine in
 // one bunch to mend a group with too many or too few, mostly the change that leaves the fewest
 // wrong, sometimes any. Fills counts when it arrives.
-bool Arrangements::walk(int b, int first, int last, int steps, std::vector<int>& counts) const {
+bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>& counts) const {
     counts = last_;
     counts.resize(bunchcount());
     std::vector<int> sums(groups_.size());
@@ -522,7 +542,7 @@ bool Arrangements::walk(int b, int first, int last, int steps, std::vector<int>&
         random ^= random << 17;
         return static_cast<int>(random % static_cast<std::uint64_t>(n));
     };
-    for (int step = 0; step < steps; ++step) {
+    for (long step = 0; step < steps; ++step) {
         if (wrong.empty() && countoff(total) == 0) return true;
         // The group to mend, or the count when every group is right.
         const int k = wrong.empty() ? -1 : wrong[below(static_cast<int>(wrong.size()))];

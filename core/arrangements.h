@@ -104,7 +104,7 @@ private:
     bool branch(int b, int first, int last, const std::vector<int>& seq, std::size_t pos);
     bool ruledout(const Key& key, int from, int to) const;
     void ruleout(const Key& key, int from, int to);
-    bool walk(int b, int first, int last, int steps, std::vector<int>& counts) const;
+    bool walk(int b, int first, int last, long steps, std::vector<int>& counts) const;
     std::vector<int> sequence(int b) const;
     void breadthfirst(int b, std::vector<int>& seq) const;
 
@@ -143,6 +143,8 @@ private:
     // A search that gives up after `budget_` more steps, and whether it did.
     long budget_ = -1;
     bool aborted_ = false;
+    // Whether the search goes next to the group with the least choice rather than breadth first.
+    bool tightest_ = false;
     // For each state searched in vain: the totals of mines to come that no arrangement from it
     // reaches, a bit each, at an offset in totals_.
     std::unordered_map<Key, std::size_t, KeyHash> ruledout_;
