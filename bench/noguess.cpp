@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Plays seeded games of every game type at every level with the game's own code, from a first
-// click in the middle of the field, opening only the cells the deduction engine proves safe, and
-// counts the games won without a guess.
-// usage: noguess [GAMES] [--json]
-//   GAMES   games of each game type at each level, seeds 1 to GAMES (default 10000)
-//   --json  one line of JSON for each game type and level instead of the table
+// Plays seeded games of every game type of the menu at every level with the game's own code:
+// times deduce() halfway through games, then counts the games won from a first click in the
+// middle of the field by opening only the cells the deduction proves safe.
+// usage: noguess [GAMES]
+//   GAMES  games of each game type at each level, seeds 1 to GAMES (default 10000); the timing
+//          takes at most 200 of them
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "bench/headless_bench.h"
 #include "toolkit/design.h"
@@ -18,93 +21,98 @@ namespace {
 
 using namespace tw;
 
-struct LevelName {
-    Level level;
-    const char* name;
-};
-constexpr LevelName kLevels[] = {{Level::Beginner, "Beginner"}, {Level::Intermediate, "Intermediate"},
-                                 {Level::Expert, "Expert"}};
+constexpr Level kLevels[] = {Level::Beginner, Level::Intermediate, Level::Expert};
+constexpr const char* kLevelNames[] = {"Beginner", "Intermediate", "Expert"};
 
-struct Tally {
-    int won = 0;
-    long deductions = 0;
-    double seconds = 0;
-    double deducing = 0;
-    double slowest = 0;
-};
+using Clock = std::chrono::steady_clock;
+double since(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
-// Plays one game; false when the engine called a cell certain that was not.
-bool play(Bench& b, Tally& t) {
+// A cell the deduction calls certain wrongly stops the run, as no figure would mean anything.
+const Deduction& checked(const GameState& s, const Deduction& d) {
+    for (int c = 1; c <= s.cells(); ++c) {
+        if (d.certainty[c] == (s.mine[c] ? Certainty::Safe : Certainty::Mine)) {
+            std::fprintf(stderr, "mask %d, %d x %d: cell %d called certain wrongly\n", s.rule[0], s.across, s.down, c);
+            std::exit(1);
+        }
+    }
+    return d;
+}
+
+// A game halfway: after the first click, random safe cells clicked (the bench sees the mines)
+// until half the safe cells are open. False when the game ended first.
+bool halfway(Bench& b, std::mt19937& random) {
     GameState& s = b.game.state();
     b.tk.click(firstclick(s));
-    while (s.playing) {
-        const auto start = std::chrono::steady_clock::now();
-        const Deduction d = deduce(s);
-        const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        t.deducing += took;
-        t.slowest = std::max(t.slowest, took);
-        if (took > 0.02) {
-            std::fprintf(stderr, "slow %.3f s mask %d across %d\n", took, s.rule[0], s.across);
-            std::FILE* f = std::fopen("/tmp/slow.txt", "a");
-            std::fprintf(f, "%d %d %d %d\n", s.across, s.down, s.totalmines, s.rule[0]);
-            for (int c = 1; c <= s.cells(); ++c) std::fprintf(f, "%d ", s.opened[c] ? s.count[c] : (s.mine[c] ? -2 : -1));
-            std::fprintf(f, "\n");
-            std::fclose(f);
-        }
-        ++t.deductions;
-        for (int c = 1; c <= s.cells(); ++c) {
-            if (d.certainty[c] == Certainty::Mine && !s.mine[c]) return false;
-        }
-        if (b.opensafe(d) == 0) break;
+    while (s.playing && s.covered > (s.cells() + s.totalmines) / 2) {
+        const int c = 1 + static_cast<int>(random() % s.cells());
+        if (!s.mine[c] && !s.opened[c]) b.tk.click(c);
     }
-    t.won += s.won;
-    return s.playing || s.won;
+    return s.playing;
+}
+
+bool wonwithoutguess(Bench& b) {
+    GameState& s = b.game.state();
+    b.tk.click(firstclick(s));
+    while (s.playing && b.opensafe(checked(s, deduce(s))) > 0) {
+    }
+    return s.won;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    int games = 10000;
-    bool json = false;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--json") == 0) {
-            json = true;
-        } else {
-            games = std::stoi(argv[i]);
-        }
-    }
+    const int games = argc > 1 ? std::atoi(argv[1]) : 10000;
+    const int timed = std::min(games, 200);
     Bench b;
-    if (!json) {
-        std::printf("| game type | Beginner 8 x 8, 10 mines | Intermediate 16 x 16, 40 | Expert 30 x 16, 99 |\n");
-        std::printf("|---|---|---|---|\n");
+    std::string header = "| game type |";
+    for (int l = 0; l < 3; ++l) {
+        b.newgame(kLevels[l], kGameTypes[0].mask, 1);
+        const GameState& s = b.game.state();
+        header += " " + std::string(kLevelNames[l]) + " " + std::to_string(s.across) + " x " + std::to_string(s.down) +
+                  ", " + std::to_string(s.totalmines) + " mines |";
     }
+    std::printf("deduce() halfway through %d games of each, mean / 99th percentile / slowest, µs:\n\n%s\n"
+                "|---|---|---|---|\n",
+                timed, header.c_str());
     for (const GameType& type : kGameTypes) {
-        if (!json) std::printf("| %s |", type.caption.text);
-        for (const LevelName& level : kLevels) {
-            Tally t;
-            const auto start = std::chrono::steady_clock::now();
-            for (int seed = 1; seed <= games; ++seed) {
-                b.newgame(level.level, type.mask, static_cast<std::uint64_t>(seed));
-                if (!play(b, t)) {
-                    std::fprintf(stderr, "%s, %s, seed %d: a cell called certain was not\n", type.caption.text,
-                                 level.name, seed);
-                    return 1;
-                }
+        std::printf("| %s |", type.caption.text);
+        for (Level level : kLevels) {
+            std::mt19937 random(1);
+            std::vector<double> took;
+            for (int seed = 1; seed <= timed; ++seed) {
+                b.newgame(level, type.mask, static_cast<std::uint64_t>(seed));
+                if (!halfway(b, random)) continue;
+                const auto start = Clock::now();
+                const Deduction d = deduce(b.game.state());
+                took.push_back(1e6 * since(start));
+                checked(b.game.state(), d);
             }
-            t.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-            const double share = 100.0 * t.won / games;
-            if (json) {
-                std::printf("{\"mask\": %d, \"type\": \"%s\", \"level\": \"%s\", \"games\": %d, \"won\": %d, "
-                            "\"seconds\": %.1f, \"deductions\": %ld, \"mean_deduction_us\": %.1f, "
-                            "\"slowest_deduction_us\": %.0f}\n",
-                            type.mask, type.caption.text, level.name, games, t.won, t.seconds, t.deductions,
-                            1e6 * t.deducing / static_cast<double>(std::max(t.deductions, 1L)), 1e6 * t.slowest);
-            } else {
-                std::printf(" %.1f %% |", share);
-            }
+            std::sort(took.begin(), took.end());
+            double sum = 0;
+            for (double t : took) sum += t;
+            const std::size_t n = took.size();
+            std::printf(" %.0f / %.0f / %.0f |", sum / static_cast<double>(n), took[n * 99 / 100], took.back());
             std::fflush(stdout);
         }
-        if (!json) std::printf("\n");
+        std::printf("\n");
     }
+
+    std::printf("\nGames won without a guess from a first click in the middle, of %d each:\n\n%s\n|---|---|---|---|\n",
+                games, header.c_str());
+    const auto start = Clock::now();
+    for (const GameType& type : kGameTypes) {
+        std::printf("| %s |", type.caption.text);
+        for (Level level : kLevels) {
+            int won = 0;
+            for (int seed = 1; seed <= games; ++seed) {
+                b.newgame(level, type.mask, static_cast<std::uint64_t>(seed));
+                won += wonwithoutguess(b);
+            }
+            std::printf(" %.1f %% |", 100.0 * won / games);
+            std::fflush(stdout);
+        }
+        std::printf("\n");
+    }
+    std::printf("\n%.0f s\n", since(start));
     return 0;
 }
