@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-
-#include "app/game.h"
+#include "bench/headless_bench.h"
 #include "core/mines.h"
 #include "core/outcome.h"
 #include "core/rules.h"
@@ -16,28 +14,6 @@
 namespace {
 
 using namespace tw;
-
-// A headless game whose best-times file lives in a scratch folder.
-struct Bench {
-    Bench() : folder(std::filesystem::temp_directory_path() / "tilewarden-bench"), game(tk, folder) {
-        tk.setPictureLogging(false);
-        game.state().fixedseed = 7;
-        game.start();
-    }
-    void newfield(int across, int down, int totalmines, int mask) {
-        GameState& s = game.state();
-        s.levelbeginner = s.levelintermediate = s.levelexpert = false;
-        s.levelcustom = true;
-        s.across = across;
-        s.down = down;
-        s.totalmines = totalmines;
-        setrule(s, mask);
-        mnuNew_Click(s, game.screen());
-    }
-    HeadlessToolkit tk;
-    std::filesystem::path folder;
-    Game game;
-};
 
 void BM_mineset(benchmark::State& state) {
     GameState s;

@@ -1,0 +1,619 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/arrangements.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+
+namespace tw {
+
+namespace {
+
+// A query's first search gives up after this many steps a bunch, as the other order, a walk or
+// tighter bounds often settle at once what one order searches long for; its first walk takes
+// twice as many steps, and every other round doubles both. Walks, and the subgradient steps for
+// the mine count's bounds, end after kWalks rounds.
+constexpr long kSearchSteps = 1;
+constexpr int kWalks = 12;
+constexpr int kWeighing = 100;
+// Past this many states searched in vain, what is known of them is forgotten.
+constexpr std::size_t kMostRuledOut = std::size_t{1} << 20;
+
+}  // namespace
+
+Arrangements::Arrangements(const std::vector<Need>& needs, int cells) : bunchof_(cells) {
+    std::vector<std::vector<int>> around(cells);
+    for (int k = 0; k < static_cast<int>(needs.size()); ++k) {
+        for (int i = 0; i < needs[k].size; ++i) around[needs[k].cells[i]].push_back(k);
+    }
+    std::map<std::vector<int>, int> bunchat;
+    for (int c = 0; c < cells; ++c) {
+        const auto [at, added] = bunchat.try_emplace(around[c], bunchcount());
+        if (added) {
+            Bunch b;
+            for (int k : around[c]) b.groups[b.groupcount++] = k;
+            bunches_.push_back(b);
+        }
+        bunchof_[c] = at->second;
+        ++bunches_[at->second].size;
+    }
+    groups_.resize(needs.size());
+    for (int b = 0; b < bunchcount(); ++b) {
+        for (int i = 0; i < bunches_[b].groupcount; ++i) {
+            Group& g = groups_[bunches_[b].groups[i]];
+            g.bunches[g.bunchcount++] = b;
+        }
+    }
+    for (std::size_t k = 0; k < needs.size(); ++k) {
+        groups_[k].need = needs[k].need;
+        groups_[k].open = needs[k].size;
+    }
+    value_.assign(bunchcount(), -1);
+    seen_.resize(bunchcount());
+    shared_.resize(groups_.size());
+    free_ = cells;
+    cells_ = cells;
+    component_.assign(bunchcount(), -1);
+    for (int root = 0; root < bunchcount(); ++root) {
+        if (component_[root] >= 0) continue;
+        start_.push_back(static_cast<int>(order_.size()));
+        breadthfirst(root, order_);
+        for (std::size_t i = start_.back(); i < order_.size(); ++i) component_[order_[i]] = static_cast<int>(start_.size()) - 1;
+    }
+    start_.push_back(static_cast<int>(order_.size()));
+    // Fixed keys, so that every run searches alike.
+    std::uint64_t seed = 0;
+    const auto random = [&] {
+        std::uint64_t z = (seed += 0x9e3779b97f4a7c15ull);
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+        return z ^ (z >> 31);
+    };
+    for (Bunch& b : bunches_) b.key = {random(), random()};
+    for (Group& g : groups_) {
+        g.key = {random(), random()};
+        for (int h = 0; h < 2; ++h) key_[h] += static_cast<std::uint64_t>(g.need) * g.key[h];
+    }
+    fewest_ = pack(true);
+    most_ = pack(false);
+    dual_[1].lower = false;
+    for (Dual& d : dual_) {
+        d.weight.assign(groups_.size(), 0);
+        d.reduced.assign(bunchcount(), kScale);
+        d.bound = d.lower ? 0 : cells * kScale;
+    }
+}
+
+std::int64_t Arrangements::boundfrom(const Dual& d, const std::vector<std::int64_t>& weight) const {
+    std::int64_t bound = mines_ * kScale;
+    for (std::size_t k = 0; k < groups_.size(); ++k) bound += weight[k] * groups_[k].need;
+    for (int b = 0; b < bunchcount(); ++b) {
+        if (value_[b] >= 0) continue;
+        std::int64_t r = kScale;
+        for (int i = 0; i < bunches_[b].groupcount; ++i) r -= weight[bunches_[b].groups[i]];
+        bound += bunches_[b].size * (d.lower ? std::min<std::int64_t>(0, r) : std::max<std::int64_t>(0, r));
+    }
+    return bound;
+}
+
+// Looks for better weights by `steps` more subgradient steps, keeping the best bound met, and
+// orders the bunches by how much a mine more or less there costs.
+void Arrangements::weigh(Dual& d, int steps) {
+    const double sign = d.lower ? 1 : -1;
+    d.y.resize(groups_.size());
+    std::vector<double> g(groups_.size());
+    std::vector<std::int64_t> rounded(groups_.size());
+    std::vector<std::int64_t> best = d.weight;
+    std::int64_t bestbound = boundfrom(d, best);
+    for (int end = d.steps + steps; d.steps < end; ++d.steps) {
+        for (std::size_t k = 0; k < groups_.size(); ++k) g[k] = groups_[k].need;
+        for (int b = 0; b < bunchcount(); ++b) {
+            if (value_[b] >= 0) continue;
+            double r = 1;
+            for (int i = 0; i < bunches_[b].groupcount; ++i) r -= d.y[bunches_[b].groups[i]];
+            if (sign * r >= 0) continue;
+            for (int i = 0; i < bunches_[b].groupcount; ++i) g[bunches_[b].groups[i]] -= bunches_[b].size;
+        }
+        double norm = 0;
+        for (double v : g) norm += v * v;
+        if (norm == 0) break;
+        const double t = sign / std::sqrt(norm * (d.steps + 1));
+        for (std::size_t k = 0; k < groups_.size(); ++k) {
+            d.y[k] += t * g[k];
+            rounded[k] = std::llround(d.y[k] * kScale);
+        }
+        const std::int64_t bound = boundfrom(d, rounded);
+        if (sign * static_cast<double>(bound - bestbound) > 0) {
+            bestbound = bound;
+            best = rounded;
+        }
+    }
+    d.weight = best;
+    d.bound = bestbound;
+    for (int b = 0; b < bunchcount(); ++b) {
+        d.reduced[b] = kScale;
+        for (int i = 0; i < bunches_[b].groupcount; ++i) d.reduced[b] -= best[bunches_[b].groups[i]];
+    }
+    d.order.resize(bunchcount());
+    for (int b = 0; b < bunchcount(); ++b) d.order[b] = b;
+    std::sort(d.order.begin(), d.order.end(),
+              [&](int a, int b) { return std::abs(d.reduced[a]) > std::abs(d.reduced[b]); });
+}
+
+Arrangements::Packing Arrangements::pack(bool fewest) const {
+    // For the fewest mines the groups that need the most go first; for the most, those that
+    // leave the most cells free.
+    const auto weight = [&](const Group& g) { return fewest ? g.need : g.open - g.need; };
+    std::vector<int> byweight(groups_.size());
+    for (std::size_t k = 0; k < byweight.size(); ++k) byweight[k] = static_cast<int>(k);
+    std::stable_sort(byweight.begin(), byweight.end(),
+                     [&](int j, int k) { return weight(groups_[j]) > weight(groups_[k]); });
+    Packing p;
+    p.in.assign(bunchcount(), false);
+    p.outside = free_;
+    for (int k : byweight) {
+        const Group& g = groups_[k];
+        bool apart = true;
+        for (int i = 0; i < g.bunchcount; ++i) apart = apart && !p.in[g.bunches[i]];
+        if (!apart) continue;
+        for (int i = 0; i < g.bunchcount; ++i) p.in[g.bunches[i]] = true;
+        p.needs += g.need;
+        p.outside -= g.open;
+    }
+    p.initial = fewest ? p.needs : p.needs + p.outside;
+    return p;
+}
+
+bool Arrangements::settle(int lo, int hi) {
+    windowlo_ = lo;
+    windowhi_ = hi;
+    if (!exists(-1, 0, 0, lo, hi)) return false;
+    // Without the mine count first: what no arrangement at all allows is settled cheaply.
+    const auto possible = [&](int b, bool mine) {
+        const int size = bunches_[b].size;
+        if (!exists(b, mine ? 1 : 0, mine ? size : size - 1, 0, cells_)) return false;
+        return (mine ? seen_[b].mine : seen_[b].free) || exists(b, mine ? 1 : 0, mine ? size : size - 1, lo, hi);
+    };
+    for (int b : order_) {
+        const int size = bunches_[b].size;
+        if (value_[b] < 0 && !seen_[b].mine && !possible(b, true)) fix(b, 0);
+        if (value_[b] < 0 && !seen_[b].free && !possible(b, false)) fix(b, size);
+    }
+    return true;
+}
+
+bool Arrangements::exists(int lo, int hi) { return exists(-1, 0, 0, lo, hi); }
+
+int Arrangements::certain(int c) const {
+    const int b = bunchof_[c];
+    return value_[b] == 0 ? 0 : value_[b] == bunches_[b].size ? 1 : -1;
+}
+
+bool Arrangements::countfits() const {
+    return mines_ + fewest_.needs <= hi_ && mines_ + most_.needs + most_.outside >= lo_ &&
+           dual_[0].bound <= hi_ * kScale && dual_[1].bound >= lo_ * kScale;
+}
+
+// Looks for an arrangement with first to last mines in bunch b (none when negative) and lo to hi
+// mines in all.
+bool Arrangements::exists(int b, int first, int last, int lo, int hi) {
+    lo_ = lo;
+    hi_ = hi;
+    // When the mine count cannot cut an arrangement off, a state without one has none at all.
+    countmatters_ = lo > fewest_.initial || hi < most_.initial;
+    if (ruledout_.size() > kMostRuledOut) {
+        ruledout_.clear();
+        totals_.clear();
+    }
+    const std::vector<int> seq = b < 0 ? order_ : sequence(b);
+    std::vector<int> counts;
+    // Searches in two orders by turns and walks, each longer than the last, with tighter bounds
+    // on the mines while the count may cut arrangements off. The states searched in vain stay
+    // known from one search to the next.
+    for (int round = 0;; ++round) {
+        const int growth = std::min(round / 2, 40);
+        tightest_ = round % 2 == 1;
+        const long steps = (kSearchSteps * bunchcount() + 1) << growth;
+        budget_ = steps;
+        aborted_ = false;
+        const bool ok = countfits() && (b < 0 ? search(seq, 0) : branch(b, first, last, seq, 0));
+        budget_ = -1;
+        if (ok) {
+            found(value_);
+            undo(base_);
+            return true;
+        }
+        if (!aborted_) return false;
+        if (round < kWalks && walk(b, first, last, 2 * steps, counts)) {
+            found(counts);
+            return true;
+        }
+        for (Dual& d : dual_) {
+            if (countmatters_ && round < kWalks) weigh(d, kWeighing << growth);
+        }
+    }
+}
+
+void Arrangements::found(const std::vector<int>& counts) {
+    int mines = 0;
+    for (int c : counts) mines += c;
+    last_ = counts;
+    // An arrangement the mine count rules out shows nothing about the cells.
+    if (mines < windowlo_ || mines > windowhi_) return;
+    for (int c = 0; c < bunchcount(); ++c) {
+        seen_[c].free = seen_[c].free || counts[c] < bunches_[c].size;
+        seen_[c].mine = seen_[c].mine || counts[c] > 0;
+    }
+    if (mostfound_ < 0) fewestfound_ = mines;
+    fewestfound_ = std::min(fewestfound_, mines);
+    mostfound_ = std::max(mostfound_, mines);
+}
+
+// Bunch b certainly holds `mines`: it stays so for every later search, with what follows.
+void Arrangements::fix(int b, int mines) {
+    assign(b, mines);
+    propagate();
+    queue_.clear();
+    dirty_.clear();
+    base_ = trail_.size();
+}
+
+bool Arrangements::assign(int b, int mines) {
+    const Bunch& bunch = bunches_[b];
+    value_[b] = mines;
+    trail_.push_back(b);
+    mines_ += mines;
+    free_ -= bunch.size;
+    for (Packing* p : {&fewest_, &most_}) {
+        if (p->in[b]) p->needs -= mines;
+        else p->outside -= bunch.size;
+    }
+    for (int h = 0; h < 2; ++h) key_[h] += bunch.key[h];
+    for (Dual& d : dual_) d.bound += d.shift(b, mines, bunch.size);
+    bool ok = true;
+    for (int i = 0; i < bunch.groupcount; ++i) {
+        const int k = bunch.groups[i];
+        Group& g = groups_[k];
+        g.open -= bunch.size;
+        g.need -= mines;
+        for (int h = 0; h < 2; ++h) key_[h] -= static_cast<std::uint64_t>(mines) * g.key[h];
+        dirty_.push_back(k);
+        if (g.need < 0 || g.need > g.open) {
+            ok = false;
+        } else if (g.open > 0 && (g.need == 0 || g.need == g.open)) {
+            queue_.push_back(k);
+        }
+    }
+    return ok && countfits();
+}
+
+void Arrangements::undo(std::size_t mark) {
+    while (trail_.size() > mark) {
+        const int b = trail_.back();
+        trail_.pop_back();
+        const Bunch& bunch = bunches_[b];
+        const int mines = value_[b];
+        for (int i = 0; i < bunch.groupcount; ++i) {
+            Group& g = groups_[bunch.groups[i]];
+            g.open += bunch.size;
+            g.need += mines;
+            for (int h = 0; h < 2; ++h) key_[h] += static_cast<std::uint64_t>(mines) * g.key[h];
+        }
+        for (int h = 0; h < 2; ++h) key_[h] -= bunch.key[h];
+        for (Dual& d : dual_) d.bound -= d.shift(b, mines, bunch.size);
+        for (Packing* p : {&fewest_, &most_}) {
+            if (p->in[b]) p->needs += mines;
+            else p->outside += bunch.size;
+        }
+        mines_ -= mines;
+        free_ += bunch.size;
+        value_[b] = -1;
+    }
+    queue_.clear();
+    dirty_.clear();
+}
+
+// A group that needs no more mines, or a mine on each open cell, settles its bunches; so may
+// two groups that overlap; a mine count reached from either side settles the bunches outside
+// the packing that bounds it.
+bool Arrangements::propagate() {
+    for (;;) {
+        if (!queue_.empty()) {
+            const Group& g = groups_[queue_.back()];
+            queue_.pop_back();
+            if (g.open == 0 || (g.need != 0 && g.need != g.open)) continue;
+            for (int i = 0; i < g.bunchcount; ++i) {
+                const int b = g.bunches[i];
+                if (value_[b] < 0 && !assign(b, g.need == 0 ? 0 : bunches_[b].size)) return false;
+            }
+            continue;
+        }
+        if (!dirty_.empty()) {
+            const int k = dirty_.back();
+            dirty_.pop_back();
+            if (!overlaps(k)) return false;
+            continue;
+        }
+        // A bunch whose every mine, or every free cell, costs more than the bounds leave room for.
+        bool more = false;
+        for (const Dual& d : dual_) {
+            const std::int64_t room = d.lower ? hi_ * kScale - d.bound : d.bound - lo_ * kScale;
+            for (int b : d.order) {
+                if (std::abs(d.reduced[b]) <= room) break;
+                if (value_[b] >= 0) continue;
+                more = true;
+                if (!assign(b, (d.reduced[b] > 0) == d.lower ? 0 : bunches_[b].size)) return false;
+            }
+        }
+        if (more) continue;
+        const bool full = mines_ + most_.needs + most_.outside == lo_ && most_.outside > 0;
+        const bool empty = mines_ + fewest_.needs == hi_ && fewest_.outside > 0;
+        if (!full && !empty) return true;
+        const Packing& packing = empty ? fewest_ : most_;
+        for (int b = 0; b < bunchcount(); ++b) {
+            if (value_[b] < 0 && !packing.in[b] && !assign(b, empty ? 0 : bunches_[b].size)) return false;
+        }
+    }
+}
+
+// Group a and each group it shares open cells with: the shared cells hold at least what either
+// needs beyond its other open cells and at most what either needs, which may leave either
+// group's other open cells no choice.
+bool Arrangements::overlaps(int a) {
+    const Group& ga = groups_[a];
+    if (ga.open == 0) return true;
+    touched_.clear();
+    for (int i = 0; i < ga.bunchcount; ++i) {
+        const Bunch& x = bunches_[ga.bunches[i]];
+        if (value_[ga.bunches[i]] >= 0) continue;
+        for (int h = 0; h < x.groupcount; ++h) {
+            if (x.groups[h] == a) continue;
+            if (shared_[x.groups[h]] == 0) touched_.push_back(x.groups[h]);
+            shared_[x.groups[h]] += x.size;
+        }
+    }
+    // What settles, each bunch as itself for a mine on every cell or ~itself for none.
+    std::vector<int> settled;
+    bool ok = true;
+    for (int c : touched_) {
+        const Group& gc = groups_[c];
+        const int both = shared_[c];
+        shared_[c] = 0;
+        if (!ok) continue;
+        const int least = std::max({0, ga.need - (ga.open - both), gc.need - (gc.open - both)});
+        const int most = std::min({both, ga.need, gc.need});
+        if (least > most) {
+            ok = false;
+            continue;
+        }
+        for (const auto& [g, other] : {std::pair<const Group&, int>{ga, c}, std::pair<const Group&, int>{gc, a}}) {
+            const int rest = g.open - both;
+            const bool none = g.need == least;
+            const bool all = g.need - most == rest;
+            if (rest == 0 || (!none && !all)) continue;
+            for (int i = 0; i < g.bunchcount; ++i) {
+                const int x = g.bunches[i];
+                const Bunch& bx = bunches_[x];
+                if (value_[x] >= 0 || std::find(bx.groups.begin(), bx.groups.begin() + bx.groupcount, other) !=
+                                          bx.groups.begin() + bx.groupcount) {
+                    continue;
+                }
+                settled.push_back(none ? ~x : x);
+            }
+        }
+    }
+    if (!ok) return false;
+    for (int s : settled) {
+        const int x = s < 0 ? ~s : s;
+        const int mines = s < 0 ? 0 : bunches_[x].size;
+        if (value_[x] >= 0 ? value_[x] != mines : !assign(x, mines)) return false;
+    }
+    return true;
+}
+
+bool Arrangements::search(const std::vector<int>& seq, std::size_t pos) {
+    while (pos < seq.size() && value_[seq[pos]] >= 0) ++pos;
+    if (pos == seq.size()) return true;
+    int b = seq[pos];
+    // Breadth first from the query's bunch, or the bunch of the group with the least choice.
+    if (tightest_) {
+        int best = 1 << 30;
+        for (const Group& g : groups_) {
+            if (g.open == 0) continue;
+            const int score = std::min(g.need, g.open - g.need) * 64 + g.open;
+            if (score >= best) continue;
+            for (int i = 0; i < g.bunchcount; ++i) {
+                if (value_[g.bunches[i]] < 0) {
+                    best = score;
+                    b = g.bunches[i];
+                    break;
+                }
+            }
+        }
+    }
+    return branch(b, 0, bunches_[b].size, seq, pos);
+}
+
+// Tries first to last mines in bunch b, as far as its groups allow, then searches on.
+bool Arrangements::branch(int b, int first, int last, const std::vector<int>& seq, std::size_t pos) {
+    // Propagation may have settled b already.
+    if (value_[b] >= 0) return value_[b] >= first && value_[b] <= last && search(seq, pos);
+    // What is left depends only on which bunches are assigned and the needs of the groups: a
+    // state that reached no total of mines to come in a window reaches none there again. The
+    // 128-bit key is a sum of random numbers; two states share one with odds of 2^-128.
+    const Key key{key_[0], key_[1]};
+    const int from = countmatters_ ? std::max(0, lo_ - mines_) : 0;
+    const int to = countmatters_ ? std::min(free_, hi_ - mines_) : free_;
+    if (ruledout(key, from, to)) return false;
+    if (budget_ >= 0 && budget_-- == 0) aborted_ = true;
+    if (aborted_) return false;
+    const bool whole = first == 0 && last == bunches_[b].size;
+    const Bunch& bunch = bunches_[b];
+    for (int i = 0; i < bunch.groupcount; ++i) {
+        const Group& g = groups_[bunch.groups[i]];
+        first = std::max(first, g.need - (g.open - bunch.size));
+        last = std::min(last, g.need);
+    }
+    // The mines the bounds leave room for.
+    for (const Dual& d : dual_) {
+        const std::int64_t room = d.lower ? hi_ * kScale - d.bound : d.bound - lo_ * kScale;
+        const std::int64_t r = d.reduced[b];
+        if (r == 0) continue;
+        const int most = static_cast<int>(std::min<std::int64_t>(bunch.size, room / std::abs(r)));
+        if ((r > 0) == d.lower) {
+            last = std::min(last, most);
+        } else {
+            first = std::max(first, bunch.size - most);
+        }
+    }
+    // The count of the last arrangement found first, so that the search finds one close to
+    // it, then the counts further and further from it.
+    const int start = last_.empty() ? first : std::clamp(last_[b], first, last);
+    for (int i = 0; i <= 2 * (last - first); ++i) {
+        const int mines = start + (i % 2 == 0 ? i / 2 : -(i + 1) / 2);
+        if (mines < first || mines > last) continue;
+        const std::size_t mark = trail_.size();
+        if (assign(b, mines) && propagate() && search(seq, pos)) return true;
+        undo(mark);
+        if (aborted_) return false;
+    }
+    if (whole) ruleout(key, from, to);
+    return false;
+}
+
+bool Arrangements::ruledout(const Key& key, int from, int to) const {
+    const auto at = ruledout_.find(key);
+    if (at == ruledout_.end()) return false;
+    for (int r = from; r <= to; ++r) {
+        if ((totals_[at->second + r / 64] >> (r % 64) & 1) == 0) return false;
+    }
+    return true;
+}
+
+void Arrangements::ruleout(const Key& key, int from, int to) {
+    const auto [at, added] = ruledout_.try_emplace(key, totals_.size());
+    if (added) totals_.resize(totals_.size() + cells_ / 64 + 1);
+    for (int r = from; r <= to; ++r) totals_[at->second + r / 64] |= std::uint64_t{1} << (r % 64);
+}
+
+// A walk of at most `steps` steps from the last arrangement found, or from no mines, towards one
+// with first to last mines in bunch b (when there is one): each step adds or takes one mine in
+// one bunch to mend a group with too many or too few, mostly the change that leaves the fewest
+// wrong, sometimes any. Fills counts when it arrives.
+bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>& counts) const {
+    counts = last_;
+    counts.resize(bunchcount());
+    std::vector<int> sums(groups_.size());
+    int total = 0;
+    for (int c = 0; c < bunchcount(); ++c) {
+        if (value_[c] >= 0) {
+            counts[c] = value_[c];
+            continue;
+        }
+        if (c == b) counts[c] = std::clamp(counts[c], first, last);
+        total += counts[c];
+        for (int i = 0; i < bunches_[c].groupcount; ++i) sums[bunches_[c].groups[i]] += counts[c];
+    }
+    const auto off = [&](int k, int sum) { return std::abs(sum - groups_[k].need); };
+    const auto countoff = [&](int t) { return std::max({0, lo_ - mines_ - t, t - (hi_ - mines_)}); };
+    // The groups that are wrong, and where each is in that list.
+    std::vector<int> wrong;
+    std::vector<int> at(groups_.size(), -1);
+    const auto recheck = [&](int k) {
+        const bool bad = off(k, sums[k]) != 0;
+        if (bad && at[k] < 0) {
+            at[k] = static_cast<int>(wrong.size());
+            wrong.push_back(k);
+        } else if (!bad && at[k] >= 0) {
+            wrong[at[k]] = wrong.back();
+            at[wrong.back()] = at[k];
+            wrong.pop_back();
+            at[k] = -1;
+        }
+    };
+    for (int k = 0; k < static_cast<int>(groups_.size()); ++k) recheck(k);
+    // Fixed seeds, so that every run walks alike.
+    std::uint64_t random = 0x2545f4914f6cdd1dull + static_cast<std::uint64_t>(b + 1) * 0x9e3779b97f4a7c15ull +
+                           static_cast<std::uint64_t>(steps);
+    const auto below = [&](int n) {
+        random ^= random << 13;
+        random ^= random >> 7;
+        random ^= random << 17;
+        return static_cast<int>(random % static_cast<std::uint64_t>(n));
+    };
+    for (long step = 0; step < steps; ++step) {
+        if (wrong.empty() && countoff(total) == 0) return true;
+        // The group to mend, or the count when every group is right.
+        const int k = wrong.empty() ? -1 : wrong[below(static_cast<int>(wrong.size()))];
+        const int d = k >= 0 ? (sums[k] > groups_[k].need ? -1 : 1) : (total > hi_ - mines_ ? -1 : 1);
+        const bool any = below(10) < 3;
+        int best = -1;
+        int bestgain = 0;
+        int ties = 0;
+        const int n = k >= 0 ? groups_[k].bunchcount : bunchcount();
+        for (int i = 0; i < n; ++i) {
+            const int x = k >= 0 ? groups_[k].bunches[i] : i;
+            const int to = counts[x] + d;
+            if (value_[x] >= 0 || to < 0 || to > bunches_[x].size || (x == b && (to < first || to > last))) continue;
+            int gain = any ? 0 : countoff(total + d) - countoff(total);
+            for (int h = 0; h < bunches_[x].groupcount && !any; ++h) {
+                const int g = bunches_[x].groups[h];
+                gain += off(g, sums[g] + d) - off(g, sums[g]);
+            }
+            if (best < 0 || gain < bestgain) {
+                best = x;
+                bestgain = gain;
+                ties = 1;
+            } else if (gain == bestgain && below(++ties) == 0) {
+                best = x;
+            }
+        }
+        if (best < 0) continue;
+        counts[best] += d;
+        total += d;
+        for (int h = 0; h < bunches_[best].groupcount; ++h) {
+            sums[bunches_[best].groups[h]] += d;
+            recheck(bunches_[best].groups[h]);
+        }
+    }
+    return false;
+}
+
+// Components never wait for each other: the one holding b goes first, breadth first from b,
+// so that what b's count rules out shows soon.
+std::vector<int> Arrangements::sequence(int b) const {
+    std::vector<int> seq;
+    seq.reserve(order_.size());
+    breadthfirst(b, seq);
+    const int c = component_[b];
+    seq.insert(seq.end(), order_.begin(), order_.begin() + start_[c]);
+    seq.insert(seq.end(), order_.begin() + start_[c + 1], order_.end());
+    return seq;
+}
+
+// Appends b's component to seq, breadth first from b.
+void Arrangements::breadthfirst(int b, std::vector<int>& seq) const {
+    std::vector<bool> seen(bunchcount());
+    std::vector<bool> reached(groups_.size());
+    const std::size_t first = seq.size();
+    seq.push_back(b);
+    seen[b] = true;
+    for (std::size_t next = first; next < seq.size(); ++next) {
+        const Bunch& bunch = bunches_[seq[next]];
+        for (int i = 0; i < bunch.groupcount; ++i) {
+            const int k = bunch.groups[i];
+            if (reached[k]) continue;
+            reached[k] = true;
+            for (int j = 0; j < groups_[k].bunchcount; ++j) {
+                const int c = groups_[k].bunches[j];
+                if (!seen[c]) {
+                    seen[c] = true;
+                    seq.push_back(c);
+                }
+            }
+        }
+    }
+}
+
+}  // namespace tw

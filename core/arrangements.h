@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace tw {
+
+// A number that still needs `need` mines among `size` frontier cells around it, the cells
+// numbered from 0.
+struct Need {
+    std::array<int, 24> cells{};
+    int size = 0;
+    int need = 0;
+};
+
+// Every way of laying mines on the frontier cells that gives each number what it needs, and
+// which cells all of them agree on. Cells around exactly the same numbers are alike, so the
+// search chooses how many mines each bunch of alike cells holds rather than which cells.
+class Arrangements {
+public:
+    Arrangements(const std::vector<Need>& needs, int cells);
+
+    // Settles every bunch that lo to hi mines on the frontier allow one way only; false when
+    // no arrangement fits at all.
+    bool settle(int lo, int hi);
+    // Whether some arrangement puts lo to hi mines on the frontier.
+    bool exists(int lo, int hi);
+    // -1 when frontier cell c may hold a mine or not, else 1 for a mine, 0 for none.
+    int certain(int c) const;
+    // The fewest and the most mines among the arrangements found so far.
+    int fewestfound() const { return fewestfound_; }
+    int mostfound() const { return mostfound_; }
+
+private:
+    using Key = std::pair<std::uint64_t, std::uint64_t>;
+    struct KeyHash {
+        std::size_t operator()(const Key& k) const { return k.first; }
+    };
+    struct Bunch {
+        std::array<int, 24> groups{};
+        int groupcount = 0;
+        int size = 0;
+        std::array<std::uint64_t, 2> key{};
+    };
+    struct Group {
+        std::array<int, 24> bunches{};
+        int bunchcount = 0;
+        int need = 0;
+        int open = 0;  // the cells of its unassigned bunches
+        std::array<std::uint64_t, 2> key{};
+    };
+    // Whether an arrangement found so far left a cell of the bunch free, or put a mine on one.
+    struct Seen {
+        bool free = false;
+        bool mine = false;
+    };
+    // Groups that share no bunch: the mines still to come are at least the needs of one such
+    // packing, and at most the needs of another plus the open cells outside it.
+    struct Packing {
+        std::vector<bool> in;  // each bunch: inside a packed group
+        int initial = 0;       // the fewest, or the most, mines at the start
+        int needs = 0;         // the packed groups' needs now
+        int outside = 0;       // open cells in no packed group
+    };
+
+    // Weights on the groups that bound the mines of every arrangement reached from a state, as a
+    // linear programme's dual does: the mines laid, each group's need times its weight, and each
+    // open bunch at its cheapest (or dearest) against one less the weights of its groups. In
+    // whole numbers, the weights scaled by kScale.
+    struct Dual {
+        bool lower = true;
+        std::vector<std::int64_t> weight;   // each group's
+        std::vector<std::int64_t> reduced;  // each bunch's: kScale less its groups' weights
+        std::int64_t bound = 0;
+        std::vector<int> order;  // the bunches, dearest first
+        std::vector<double> y;   // the weights the steps have reached, unrounded
+        int steps = 0;
+        // What laying `mines` in bunch b of `size` cells adds to the bound.
+        std::int64_t shift(int b, int mines, int size) const {
+            const std::int64_t r = reduced[b];
+            return mines * r - size * (lower ? std::min<std::int64_t>(0, r) : std::max<std::int64_t>(0, r));
+        }
+    };
+    static constexpr std::int64_t kScale = 256;
+
+    int bunchcount() const { return static_cast<int>(bunches_.size()); }
+    void weigh(Dual& d, int steps);
+    std::int64_t boundfrom(const Dual& d, const std::vector<std::int64_t>& weight) const;
+    Packing pack(bool fewest) const;
+    bool countfits() const;
+    bool exists(int b, int first, int last, int lo, int hi);
+    void found(const std::vector<int>& counts);
+    void fix(int b, int mines);
+    bool assign(int b, int mines);
+    void undo(std::size_t mark);
+    bool propagate();
+    bool overlaps(int a);
+    bool search(const std::vector<int>& seq, std::size_t pos);
+    bool branch(int b, int first, int last, const std::vector<int>& seq, std::size_t pos);
+    bool ruledout(const Key& key, int from, int to) const;
+    void ruleout(const Key& key, int from, int to);
+    bool walk(int b, int first, int last, long steps, std::vector<int>& counts) const;
+    std::vector<int> sequence(int b) const;
+    void breadthfirst(int b, std::vector<int>& seq) const;
+
+    std::vector<int> bunchof_;
+    std::vector<Bunch> bunches_;
+    std::vector<Group> groups_;
+    // Each bunch's mines, -1 while unassigned; the first base_ entries of the trail are certain.
+    std::vector<int> value_;
+    std::vector<int> trail_;
+    std::size_t base_ = 0;
+    // Groups to settle, groups whose overlaps to look at, and scratch for the overlaps.
+    std::vector<int> queue_;
+    std::vector<int> dirty_;
+    std::vector<int> touched_;
+    std::vector<int> shared_;
+    int mines_ = 0;
+    int free_ = 0;
+    int cells_ = 0;
+    int lo_ = 0;
+    int hi_ = 0;
+    bool countmatters_ = true;
+    Packing fewest_;
+    Packing most_;
+    std::array<Dual, 2> dual_;
+    // The bunches component by component, each breadth first, and where each component starts.
+    std::vector<int> order_;
+    std::vector<int> component_;
+    std::vector<int> start_;
+    std::vector<Seen> seen_;
+    std::vector<int> last_;
+    // The mines the count allows on the frontier, for the arrangements that show something.
+    int windowlo_ = 0;
+    int windowhi_ = 0;
+    int fewestfound_ = 0;
+    int mostfound_ = -1;
+    // A search that gives up after `budget_` more steps, and whether it did.
+    long budget_ = -1;
+    bool aborted_ = false;
+    // Whether the search goes next to the group with the least choice rather than breadth first.
+    bool tightest_ = false;
+    // For each state searched in vain: the totals of mines to come that no arrangement from it
+    // reaches, a bit each, at an offset in totals_.
+    std::unordered_map<Key, std::size_t, KeyHash> ruledout_;
+    std::vector<std::uint64_t> totals_;
+    std::array<std::uint64_t, 2> key_{};
+};
+
+}  // namespace tw

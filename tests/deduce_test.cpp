@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <cstdlib>
+#include <random>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "core/deduce.h"
+#include "core/rules.h"
+#include "oracle.h"
+
+namespace tw {
+namespace {
+
+// Positions of each game type; TILEWARDEN_DEDUCE_POSITIONS asks for more than a quick run needs.
+int positionspermask() {
+    const char* n = std::getenv("TILEWARDEN_DEDUCE_POSITIONS");
+    return n != nullptr ? std::atoi(n) : 300;
+}
+
+// Every way of laying `totalmines` mines on the covered cells that gives each open cell its
+// number, tried one by one: which covered cells hold a mine in all of them, and which in any.
+struct Ways {
+    std::vector<int> bit;  // each cell's bit among the covered cells
+    std::uint64_t always = ~0ull;
+    std::uint64_t ever = 0;
+    bool always_mine(int c) const { return always >> bit[c] & 1; }
+    bool ever_mine(int c) const { return ever >> bit[c] & 1; }
+};
+
+Ways everyway(const GameState& s) {
+    Ways w;
+    w.bit.assign(s.cells() + 1, 63);
+    int covered = 0;
+    for (int c = 1; c <= s.cells(); ++c) {
+        if (!s.opened[c]) w.bit[c] = covered++;
+    }
+    std::vector<std::pair<std::uint64_t, int>> numbers;
+    for (int c = 1; c <= s.cells(); ++c) {
+        std::uint64_t around = 0;
+        for (int n : oracle::neighbourhood(s, c)) around |= s.opened[n] ? 0 : 1ull << w.bit[n];
+        if (s.opened[c]) numbers.push_back({around, s.count[c]});
+    }
+    // Every word of `covered` bits with totalmines ones, in increasing order.
+    for (std::uint64_t mines = (1ull << s.totalmines) - 1; mines < 1ull << covered;) {
+        bool fits = true;
+        for (const auto& [around, number] : numbers) fits = fits && std::popcount(mines & around) == number;
+        if (fits) {
+            w.always &= mines;
+            w.ever |= mines;
+        }
+        const std::uint64_t low = mines & -mines;
+        const std::uint64_t up = mines + low;
+        mines = up | (((up ^ mines) / low) >> 2);
+    }
+    return w;
+}
+
+std::uint64_t choose(int n, int k) {
+    std::uint64_t ways = 1;
+    for (int i = 0; i < k; ++i) ways = ways * static_cast<std::uint64_t>(n - i) / static_cast<std::uint64_t>(i + 1);
+    return ways;
+}
+
+// A random field of up to 6 x 6 with some safe cells opened, one by one or as the player's
+// click spreads; what the player cannot see is then scrambled.
+GameState position(std::mt19937& random, int mask) {
+    GameState s;
+    setrule(s, mask);
+    s.across = 2 + static_cast<int>(random() % 5);
+    s.down = 2 + static_cast<int>(random() % 5);
+    s.totalmines = 1 + static_cast<int>(random() % (s.cells() / 2));
+    for (int laid = 0; laid < s.totalmines;) {
+        const int c = 1 + static_cast<int>(random() % s.cells());
+        laid += !s.mine[c];
+        s.mine[c] = true;
+    }
+    for (int c = 1; c <= s.cells(); ++c) s.count[c] = static_cast<std::int8_t>(oracle::minesaround(s, c));
+    const int leave = s.totalmines + static_cast<int>(random() % (s.cells() - s.totalmines + 1));
+    const bool spread = random() % 2 == 0;
+    // Few enough placements for the oracle to try them all.
+    for (int covered = s.cells(); covered > leave || choose(covered, s.totalmines) > 20000;) {
+        const int c = 1 + static_cast<int>(random() % s.cells());
+        if (s.mine[c] || s.opened[c]) continue;
+        for (int d : spread ? oracle::reachable(s, c) : std::set<int>{c}) {
+            covered -= !s.opened[d];
+            s.opened[d] = true;
+        }
+    }
+    for (int c = 1; c <= s.cells(); ++c) {
+        s.mark[c] = static_cast<std::int8_t>(random() % 3);
+        if (s.opened[c]) continue;
+        s.mine[c] = random() % 2 == 0;
+        s.count[c] = static_cast<std::int8_t>(random() % 25);
+    }
+    return s;
+}
+
+bool around(const GameState& s, int centre, int c) {
+    for (int n : oracle::neighbourhood(s, centre)) {
+        if (n == c) return true;
+    }
+    return false;
+}
+
+// The mines number `clue` still lacks beyond those every placement agrees on.
+int lacking(const GameState& s, const Ways& w, const Clue& clue) {
+    EXPECT_TRUE(s.opened[clue.cell] && s.count[clue.cell] == clue.number) << clue.cell;
+    int n = clue.number;
+    for (int d : oracle::neighbourhood(s, clue.cell)) n -= !s.opened[d] && w.always_mine(d);
+    return n;
+}
+
+// A safe cell's reason holds in the position.
+void checkreason(const GameState& s, const Ways& w, int c, const Reason& r) {
+    bool touched = false;
+    for (int d : oracle::neighbourhood(s, c)) touched = touched || s.opened[d];
+    switch (r.why) {
+        case Why::Satisfied:
+            EXPECT_TRUE(around(s, r.clues[0].cell, c));
+            EXPECT_EQ(0, lacking(s, w, r.clues[0]));
+            break;
+        case Why::Subset:
+            EXPECT_TRUE(around(s, r.clues[1].cell, c) && !around(s, r.clues[0].cell, c));
+            EXPECT_EQ(lacking(s, w, r.clues[0]), lacking(s, w, r.clues[1]));
+            for (int d : oracle::neighbourhood(s, r.clues[0].cell)) {
+                const bool undecided = !s.opened[d] && w.ever_mine(d) && !w.always_mine(d);
+                EXPECT_TRUE(!undecided || around(s, r.clues[1].cell, d)) << d;
+            }
+            break;
+        case Why::Frontier: EXPECT_TRUE(touched); break;
+        case Why::Count: EXPECT_TRUE(!touched || std::popcount(w.always) == s.totalmines); break;
+        case Why::None: ADD_FAILURE() << "a safe cell without a reason"; break;
+    }
+}
+
+TEST(Deduce, FindsExactlyWhatEveryPlacementOfTheMinesAgreesOn) {
+    for (int mask = 1; mask <= 31; ++mask) {
+        std::mt19937 random(static_cast<unsigned>(mask));
+        for (int p = 0; p < positionspermask(); ++p) {
+            const GameState s = position(random, mask);
+            const Deduction d = deduce(s);
+            const Ways w = everyway(s);
+            for (int c = 1; c <= s.cells(); ++c) {
+                const Certainty expected = s.opened[c]        ? Certainty::Unsure
+                                           : !w.ever_mine(c)  ? Certainty::Safe
+                                           : w.always_mine(c) ? Certainty::Mine
+                                                              : Certainty::Unsure;
+                SCOPED_TRACE(::testing::Message() << "mask " << mask << ", position " << p << ", cell " << c);
+                ASSERT_EQ(static_cast<int>(expected), static_cast<int>(d.certainty[c])) << "unsure 0, safe 1, mine 2";
+                if (expected == Certainty::Safe) checkreason(s, w, c, d.reason[c]);
+                if (::testing::Test::HasFailure()) return;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tw
