@@ -27,11 +27,33 @@ void Form2_Load(const GameState& s, Toolkit& tk) {
     tk.setText(TextBox::TM, std::to_string(s.totalmines));
 }
 
+namespace {
+
+// The values typed, as numbers.
+struct Typed {
+    double across;
+    double down;
+    double totalmines;
+};
+
+// Tells the values taken at a limit, or replaced, rather than as typed (a fraction cut off is not told).
+void tellTaken(Toolkit& tk, const GameState& s, const Typed& typed) {
+    if (typed.across >= s.across + 1) tk.tellTaken(TextBox::Acr, s.across, Taken::Largest);
+    if (typed.across < 5) tk.tellTaken(TextBox::Acr, s.across, Taken::Replaced);
+    if (typed.down >= s.down + 1) tk.tellTaken(TextBox::Dwn, s.down, Taken::Largest);
+    if (typed.down < 1) tk.tellTaken(TextBox::Dwn, s.down, Taken::Smallest);
+    if (typed.totalmines >= s.totalmines + 1) tk.tellTaken(TextBox::TM, s.totalmines, Taken::Largest);
+    if (typed.totalmines < 1) tk.tellTaken(TextBox::TM, s.totalmines, Taken::Smallest);
+}
+
+}  // namespace
+
 void OK_Click(GameState& s, Screen& screen) {
     Toolkit& tk = screen.toolkit();
     double across = numbertext(tk.text(TextBox::Acr));
     double down = numbertext(tk.text(TextBox::Dwn));
     double totalmines = numbertext(tk.text(TextBox::TM));
+    const Typed typed{across, down, totalmines};
     if (across > kMaxAcross) across = kMaxAcross;
     if (across < 5) across = 8;
     if (down > kMaxDown) down = kMaxDown;
@@ -43,6 +65,7 @@ void OK_Click(GameState& s, Screen& screen) {
     s.down = static_cast<int>(std::trunc(down));
     s.totalmines = static_cast<int>(std::trunc(totalmines));
     if (s.totalmines > s.across * s.down - 1) s.totalmines = s.across * s.down - 1;
+    tellTaken(tk, s, typed);
     tk.hideForm(Form::Form2);
     tk.enableForm(Form::Form1, true);
     rebuild(s, screen);

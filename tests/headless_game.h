@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "core/levels.h"
@@ -15,7 +16,7 @@ namespace tw::testing {
 
 // A whole game on the headless toolkit.
 struct HeadlessGame : GameOn<HeadlessToolkit> {
-    HeadlessGame() : GameOn(12345) {}
+    explicit HeadlessGame(std::uint64_t seed = 12345) : GameOn(seed) {}
 
     // A fresh custom field of the given size with the given game type, mines not yet placed.
     void newfield(int across, int down, int totalmines, int mask = 3) {

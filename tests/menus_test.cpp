@@ -13,14 +13,29 @@ using testing::HeadlessGame;
 struct Entry {
     std::string width, height, mines;
     int across, down, totalmines;
+    // Each value told as taken otherwise than typed: W, H or M, the value, and + for the largest,
+    // - the smallest, = the usual width.
+    std::string told;
 };
 
-TEST(CustomField, OKCorrectsEntriesSilently) {
+std::string toldText(const std::vector<HeadlessToolkit::Told>& told) {
+    std::string text;
+    for (const auto& [box, value, taken] : told) {
+        text += std::string(text.empty() ? "" : " ") + "WHM"[static_cast<int>(box)] + std::to_string(value) +
+                "+-="[static_cast<int>(taken)];
+    }
+    return text;
+}
+
+// Without a message; a screen reader hears of each value taken at a limit.
+TEST(CustomField, OKCorrectsEntriesAndTellsTheLimitsReached) {
     const std::vector<Entry> entries = {
-        {"4.9", "5", "10", 8, 5, 10}, {"40", "10", "20", 37, 10, 20}, {"20", "30", "20", 20, 27, 20},
-        {"10", "10", "0", 10, 10, 1}, {"10", "10", "150", 10, 10, 99}, {"", "", "", 8, 1, 1},
-        {"10", "0.5", "3", 10, 1, 3}, {"10.5", "2.9", "100", 10, 2, 19}, {"12 columns", "abc", "-3", 12, 1, 1},
-        {"1e999", "-1e999", "1e999", 37, 1, 36}, {"-1e999", "&H1B", "&O777", 8, 27, 215},
+        {"4.9", "5", "10", 8, 5, 10, "W8="}, {"40", "10", "20", 37, 10, 20, "W37+"},
+        {"20", "30", "20", 20, 27, 20, "H27+"}, {"10", "10", "0", 10, 10, 1, "M1-"},
+        {"10", "10", "150", 10, 10, 99, "M99+"}, {"", "", "", 8, 1, 1, "W8= H1- M1-"},
+        {"10", "0.5", "3", 10, 1, 3, "H1-"}, {"10.5", "2.9", "100", 10, 2, 19, "M19+"},
+        {"12 columns", "abc", "-3", 12, 1, 1, "H1- M1-"}, {"1e999", "-1e999", "1e999", 37, 1, 36, "W37+ H1- M36+"},
+        {"-1e999", "&H1B", "&O777", 8, 27, 215, "W8= M215+"},
     };
     for (const Entry& e : entries) {
         HeadlessGame g;
@@ -36,6 +51,7 @@ TEST(CustomField, OKCorrectsEntriesSilently) {
         EXPECT_EQ(e.across, g.s().across) << what;
         EXPECT_EQ(e.down, g.s().down) << what;
         EXPECT_EQ(e.totalmines, g.s().totalmines) << what;
+        EXPECT_EQ(e.told, toldText(g.tk.taken())) << what;
         EXPECT_TRUE(g.tk.messages().empty());
         EXPECT_EQ(16 * e.across + 24, g.tk.clientWidth()) << what;
         EXPECT_TRUE(g.tk.isChecked(MenuItem::mnuCustom, 0));

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 #include <string>
 
 #include "core/outcome.h"
@@ -207,6 +208,42 @@ TEST(Keys, HoldingHShowsACrosshairOverEveryMine) {
     EXPECT_EQ(Pointer::Cross, g.tk.element(Elem::Box, 64).pointer) << "other keys change nothing";
     g.tk.keyUp(kKeyH);
     EXPECT_EQ(Pointer::Arrow, g.tk.element(Elem::Box, 64).pointer);
+}
+
+// Played by D and Space alone, every game type at every level either is won or stops where D
+// finds no certain move; D never points at a mine and changes nothing but the focus cell.
+TEST(Keys, DPointsOnlyAtCellsThatHoldNoMine) {
+    const std::tuple<int, int, int> levels[] = {{8, 8, 10}, {16, 16, 40}, {30, 16, 99}};
+    int won = 0;
+    int games = 0;
+    for (const GameType& type : kGameTypes) {
+        for (const auto& [across, down, mines] : levels) {
+            for (int seed = 0; seed < 4; ++seed) {
+                HeadlessGame g(1000 + seed);
+                g.newfield(across, down, mines, type.mask);
+                ++games;
+                for (;;) {
+                    const GameState before = g.s();
+                    g.tk.keyDown(kKeyD);
+                    g.tk.keyUp(kKeyD);
+                    const Hint hint = g.tk.hints().back();
+                    EXPECT_EQ(before.opened, g.s().opened);
+                    EXPECT_EQ(before.mark, g.s().mark);
+                    if (hint.cell == 0) break;
+                    ASSERT_EQ(hint.cell, g.tk.focusCell());
+                    ASSERT_FALSE(g.s().minesplaced && g.s().mine[hint.cell]) << type.mask << " " << hint.cell;
+                    ASSERT_FALSE(g.s().opened[hint.cell]);
+                    g.tk.keyDown(kKeySpace);
+                    g.tk.keyUp(kKeySpace);
+                    if (!g.s().playing) break;
+                }
+                won += g.s().won;
+                EXPECT_TRUE(g.s().won || g.s().playing) << "no hint loses";
+            }
+        }
+    }
+    EXPECT_GT(won, 0);
+    EXPECT_LT(won, games) << "some games need a guess";
 }
 
 }  // namespace

@@ -276,6 +276,13 @@ void HeadlessToolkit::pointAt(Elem elem, int index) {
     if (held_.contains(kKeyN)) showNeighbourhood();
 }
 
+void HeadlessToolkit::showHint(const Hint& hint) {
+    hints_.push_back(hint);
+    if (hint.cell == 0) return;
+    focus_ = hint.cell;
+    focusShown_ = true;
+}
+
 int HeadlessToolkit::checkedGameType() const {
     for (const GameType& type : kGameTypes) {
         if (isChecked(MenuItem::mnuGT, type.mask)) return type.mask;

@@ -135,7 +135,19 @@ public:
     void keyRepeat(int keycode) { key(keycode, 0, true); }
     void keyUp(int keycode, int shift = 0);
     // The field's focus cell, which its keys move and click.
-    int focusCell() const { return focus_; }
+    int focusCell() const override { return focus_; }
+    void showHint(const Hint& hint) override;
+    void tellTaken(TextBox box, int value, Taken taken) override { taken_.push_back({box, value, taken}); }
+    struct Told {
+        TextBox box;
+        int value;
+        Taken taken;
+        bool operator==(const Told&) const = default;
+    };
+    // The values told as taken otherwise than typed, in order.
+    const std::vector<Told>& taken() const { return taken_; }
+    // The hints shown, in order.
+    const std::vector<Hint>& hints() const { return hints_; }
     // The cells marked while N is held: those the number of the focus cell, or of the cell under
     // the pointer, counts.
     const std::vector<int>& shownNeighbourhood() const { return neighbourhood_; }
@@ -195,6 +207,8 @@ private:
     // Whether a key has shown the focus cell since the last press of a button.
     bool focusShown_ = false;
     std::vector<int> neighbourhood_;
+    std::vector<Hint> hints_;
+    std::vector<Told> taken_;
     // The keys down in the main window, and those it was let go of whose key-ups are still due.
     std::set<int> held_;
     std::set<int> lost_;

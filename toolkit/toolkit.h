@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,9 @@ enum class MenuItem {
 
 // The three text boxes of the Custom Field dialog.
 enum class TextBox { Acr, Dwn, TM };
+// How the game took a Custom Field value it could not take as typed: the largest or the smallest
+// it takes, or (a width too small) the usual one.
+enum class Taken { Largest, Smallest, Replaced };
 
 // Mouse button codes as the handlers receive them.
 inline constexpr int kLeftButton = 1;
@@ -50,10 +54,34 @@ inline constexpr int kKeyLeft = 37;
 inline constexpr int kKeyUp = 38;
 inline constexpr int kKeyRight = 39;
 inline constexpr int kKeyDown = 40;
+inline constexpr int kKeyD = 68;
 inline constexpr int kKeyF = 70;
 inline constexpr int kKeyN = 78;
 inline constexpr int kKeyR = 82;
 inline constexpr int kKeyS = 83;
+
+// Why a hint's cell is certainly safe, from the plainest reason to the widest.
+enum class HintWhy {
+    // No covered cell is certainly safe: the hint has no cell.
+    None,
+    // No mine is laid yet, and the first cell opened never holds one.
+    First,
+    // The number of clues[0] already touches that many certain mines.
+    Satisfied,
+    // The mines clues[0] still needs all lie around clues[1] too, and are all clues[1] needs.
+    Subset,
+    // Every way the mines left can lie around the numbers leaves the cell free.
+    Frontier,
+    // The numbers need every mine that is left, and none of them reaches the cell.
+    Count,
+};
+
+// A cell that is certainly safe, and the open cells (cell, number) its reason rests on.
+struct Hint {
+    int cell = 0;
+    HintWhy why = HintWhy::None;
+    std::array<std::array<int, 2>, 2> clues{};
+};
 
 // The one-second timer's period.
 inline constexpr int kSecondPeriodMs = 1000;
@@ -163,6 +191,9 @@ public:
 
     virtual void setText(TextBox box, std::string_view text) = 0;
     virtual std::string text(TextBox box) const = 0;
+    // The game took the Custom Field's `box` as `value`, not as typed: a listening screen reader
+    // hears it with the new field.
+    virtual void tellTaken(TextBox box, int value, Taken taken) = 0;
 
     // Modal: returns when the player has closed it; until then no input and no close request
     // reaches any window, and the main window forgets its press targets. Timer ticks go on.
@@ -174,6 +205,12 @@ public:
     virtual bool timerEnabled() const = 0;
 
     virtual void quit() = 0;
+
+    // The field's focus cell, which its keys move (Events), and a hint that moves it to
+    // `hint.cell`, shown, telling a listening screen reader why that cell is safe; a hint with no
+    // cell leaves the focus and tells there is no certain move.
+    virtual int focusCell() const = 0;
+    virtual void showHint(const Hint& hint) = 0;
 };
 
 }  // namespace tw

@@ -92,8 +92,8 @@
         <translation>Spielfeld</translation>
     </message>
     <message>
-        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, N the cells a number counts, F2 starts a new game</source>
-        <translation>Pfeiltasten bewegen, Pos1, Ende, Bild auf und Bild ab springen an die Ränder, Leertaste öffnet, F markiert, R liest die Zeile, S nennt die Zähler, N die Felder, die eine Zahl zählt, F2 beginnt ein neues Spiel</translation>
+        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, N the cells a number counts, D a safe cell, F2 starts a new game</source>
+        <translation>Pfeiltasten bewegen, Pos1, Ende, Bild auf und Bild ab springen an die Ränder, Leertaste öffnet, F markiert, R liest die Zeile, S nennt die Zähler, N die Felder, die eine Zahl zählt, D ein sicheres Feld, F2 beginnt ein neues Spiel</translation>
     </message>
     <message>
         <source>row %1: %2</source>
@@ -114,6 +114,58 @@
     <message>
         <source>counts %1 cells: %2 covered, %3 flagged, %4 open</source>
         <translation>zählt %1 Felder: %2 verdeckt, %3 mit Fahne, %4 offen</translation>
+    </message>
+    <message>
+        <source>no certain move</source>
+        <translation>kein sicherer Zug</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the first cell opened never holds a mine</source>
+        <translation>Zeile %1, Spalte %2 ist sicher: das erste geöffnete Feld enthält nie eine Mine</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the %3 at row %4, column %5 is already touching its mine</source>
+        <translation>Zeile %1, Spalte %2 ist sicher: die %3 in Zeile %4, Spalte %5 berührt ihre Mine schon</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the %3 at row %4, column %5 is already touching its mines</source>
+        <translation>Zeile %1, Spalte %2 ist sicher: die %3 in Zeile %4, Spalte %5 berührt ihre Minen schon</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the mines the %3 at row %4, column %5 still needs are all the %6 at row %7, column %8 still needs</source>
+        <translation>Zeile %1, Spalte %2 ist sicher: die Minen, die der %3 in Zeile %4, Spalte %5 noch fehlen, sind alle, die der %6 in Zeile %7, Spalte %8 noch fehlen</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: no way the mines can lie around the numbers covers it</source>
+        <translation>Zeile %1, Spalte %2 ist sicher: keine Lage der Minen um die Zahlen trifft es</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the numbers need every mine that is left</source>
+        <translation>Zeile %1, Spalte %2 ist sicher: die Zahlen brauchen jede übrige Mine</translation>
+    </message>
+    <message>
+        <source>width %1, the largest</source>
+        <translation>Breite %1, die größte</translation>
+    </message>
+    <message>
+        <source>width %1</source>
+        <translation>Breite %1</translation>
+    </message>
+    <message>
+        <source>height %1, the largest</source>
+        <translation>Höhe %1, die größte</translation>
+    </message>
+    <message>
+        <source>height %1, the smallest</source>
+        <translation>Höhe %1, die kleinste</translation>
+    </message>
+    <message>
+        <source>mines %1, the most</source>
+        <translation>Minen %1, die meisten</translation>
+    </message>
+    <message>
+        <source>mines %1, the fewest</source>
+        <translation>Minen %1, die wenigsten</translation>
     </message>
     <message>
         <source>marks on</source>

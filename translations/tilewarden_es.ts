@@ -92,8 +92,8 @@
         <translation>campo de minas</translation>
     </message>
     <message>
-        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, N the cells a number counts, F2 starts a new game</source>
-        <translation>Las flechas mueven, Inicio, Fin, Re Pág y Av Pág van a los bordes, Espacio abre, F pone bandera, R lee la fila, S dice los contadores, N las casillas que cuenta un número, F2 empieza una partida nueva</translation>
+        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, N the cells a number counts, D a safe cell, F2 starts a new game</source>
+        <translation>Las flechas mueven, Inicio, Fin, Re Pág y Av Pág van a los bordes, Espacio abre, F pone bandera, R lee la fila, S dice los contadores, N las casillas que cuenta un número, D una casilla segura, F2 empieza una partida nueva</translation>
     </message>
     <message>
         <source>row %1: %2</source>
@@ -114,6 +114,58 @@
     <message>
         <source>counts %1 cells: %2 covered, %3 flagged, %4 open</source>
         <translation>cuenta %1 casillas: %2 cubiertas, %3 con bandera, %4 abiertas</translation>
+    </message>
+    <message>
+        <source>no certain move</source>
+        <translation>ninguna jugada segura</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the first cell opened never holds a mine</source>
+        <translation>fila %1, columna %2 es segura: la primera casilla abierta nunca tiene mina</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the %3 at row %4, column %5 is already touching its mine</source>
+        <translation>fila %1, columna %2 es segura: el %3 en fila %4, columna %5 ya toca su mina</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the %3 at row %4, column %5 is already touching its mines</source>
+        <translation>fila %1, columna %2 es segura: el %3 en fila %4, columna %5 ya toca sus minas</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the mines the %3 at row %4, column %5 still needs are all the %6 at row %7, column %8 still needs</source>
+        <translation>fila %1, columna %2 es segura: las minas que aún le faltan al %3 en fila %4, columna %5 son todas las que le faltan al %6 en fila %7, columna %8</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: no way the mines can lie around the numbers covers it</source>
+        <translation>fila %1, columna %2 es segura: ninguna forma de poner las minas alrededor de los números la cubre</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the numbers need every mine that is left</source>
+        <translation>fila %1, columna %2 es segura: los números necesitan todas las minas que quedan</translation>
+    </message>
+    <message>
+        <source>width %1, the largest</source>
+        <translation>ancho %1, el mayor</translation>
+    </message>
+    <message>
+        <source>width %1</source>
+        <translation>ancho %1</translation>
+    </message>
+    <message>
+        <source>height %1, the largest</source>
+        <translation>alto %1, el mayor</translation>
+    </message>
+    <message>
+        <source>height %1, the smallest</source>
+        <translation>alto %1, el menor</translation>
+    </message>
+    <message>
+        <source>mines %1, the most</source>
+        <translation>minas %1, el máximo</translation>
+    </message>
+    <message>
+        <source>mines %1, the fewest</source>
+        <translation>minas %1, el mínimo</translation>
     </message>
     <message>
         <source>marks on</source>

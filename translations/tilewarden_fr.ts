@@ -92,8 +92,8 @@
         <translation>champ de mines</translation>
     </message>
     <message>
-        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, N the cells a number counts, F2 starts a new game</source>
-        <translation>Les flèches déplacent, Début, Fin, Page précédente et Page suivante vont aux bords, Espace ouvre, F pose un drapeau, R lit la ligne, S donne les compteurs, N les cases que compte un nombre, F2 commence une nouvelle partie</translation>
+        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, N the cells a number counts, D a safe cell, F2 starts a new game</source>
+        <translation>Les flèches déplacent, Début, Fin, Page précédente et Page suivante vont aux bords, Espace ouvre, F pose un drapeau, R lit la ligne, S donne les compteurs, N les cases que compte un nombre, D une case sûre, F2 commence une nouvelle partie</translation>
     </message>
     <message>
         <source>row %1: %2</source>
@@ -114,6 +114,58 @@
     <message>
         <source>counts %1 cells: %2 covered, %3 flagged, %4 open</source>
         <translation>compte %1 cases : %2 couvertes, %3 avec drapeau, %4 ouvertes</translation>
+    </message>
+    <message>
+        <source>no certain move</source>
+        <translation>aucun coup sûr</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the first cell opened never holds a mine</source>
+        <translation>ligne %1, colonne %2 est sûre : la première case ouverte ne cache jamais de mine</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the %3 at row %4, column %5 is already touching its mine</source>
+        <translation>ligne %1, colonne %2 est sûre : le %3 en ligne %4, colonne %5 touche déjà sa mine</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the %3 at row %4, column %5 is already touching its mines</source>
+        <translation>ligne %1, colonne %2 est sûre : le %3 en ligne %4, colonne %5 touche déjà ses mines</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the mines the %3 at row %4, column %5 still needs are all the %6 at row %7, column %8 still needs</source>
+        <translation>ligne %1, colonne %2 est sûre : les mines qui manquent encore au %3 en ligne %4, colonne %5 sont toutes celles qui manquent au %6 en ligne %7, colonne %8</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: no way the mines can lie around the numbers covers it</source>
+        <translation>ligne %1, colonne %2 est sûre : aucune façon de placer les mines autour des nombres ne la couvre</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the numbers need every mine that is left</source>
+        <translation>ligne %1, colonne %2 est sûre : les nombres demandent toutes les mines restantes</translation>
+    </message>
+    <message>
+        <source>width %1, the largest</source>
+        <translation>largeur %1, la plus grande</translation>
+    </message>
+    <message>
+        <source>width %1</source>
+        <translation>largeur %1</translation>
+    </message>
+    <message>
+        <source>height %1, the largest</source>
+        <translation>hauteur %1, la plus grande</translation>
+    </message>
+    <message>
+        <source>height %1, the smallest</source>
+        <translation>hauteur %1, la plus petite</translation>
+    </message>
+    <message>
+        <source>mines %1, the most</source>
+        <translation>mines %1, le maximum</translation>
+    </message>
+    <message>
+        <source>mines %1, the fewest</source>
+        <translation>mines %1, le minimum</translation>
     </message>
     <message>
         <source>marks on</source>

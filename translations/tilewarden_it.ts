@@ -92,8 +92,8 @@
         <translation>campo minato</translation>
     </message>
     <message>
-        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, N the cells a number counts, F2 starts a new game</source>
-        <translation>Le frecce spostano, Inizio, Fine, Pag su e Pag giù vanno ai bordi, Spazio apre, F mette una bandiera, R legge la riga, S dice i contatori, N le caselle che conta un numero, F2 inizia una nuova partita</translation>
+        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, N the cells a number counts, D a safe cell, F2 starts a new game</source>
+        <translation>Le frecce spostano, Inizio, Fine, Pag su e Pag giù vanno ai bordi, Spazio apre, F mette una bandiera, R legge la riga, S dice i contatori, N le caselle che conta un numero, D una casella sicura, F2 inizia una nuova partita</translation>
     </message>
     <message>
         <source>row %1: %2</source>
@@ -114,6 +114,58 @@
     <message>
         <source>counts %1 cells: %2 covered, %3 flagged, %4 open</source>
         <translation>conta %1 caselle: %2 coperte, %3 con bandierina, %4 aperte</translation>
+    </message>
+    <message>
+        <source>no certain move</source>
+        <translation>nessuna mossa sicura</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the first cell opened never holds a mine</source>
+        <translation>riga %1, colonna %2 è sicura: la prima casella aperta non ha mai una mina</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the %3 at row %4, column %5 is already touching its mine</source>
+        <translation>riga %1, colonna %2 è sicura: il %3 in riga %4, colonna %5 tocca già la sua mina</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the %3 at row %4, column %5 is already touching its mines</source>
+        <translation>riga %1, colonna %2 è sicura: il %3 in riga %4, colonna %5 tocca già le sue mine</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the mines the %3 at row %4, column %5 still needs are all the %6 at row %7, column %8 still needs</source>
+        <translation>riga %1, colonna %2 è sicura: le mine che mancano ancora al %3 in riga %4, colonna %5 sono tutte quelle che mancano al %6 in riga %7, colonna %8</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: no way the mines can lie around the numbers covers it</source>
+        <translation>riga %1, colonna %2 è sicura: nessun modo di disporre le mine intorno ai numeri la copre</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the numbers need every mine that is left</source>
+        <translation>riga %1, colonna %2 è sicura: i numeri richiedono tutte le mine rimaste</translation>
+    </message>
+    <message>
+        <source>width %1, the largest</source>
+        <translation>colonne %1, il massimo</translation>
+    </message>
+    <message>
+        <source>width %1</source>
+        <translation>colonne %1</translation>
+    </message>
+    <message>
+        <source>height %1, the largest</source>
+        <translation>righe %1, il massimo</translation>
+    </message>
+    <message>
+        <source>height %1, the smallest</source>
+        <translation>righe %1, il minimo</translation>
+    </message>
+    <message>
+        <source>mines %1, the most</source>
+        <translation>mine %1, il massimo</translation>
+    </message>
+    <message>
+        <source>mines %1, the fewest</source>
+        <translation>mine %1, il minimo</translation>
     </message>
     <message>
         <source>marks on</source>

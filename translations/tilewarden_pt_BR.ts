@@ -92,8 +92,8 @@
         <translation>campo minado</translation>
     </message>
     <message>
-        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, N the cells a number counts, F2 starts a new game</source>
-        <translation>As setas movem, Home, End, Page Up e Page Down vão às bordas, Espaço abre, F marca com bandeira, R lê a linha, S diz os contadores, N as casas que um número conta, F2 começa um novo jogo</translation>
+        <source>Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, R reads the row, S tells the counters, N the cells a number counts, D a safe cell, F2 starts a new game</source>
+        <translation>As setas movem, Home, End, Page Up e Page Down vão às bordas, Espaço abre, F marca com bandeira, R lê a linha, S diz os contadores, N as casas que um número conta, D uma casa segura, F2 começa um novo jogo</translation>
     </message>
     <message>
         <source>row %1: %2</source>
@@ -114,6 +114,58 @@
     <message>
         <source>counts %1 cells: %2 covered, %3 flagged, %4 open</source>
         <translation>conta %1 casas: %2 cobertas, %3 com bandeira, %4 abertas</translation>
+    </message>
+    <message>
+        <source>no certain move</source>
+        <translation>nenhuma jogada certa</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the first cell opened never holds a mine</source>
+        <translation>linha %1, coluna %2 é segura: a primeira casa aberta nunca tem mina</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the %3 at row %4, column %5 is already touching its mine</source>
+        <translation>linha %1, coluna %2 é segura: o %3 na linha %4, coluna %5 já toca sua mina</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the %3 at row %4, column %5 is already touching its mines</source>
+        <translation>linha %1, coluna %2 é segura: o %3 na linha %4, coluna %5 já toca suas minas</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the mines the %3 at row %4, column %5 still needs are all the %6 at row %7, column %8 still needs</source>
+        <translation>linha %1, coluna %2 é segura: as minas que ainda faltam ao %3 na linha %4, coluna %5 são todas as que faltam ao %6 na linha %7, coluna %8</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: no way the mines can lie around the numbers covers it</source>
+        <translation>linha %1, coluna %2 é segura: nenhuma forma de pôr as minas em volta dos números a cobre</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 is safe: the numbers need every mine that is left</source>
+        <translation>linha %1, coluna %2 é segura: os números precisam de todas as minas que restam</translation>
+    </message>
+    <message>
+        <source>width %1, the largest</source>
+        <translation>largura %1, a maior</translation>
+    </message>
+    <message>
+        <source>width %1</source>
+        <translation>largura %1</translation>
+    </message>
+    <message>
+        <source>height %1, the largest</source>
+        <translation>altura %1, a maior</translation>
+    </message>
+    <message>
+        <source>height %1, the smallest</source>
+        <translation>altura %1, a menor</translation>
+    </message>
+    <message>
+        <source>mines %1, the most</source>
+        <translation>minas %1, o máximo</translation>
+    </message>
+    <message>
+        <source>mines %1, the fewest</source>
+        <translation>minas %1, o mínimo</translation>
     </message>
     <message>
         <source>marks on</source>

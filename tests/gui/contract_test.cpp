@@ -9,7 +9,6 @@
 #include <functional>
 #include <ostream>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -87,8 +86,6 @@ struct Contract : ::testing::Test {
         layout(d.tk);
         d.settle();
     }
-    // The driver and its hands, for the cases to name without `this`.
-    std::tuple<Driver&, decltype(Driver::hands)&> parts() { return {d, d.hands}; }
     Driver d;
 };
 
@@ -98,7 +95,8 @@ TYPED_TEST_SUITE(Contract, Realisations);
 using Seen = std::vector<std::string>;
 
 TYPED_TEST(Contract, EachReleaseGoesToItsOwnButtonsPressWhereverItHappens) {
-    auto [d, h] = this->parts();
+    auto& d = this->d;
+    auto& h = d.hands;
     h.press(3, kLeftButton);
     h.release(-1, kLeftButton);
     EXPECT_EQ((Seen{"down 3 1", "up 3 1"}), d.log.take()) << "a release outside the window";
@@ -122,7 +120,8 @@ TYPED_TEST(Contract, EachReleaseGoesToItsOwnButtonsPressWhereverItHappens) {
 }
 
 TYPED_TEST(Contract, APressWhoseReleaseIsLostIsForgotten) {
-    auto [d, h] = this->parts();
+    auto& d = this->d;
+    auto& h = d.hands;
     const std::vector<std::pair<const char*, std::function<void()>>> losses = {
         {"disabled", [&] { d.tk.enableForm(Form::Form1, false); }},
         {"hidden", [&] { d.tk.hideForm(Form::Form1); }},
@@ -149,7 +148,8 @@ TYPED_TEST(Contract, APressWhoseReleaseIsLostIsForgotten) {
 }
 
 TYPED_TEST(Contract, AMessageBoxTakesAllInputUntilClosedAndTheHeldButtonsWithIt) {
-    auto [d, h] = this->parts();
+    auto& d = this->d;
+    auto& h = d.hands;
     d.tk.setTimerEnabled(true);
     h.whileMessageBoxOpen([&] {
         h.click(1);
@@ -170,7 +170,8 @@ TYPED_TEST(Contract, AMessageBoxTakesAllInputUntilClosedAndTheHeldButtonsWithIt)
 }
 
 TYPED_TEST(Contract, ACloseRequestReachesTheGameOnlyFromAWindowThatTakesInput) {
-    auto [d, h] = this->parts();
+    auto& d = this->d;
+    auto& h = d.hands;
     d.tk.showForm(Form::Form3);
     d.tk.enableForm(Form::Form1, false);
     h.closeForm(Form::Form1);
@@ -190,7 +191,8 @@ TYPED_TEST(Contract, ACloseRequestReachesTheGameOnlyFromAWindowThatTakesInput) {
 }
 
 TYPED_TEST(Contract, TheMainWindowStaysWhereThePlayerPutItAndComesBackWhenADialogCloses) {
-    auto [d, h] = this->parts();
+    auto& d = this->d;
+    auto& h = d.hands;
     const FrameRect centred = shown(d).frame;
     d.tk.setClientSize(kDesignClientWidth, 4000);
     d.tk.setClientSize(kDesignClientWidth, kDesignClientHeight);
@@ -228,7 +230,8 @@ TYPED_TEST(Contract, TheMainWindowStaysWhereThePlayerPutItAndComesBackWhenADialo
 }
 
 TYPED_TEST(Contract, TheCustomFieldDialogIsCentredOverTheGameUntilThePlayerMovesIt) {
-    auto [d, h] = this->parts();
+    auto& d = this->d;
+    auto& h = d.hands;
     h.moveWindow(100, 80);
     const auto [gameX, gameY] = centre(shown(d).frame);
     d.tk.showForm(Form::Form2);
@@ -245,7 +248,8 @@ TYPED_TEST(Contract, TheCustomFieldDialogIsCentredOverTheGameUntilThePlayerMoves
 }
 
 TYPED_TEST(Contract, AHeldKeyRepeatsItsKeyDownAndIsLetGoOnceWhereverItIsLetGo) {
-    auto [d, h] = this->parts();
+    auto& d = this->d;
+    auto& h = d.hands;
     h.keyDown(72);
     for (int n = 0; n < 3; ++n) h.keyRepeat(72);
     h.keyUp(72);
@@ -271,7 +275,8 @@ TYPED_TEST(Contract, AHeldKeyRepeatsItsKeyDownAndIsLetGoOnceWhereverItIsLetGo) {
 }
 
 TYPED_TEST(Contract, TheFieldsKeysMoveItsFocusCellAndClickItOncePerPress) {
-    auto [d, h] = this->parts();
+    auto& d = this->d;
+    auto& h = d.hands;
     for (const int key : {kKeySpace, kKeyRight, kKeyRight, kKeyF, kKeyEnd, kKeyRight, kKeySpace, kKeyDown, kKeyF,
                           kKeyPageUp, kKeyLeft, kKeySpace, kKeyS, kKeyR, 72}) {
         h.keyDown(key);
@@ -296,7 +301,8 @@ TYPED_TEST(Contract, TheFieldsKeysMoveItsFocusCellAndClickItOncePerPress) {
 }
 
 TYPED_TEST(Contract, ThePointerFollowsItsElementAtOnceWhenTheWindowTakesInputAgain) {
-    auto [d, h] = this->parts();
+    auto& d = this->d;
+    auto& h = d.hands;
     h.pointAt(Elem::Box, 5);
     d.tk.setPointer(Elem::Box, 5, Pointer::Cross);
     EXPECT_EQ(Pointer::Cross, h.shownPointer());
@@ -337,7 +343,8 @@ std::vector<int> countedCells(int cell, int mask) {
 // N, held on the focus cell or with the pointer on a cell, marks what that cell's number counts
 // under the checked game type, until it is let go anywhere; the game hears nothing of it.
 TYPED_TEST(Contract, NMarksTheCellsANumberCountsWhileItIsHeld) {
-    auto [d, h] = this->parts();
+    auto& d = this->d;
+    auto& h = d.hands;
     for (const GameType& type : kGameTypes) {
         SCOPED_TRACE(type.mask);
         this->rebuild();
@@ -364,8 +371,20 @@ TYPED_TEST(Contract, NMarksTheCellsANumberCountsWhileItIsHeld) {
     EXPECT_EQ(Seen{}, d.log.take());
 }
 
+TYPED_TEST(Contract, AHintMovesTheFocusCellToItsCellAndNoHintLeavesIt) {
+    auto& d = this->d;
+    auto& h = d.hands;
+    d.tk.showHint({6, HintWhy::Satisfied, {{{5, 1}, {}}}});
+    EXPECT_EQ(6, d.tk.focusCell());
+    d.tk.showHint({});
+    EXPECT_EQ(6, d.tk.focusCell());
+    h.keyDown(kKeySpace);
+    EXPECT_EQ((Seen{"down 6 1", "up 6 1"}), d.log.take()) << "the keys go on from the hint's cell";
+}
+
 TYPED_TEST(Contract, TheTimerTicksOnlyWhileEnabledAndStopsWithItsWindow) {
-    auto [d, h] = this->parts();
+    auto& d = this->d;
+    auto& h = d.hands;
     h.tick();
     d.tk.setTimerEnabled(true);
     h.tick();

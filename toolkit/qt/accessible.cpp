@@ -12,6 +12,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -328,7 +329,7 @@ public:
             return QCoreApplication::translate(
                 "tw::Board",
                 "Arrow keys move, Home, End, Page Up and Page Down go to the edges, Space opens, F flags, "
-                "R reads the row, S tells the counters, N the cells a number counts, F2 starts a new game");
+                "R reads the row, S tells the counters, N the cells a number counts, D a safe cell, F2 starts a new game");
         }
         return QAccessibleWidget::text(t);
     }
@@ -492,6 +493,11 @@ QString neighbourhoodList(const Board& board) {
     return cells.join(QStringLiteral("; "));
 }
 
+// What the next new field is told with besides.
+void noteWithField(BoardAccessible& table, const QString& note) {
+    table.fieldNote = table.fieldNote.isEmpty() ? note : table.fieldNote + QStringLiteral(", ") + note;
+}
+
 // A lost game shows its exploded mine until the next new game; the face may smile again before.
 bool showsLoss(const Board& board) {
     for (int i = 1; i <= fieldOf(board).cells(); ++i) {
@@ -612,12 +618,84 @@ void announceField(Board& board, bool withKeys) {
     tell(board, news, true);
 }
 
+void announceTaken(Board& board, TextBox box, int value, Taken taken) {
+    BoardAccessible* table = tableOf(board);
+    if (table == nullptr) return;
+    const char* const texts[3][3] = {
+        {QT_TRANSLATE_NOOP("tw::Board", "width %1, the largest"), nullptr,
+         QT_TRANSLATE_NOOP("tw::Board", "width %1")},
+        {QT_TRANSLATE_NOOP("tw::Board", "height %1, the largest"), QT_TRANSLATE_NOOP("tw::Board", "height %1, the smallest"),
+         nullptr},
+        {QT_TRANSLATE_NOOP("tw::Board", "mines %1, the most"), QT_TRANSLATE_NOOP("tw::Board", "mines %1, the fewest"),
+         nullptr}};
+    const char* text = texts[static_cast<int>(box)][static_cast<int>(taken)];
+    if (text != nullptr) noteWithField(*table, QCoreApplication::translate("tw::Board", text).arg(value));
+}
+
 void announceMarks(Board& board, bool on, bool newField) {
     BoardAccessible* table = tableOf(board);
     if (table == nullptr) return;
     const QString said = on ? QCoreApplication::translate("tw::Board", "marks on")
                             : QCoreApplication::translate("tw::Board", "marks off");
-    newField ? void(table->fieldNote = said) : tell(board, said, true);
+    newField ? noteWithField(*table, said) : tell(board, said, true);
+}
+
+void announceHint(Board& board, const Hint& hint) {
+    const auto rowColumn = [&](int cell) {
+        const Place at = placeof(std::max(1, fieldOf(board).across), cell);
+        return std::pair{at.y + 1, at.x + 1};
+    };
+    const auto [row, column] = rowColumn(hint.cell);
+    const auto [number, clueRow, clueColumn] = std::tuple{hint.clues[0][1], rowColumn(hint.clues[0][0]).first,
+                                                          rowColumn(hint.clues[0][0]).second};
+    const auto [other, otherRow, otherColumn] = std::tuple{hint.clues[1][1], rowColumn(hint.clues[1][0]).first,
+                                                           rowColumn(hint.clues[1][0]).second};
+    QString said;
+    switch (hint.why) {
+        case HintWhy::None:
+            said = QCoreApplication::translate("tw::Board", "no certain move");
+            break;
+        case HintWhy::First:
+            said = QCoreApplication::translate("tw::Board", "row %1, column %2 is safe: the first cell opened never holds a mine")
+                       .arg(row)
+                       .arg(column);
+            break;
+        case HintWhy::Satisfied:
+            said = (number == 1 ? QCoreApplication::translate(
+                                      "tw::Board", "row %1, column %2 is safe: the %3 at row %4, column %5 is already touching its mine")
+                                : QCoreApplication::translate(
+                                      "tw::Board", "row %1, column %2 is safe: the %3 at row %4, column %5 is already touching its mines"))
+                       .arg(row)
+                       .arg(column)
+                       .arg(number)
+                       .arg(clueRow)
+                       .arg(clueColumn);
+            break;
+        case HintWhy::Subset:
+            said = QCoreApplication::translate("tw::Board",
+                                               "row %1, column %2 is safe: the mines the %3 at row %4, column %5 still "
+                                               "needs are all the %6 at row %7, column %8 still needs")
+                       .arg(row)
+                       .arg(column)
+                       .arg(number)
+                       .arg(clueRow)
+                       .arg(clueColumn)
+                       .arg(other)
+                       .arg(otherRow)
+                       .arg(otherColumn);
+            break;
+        case HintWhy::Frontier:
+            said = QCoreApplication::translate("tw::Board", "row %1, column %2 is safe: no way the mines can lie around the numbers covers it")
+                       .arg(row)
+                       .arg(column);
+            break;
+        case HintWhy::Count:
+            said = QCoreApplication::translate("tw::Board", "row %1, column %2 is safe: the numbers need every mine that is left")
+                       .arg(row)
+                       .arg(column);
+            break;
+    }
+    tell(board, said, true);
 }
 
 void installAccessibility() { QAccessible::installFactory(factory); }

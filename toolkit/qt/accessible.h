@@ -27,6 +27,9 @@ void announceMarks(Board& board, bool on, bool newField);
 // the field and its keys, later with the news it has not heard.
 void announceFocus(Board& board, bool first);
 void announceFocusLost(Board& board);
+void announceHint(Board& board, const Hint& hint);
+// Tells a screen reader, with the next new field, a Custom Field value the game did not take as typed.
+void announceTaken(Board& board, TextBox box, int value, Taken taken);
 // Tells a screen reader of the new field and its game type on the focus cell, and what the keys do
 // if asked.
 void announceField(Board& board, bool withKeys);

@@ -466,6 +466,16 @@ void Board::refreshCursor() {
     }
 }
 
+void Board::showHint(const Hint& hint) {
+    if (hint.cell >= 1 && hint.cell <= fieldOfClient(clientSize_.width(), clientSize_.height()).cells()) {
+        if (const Element* shown = find(Elem::Box, focus_)) repaint(*shown);
+        focus_ = hint.cell;
+        marked_ = false;
+        setMarked(true);
+    }
+    if (QAccessible::isActive()) announceHint(*this, hint);
+}
+
 int Board::neighbourhoodCentre() const {
     const bool onCell = hovered_ >= 0 && elements_[hovered_].elem == Elem::Box;
     return tw::neighbourhoodCentre(focus_, marked_, onCell ? elements_[hovered_].index : 0);

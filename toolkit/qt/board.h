@@ -77,6 +77,8 @@ public:
     // the pointer, counts under the checked game type.
     const std::vector<int>& shownNeighbourhood() const { return neighbourhood_; }
     int neighbourhoodCentre() const;
+    // Moves the focus cell to the hint's cell, shown, and tells a screen reader why it is safe.
+    void showHint(const Hint& hint);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

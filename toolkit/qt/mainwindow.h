@@ -45,6 +45,7 @@ public:
     void setClientSize(int width, int height);
 
     Board& board() { return *board_; }
+    const Board& board() const { return *board_; }
     QTimer& second() { return *second_; }
     MenuRows& menus() { return *menus_; }
     // The menu item, or nullptr when there is none of that name and index.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/qt/qttoolkit.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
@@ -265,6 +266,19 @@ void QtToolkit::setTimerEnabled(bool enabled) {
 bool QtToolkit::timerEnabled() const {
     MainWindow* main = built();
     return main != nullptr && main->second().isActive();
+}
+
+int QtToolkit::focusCell() const {
+    const MainWindow* main = built();
+    return main != nullptr ? main->board().focusCell() : 1;
+}
+
+void QtToolkit::showHint(const Hint& hint) {
+    if (MainWindow* main = built()) main->board().showHint(hint);
+}
+
+void QtToolkit::tellTaken(TextBox box, int value, Taken taken) {
+    if (MainWindow* main = built(); main != nullptr && QAccessible::isActive()) announceTaken(main->board(), box, value, taken);
 }
 
 void QtToolkit::quit() {

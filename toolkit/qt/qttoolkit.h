@@ -57,6 +57,9 @@ public:
     bool timerEnabled() const override;
 
     void quit() override;
+    int focusCell() const override;
+    void showHint(const Hint& hint) override;
+    void tellTaken(TextBox box, int value, Taken taken) override;
 
     // The windows, or nullptr where there is none yet. The main window lives from its first
     // build to the end of the run; destroyForm1 only takes its contents down.

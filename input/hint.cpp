@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "input/hint.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <tuple>
+
+#include "core/deduce.h"
+#include "core/grid.h"
+
+namespace tw {
+
+namespace {
+
+HintWhy hintwhy(Why why) {
+    switch (why) {
+        case Why::Satisfied: return HintWhy::Satisfied;
+        case Why::Subset: return HintWhy::Subset;
+        case Why::Frontier: return HintWhy::Frontier;
+        case Why::Count: return HintWhy::Count;
+        case Why::None: break;
+    }
+    return HintWhy::None;
+}
+
+}  // namespace
+
+Hint hintfor(const GameState& s, int focus) {
+    const int n = s.cells();
+    if (!s.playing || n == 0) return {};
+    focus = std::clamp(focus, 1, n);
+    if (!s.minesplaced) return {focus, HintWhy::First, {}};
+    const Deduction d = deduce(s);
+    const Place from = placeof(s.across, focus);
+    Hint best;
+    std::tuple<int, HintWhy, int> bestKey{n + 1, HintWhy::None, 0};
+    for (int i = 1; i <= n; ++i) {
+        // A flag keeps Space off the cell: the hint points where the player can open.
+        if (s.opened[i] || s.mark[i] == kFlag || d.certainty[i] != Certainty::Safe) continue;
+        const Place at = placeof(s.across, i);
+        const Reason& reason = d.reason[i];
+        const std::tuple<int, HintWhy, int> key{std::max(std::abs(at.x - from.x), std::abs(at.y - from.y)),
+                                                hintwhy(reason.why), i};
+        if (key >= bestKey) continue;
+        bestKey = key;
+        best = {i, hintwhy(reason.why), {{{reason.clues[0].cell, reason.clues[0].number},
+                                          {reason.clues[1].cell, reason.clues[1].number}}}};
+    }
+    return best;
+}
+
+}  // namespace tw
