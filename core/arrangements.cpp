@@ -107,6 +107,7 @@ void Arrangements::weigh(Dual& d, int steps) {
     std::vector<std::int64_t> best = d.weight;
     std::int64_t bestbound = boundfrom(d, best);
     for (int end = d.steps + steps; d.steps < end; ++d.steps) {
+        checktime();
         for (std::size_t k = 0; k < groups_.size(); ++k) g[k] = groups_[k].need;
         for (int b = 0; b < bunchcount(); ++b) {
             if (value_[b] >= 0) continue;
@@ -214,6 +215,7 @@ bool Arrangements::exists(int b, int first, int last, int lo, int hi) {
     for (int round = 0;; ++round) {
         const int growth = std::min(round / 2, 40);
         tightest_ = round % 2 == 1;
+        checktime();
         const long steps = (kSearchSteps * bunchcount() + 1) << growth;
         budget_ = steps;
         aborted_ = false;
@@ -446,6 +448,7 @@ bool Arrangements::branch(int b, int first, int last, const std::vector<int>& se
     const int from = countmatters_ ? std::max(0, lo_ - mines_) : 0;
     const int to = countmatters_ ? std::min(free_, hi_ - mines_) : free_;
     if (ruledout(key, from, to)) return false;
+    checktime();
     if (budget_ >= 0 && budget_-- == 0) aborted_ = true;
     if (aborted_) return false;
     const bool whole = first == 0 && last == bunches_[b].size;
@@ -497,6 +500,11 @@ void Arrangements::ruleout(const Key& key, int from, int to) {
     for (int r = from; r <= to; ++r) totals_[at->second + r / 64] |= std::uint64_t{1} << (r % 64);
 }
 
+// The clock is read once in a thousand steps: a step is far cheaper than reading it.
+void Arrangements::checktime() const {
+    if (sincecheck_++ % 1024 == 0 && std::chrono::steady_clock::now() > giveupat_) throw GaveUp{};
+}
+
 // A walk of at most `steps` steps from the last arrangement found, or from no mines, towards one
 // with first to last mines in bunch b (when there is one): each step adds or takes one mine in
 // one bunch to mend a group with too many or too few, mostly the change that leaves the fewest
@@ -543,6 +551,7 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
         return static_cast<int>(random % static_cast<std::uint64_t>(n));
     };
     for (long step = 0; step < steps; ++step) {
+        checktime();
         if (wrong.empty() && countoff(total) == 0) return true;
         // The group to mend, or the count when every group is right.
         const int k = wrong.empty() ? -1 : wrong[below(static_cast<int>(wrong.size()))];

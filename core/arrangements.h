@@ -3,12 +3,16 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
 namespace tw {
+
+// Thrown out of a search that passed its time limit: what it had found is no proof of anything.
+struct GaveUp {};
 
 // A number that still needs `need` mines among `size` frontier cells around it, the cells
 // numbered from 0.
@@ -35,6 +39,8 @@ public:
     // The fewest and the most mines among the arrangements found so far.
     int fewestfound() const { return fewestfound_; }
     int mostfound() const { return mostfound_; }
+    // Every query after `when` throws GaveUp, checked every so many steps.
+    void giveupat(std::chrono::steady_clock::time_point when) { giveupat_ = when; }
 
 private:
     using Key = std::pair<std::uint64_t, std::uint64_t>;
@@ -143,6 +149,9 @@ private:
     // A search that gives up after `budget_` more steps, and whether it did.
     long budget_ = -1;
     bool aborted_ = false;
+    std::chrono::steady_clock::time_point giveupat_ = std::chrono::steady_clock::time_point::max();
+    mutable long sincecheck_ = 0;
+    void checktime() const;
     // Whether the search goes next to the group with the least choice rather than breadth first.
     bool tightest_ = false;
     // For each state searched in vain: the totals of mines to come that no arrangement from it

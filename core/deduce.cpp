@@ -37,10 +37,17 @@ public:
         }
     }
 
-    void run() {
+    void run(std::chrono::steady_clock::time_point giveupat) {
         reason();
         if (decidebycount()) return;
-        searchfrontier();
+        giveupat_ = giveupat;
+        const Deduction sure = d_;
+        try {
+            searchfrontier();
+        } catch (const GaveUp&) {
+            d_ = sure;
+            d_.complete = false;
+        }
     }
 
 private:
@@ -169,6 +176,7 @@ private:
         }
         // The cells off the frontier take the mines the frontier leaves: none to all of them.
         Arrangements frontier(needs, static_cast<int>(cellof.size()));
+        frontier.giveupat(giveupat_);
         // No arrangement at all: the position contradicts itself, and nothing more is certain.
         if (!frontier.settle(left - others, left)) return;
         bool relabel = false;
@@ -214,13 +222,14 @@ private:
     bool near_[5][5] = {};
     std::vector<Number> numbers_;
     std::vector<int> numberat_;
+    std::chrono::steady_clock::time_point giveupat_ = std::chrono::steady_clock::time_point::max();
 };
 
 }  // namespace
 
-Deduction deduce(const GameState& s) {
+Deduction deduce(const GameState& s, std::chrono::steady_clock::time_point giveupat) {
     Deduction d;
-    Engine(s, d).run();
+    Engine(s, d).run(giveupat);
     return d;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 
 #include "core/state.h"
@@ -44,6 +45,8 @@ struct Deduction {
     std::array<Certainty, kMaxCells + 1> certainty{};
     // For each certainly safe cell.
     std::array<Reason, kMaxCells + 1> reason{};
+    // False when the time ran out: then only what single numbers, pairs and the count show.
+    bool complete = true;
 };
 
 // The covered cells that are certainly safe and certainly mines, exactly: a cell is certain when
@@ -51,6 +54,8 @@ struct Deduction {
 // number agrees on it. Reads only what the player sees: the field's size, the rule digits,
 // `totalmines`, `opened` and the `count` of open cells. Flags and question marks are the player's
 // opinion and are not read. The open cells must hold no mine (a game in play).
-Deduction deduce(const GameState& s);
+// Past `giveupat`, the search of the whole frontier is given up.
+Deduction deduce(const GameState& s,
+                 std::chrono::steady_clock::time_point giveupat = std::chrono::steady_clock::time_point::max());
 
 }  // namespace tw

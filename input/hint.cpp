@@ -2,6 +2,7 @@
 #include "input/hint.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <tuple>
 
@@ -30,7 +31,8 @@ Hint hintfor(const GameState& s, int focus) {
     if (!s.playing || n == 0) return {};
     focus = std::clamp(focus, 1, n);
     if (!s.minesplaced) return {focus, HintWhy::First, {}};
-    const Deduction d = deduce(s);
+    // A key held down must not hold the game: a search past a fifth of a second is given up.
+    const Deduction d = deduce(s, std::chrono::steady_clock::now() + std::chrono::milliseconds(200));
     const Place from = placeof(s.across, focus);
     Hint best;
     std::tuple<int, HintWhy, int> bestKey{n + 1, HintWhy::None, 0};
