@@ -34,21 +34,19 @@ Hint hintfor(const GameState& s, int focus) {
     // A key held down must not hold the game: a search past a fifth of a second is given up.
     const Deduction d = deduce(s, std::chrono::steady_clock::now() + std::chrono::milliseconds(200));
     const Place from = placeof(s.across, focus);
-    Hint best;
-    std::tuple<int, HintWhy, int> bestKey{n + 1, HintWhy::None, 0};
+    // Nearest first, then the plainest reason, then the first in reading order.
+    std::tuple<int, Why, int> best{n + 1, Why::None, 0};
     for (int i = 1; i <= n; ++i) {
         // A flag keeps Space off the cell: the hint points where the player can open.
         if (s.opened[i] || s.mark[i] == kFlag || d.certainty[i] != Certainty::Safe) continue;
         const Place at = placeof(s.across, i);
-        const Reason& reason = d.reason[i];
-        const std::tuple<int, HintWhy, int> key{std::max(std::abs(at.x - from.x), std::abs(at.y - from.y)),
-                                                hintwhy(reason.why), i};
-        if (key >= bestKey) continue;
-        bestKey = key;
-        best = {i, hintwhy(reason.why), {{{reason.clues[0].cell, reason.clues[0].number},
-                                          {reason.clues[1].cell, reason.clues[1].number}}}};
+        best = std::min(best, {std::max(std::abs(at.x - from.x), std::abs(at.y - from.y)), d.reason[i].why, i});
     }
-    return best;
+    const int cell = std::get<2>(best);
+    if (cell == 0) return {};
+    const Reason& reason = d.reason[cell];
+    return {cell, hintwhy(reason.why),
+            {{{reason.clues[0].cell, reason.clues[0].number}, {reason.clues[1].cell, reason.clues[1].number}}}};
 }
 
 }  // namespace tw

@@ -142,6 +142,15 @@ inline constexpr auto kGameTypes = std::to_array<GameType>({
     {31, translatable("tw::MainWindow", "Super Sweeper (rule 11111)"), false},
 });
 
+// The mask of the game type `checked(mask)` says is checked, 0 while none is.
+template <typename Checked>
+constexpr int checkedGameType(Checked checked) {
+    for (const GameType& type : kGameTypes) {
+        if (checked(type.mask)) return type.mask;
+    }
+    return 0;
+}
+
 constexpr int designedGameType() {
     for (const GameType& type : kGameTypes) {
         if (type.checked) return type.mask;

@@ -283,18 +283,12 @@ void HeadlessToolkit::showHint(const Hint& hint) {
     focusShown_ = true;
 }
 
-int HeadlessToolkit::checkedGameType() const {
-    for (const GameType& type : kGameTypes) {
-        if (isChecked(MenuItem::mnuGT, type.mask)) return type.mask;
-    }
-    return 0;
-}
-
 void HeadlessToolkit::showNeighbourhood() {
     const bool onCell = pointer_ && pointer_->first == Elem::Box && pointer_->second >= 1 &&
                         pointer_->second < boxCount() && boxes_[pointer_->second].visible;
     const int centre = neighbourhoodCentre(focus_, focusShown_, onCell ? pointer_->second : 0);
-    neighbourhood_ = neighbourhood(centre, checkedGameType(), fieldOfClient(clientWidth_, clientHeight_));
+    const int mask = checkedGameType([&](int type) { return isChecked(MenuItem::mnuGT, type); });
+    neighbourhood_ = neighbourhood(centre, mask, fieldOfClient(clientWidth_, clientHeight_));
 }
 
 Pointer HeadlessToolkit::shownPointer() const {

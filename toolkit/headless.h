@@ -176,7 +176,6 @@ private:
     void forgetTargets() { targets_.fill(std::nullopt); }
     // The main window loses the keyboard: the keys down in it are let go for the game.
     void loseKeys();
-    int checkedGameType() const;
     void showNeighbourhood();
 
     Events* events_ = nullptr;

@@ -76,11 +76,17 @@ enum class HintWhy {
     Count,
 };
 
-// A cell that is certainly safe, and the open cells (cell, number) its reason rests on.
+// An open cell a hint's reason rests on, and its number.
+struct HintClue {
+    int cell = 0;
+    int number = 0;
+};
+
+// A cell that is certainly safe, and the open cells its reason rests on.
 struct Hint {
     int cell = 0;
     HintWhy why = HintWhy::None;
-    std::array<std::array<int, 2>, 2> clues{};
+    std::array<HintClue, 2> clues{};
 };
 
 // The one-second timer's period.

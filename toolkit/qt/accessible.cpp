@@ -12,7 +12,6 @@
 #include <array>
 #include <cstddef>
 #include <optional>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -641,58 +640,47 @@ void announceMarks(Board& board, bool on, bool newField) {
 }
 
 void announceHint(Board& board, const Hint& hint) {
-    const auto rowColumn = [&](int cell) {
-        const Place at = placeof(std::max(1, fieldOf(board).across), cell);
-        return std::pair{at.y + 1, at.x + 1};
+    const int across = std::max(1, fieldOf(board).across);
+    const Place at = placeof(across, hint.cell);
+    const auto [first, second] = hint.clues;
+    const Place a = placeof(across, std::max(1, first.cell));
+    const Place b = placeof(across, std::max(1, second.cell));
+    // Every reason names the safe cell first, then the numbers it rests on.
+    const auto safe = [&](const char* text) {
+        return QCoreApplication::translate("tw::Board", text).arg(at.y + 1).arg(at.x + 1);
     };
-    const auto [row, column] = rowColumn(hint.cell);
-    const auto [number, clueRow, clueColumn] = std::tuple{hint.clues[0][1], rowColumn(hint.clues[0][0]).first,
-                                                          rowColumn(hint.clues[0][0]).second};
-    const auto [other, otherRow, otherColumn] = std::tuple{hint.clues[1][1], rowColumn(hint.clues[1][0]).first,
-                                                           rowColumn(hint.clues[1][0]).second};
     QString said;
     switch (hint.why) {
         case HintWhy::None:
             said = QCoreApplication::translate("tw::Board", "no certain move");
             break;
         case HintWhy::First:
-            said = QCoreApplication::translate("tw::Board", "row %1, column %2 is safe: the first cell opened never holds a mine")
-                       .arg(row)
-                       .arg(column);
+            said = safe(QT_TRANSLATE_NOOP("tw::Board", "row %1, column %2 is safe: the first cell opened never holds a mine"));
             break;
         case HintWhy::Satisfied:
-            said = (number == 1 ? QCoreApplication::translate(
-                                      "tw::Board", "row %1, column %2 is safe: the %3 at row %4, column %5 is already touching its mine")
-                                : QCoreApplication::translate(
-                                      "tw::Board", "row %1, column %2 is safe: the %3 at row %4, column %5 is already touching its mines"))
-                       .arg(row)
-                       .arg(column)
-                       .arg(number)
-                       .arg(clueRow)
-                       .arg(clueColumn);
+            said = safe(first.number == 1
+                            ? QT_TRANSLATE_NOOP("tw::Board", "row %1, column %2 is safe: the %3 at row %4, column %5 is already touching its mine")
+                            : QT_TRANSLATE_NOOP("tw::Board", "row %1, column %2 is safe: the %3 at row %4, column %5 is already touching its mines"))
+                       .arg(first.number)
+                       .arg(a.y + 1)
+                       .arg(a.x + 1);
             break;
         case HintWhy::Subset:
-            said = QCoreApplication::translate("tw::Board",
-                                               "row %1, column %2 is safe: the mines the %3 at row %4, column %5 still "
-                                               "needs are all the %6 at row %7, column %8 still needs")
-                       .arg(row)
-                       .arg(column)
-                       .arg(number)
-                       .arg(clueRow)
-                       .arg(clueColumn)
-                       .arg(other)
-                       .arg(otherRow)
-                       .arg(otherColumn);
+            said = safe(QT_TRANSLATE_NOOP("tw::Board",
+                                          "row %1, column %2 is safe: the mines the %3 at row %4, column %5 still "
+                                          "needs are all the %6 at row %7, column %8 still needs"))
+                       .arg(first.number)
+                       .arg(a.y + 1)
+                       .arg(a.x + 1)
+                       .arg(second.number)
+                       .arg(b.y + 1)
+                       .arg(b.x + 1);
             break;
         case HintWhy::Frontier:
-            said = QCoreApplication::translate("tw::Board", "row %1, column %2 is safe: no way the mines can lie around the numbers covers it")
-                       .arg(row)
-                       .arg(column);
+            said = safe(QT_TRANSLATE_NOOP("tw::Board", "row %1, column %2 is safe: no way the mines can lie around the numbers covers it"));
             break;
         case HintWhy::Count:
-            said = QCoreApplication::translate("tw::Board", "row %1, column %2 is safe: the numbers need every mine that is left")
-                       .arg(row)
-                       .arg(column);
+            said = safe(QT_TRANSLATE_NOOP("tw::Board", "row %1, column %2 is safe: the numbers need every mine that is left"));
             break;
     }
     tell(board, said, true);

@@ -468,10 +468,11 @@ void Board::refreshCursor() {
 
 void Board::showHint(const Hint& hint) {
     if (hint.cell >= 1 && hint.cell <= fieldOfClient(clientSize_.width(), clientSize_.height()).cells()) {
-        if (const Element* shown = find(Elem::Box, focus_)) repaint(*shown);
-        focus_ = hint.cell;
-        marked_ = false;
+        const int before = std::exchange(focus_, hint.cell);
         setMarked(true);
+        for (const int cell : {before, focus_}) {
+            if (const Element* shown = find(Elem::Box, cell)) repaint(*shown);
+        }
     }
     if (QAccessible::isActive()) announceHint(*this, hint);
 }

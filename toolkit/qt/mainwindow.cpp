@@ -134,10 +134,10 @@ void MainWindow::buildMenus() {
 }
 
 int MainWindow::checkedGameType() const {
-    for (const GameType& type : kGameTypes) {
-        if (const QAction* item = action(MenuItem::mnuGT, type.mask); item != nullptr && item->isChecked()) return type.mask;
-    }
-    return 0;
+    return tw::checkedGameType([this](int mask) {
+        const QAction* item = action(MenuItem::mnuGT, mask);
+        return item != nullptr && item->isChecked();
+    });
 }
 
 QAction* MainWindow::action(MenuItem item, int index) const {
