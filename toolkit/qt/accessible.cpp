@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QPointer>
 #include <QRectF>
 
@@ -21,6 +22,7 @@
 #include "toolkit/fieldkeys.h"
 #include "toolkit/qt/board.h"
 #include "toolkit/qt/mainwindow.h"
+#include "toolkit/qt/textboxaccessible.h"
 
 namespace tw {
 
@@ -524,6 +526,9 @@ void tell(Board& board, const QString& news, bool again) {
 QAccessibleInterface* factory(const QString& key, QObject* object) {
     if (key == QLatin1String(Board::staticMetaObject.className())) {
         if (auto* board = qobject_cast<Board*>(object)) return new BoardAccessible(board);
+    }
+    if (key == QLatin1String(QLineEdit::staticMetaObject.className())) {
+        if (auto* box = qobject_cast<QLineEdit*>(object)) return textBoxAccessible(box);
     }
     // The game's own windows would otherwise pass for anonymous fillers; a screen reader reads a
     // dialog's text when it opens.

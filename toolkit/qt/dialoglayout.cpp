@@ -28,16 +28,6 @@ QRect grown(const QRect& rect, double factor) {
     return {topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y())};
 }
 
-// Where a line edit of this size shows its line of text.
-QRect lineEditContents(const QLineEdit& edit, QSize size) {
-    QStyleOptionFrame option;
-    option.initFrom(&edit);
-    option.rect = QRect(QPoint(0, 0), size);
-    option.lineWidth = edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
-    option.state |= QStyle::State_Sunken;
-    return edit.style()->subElementRect(QStyle::SE_LineEditContents, &option, &edit).marginsRemoved(edit.textMargins());
-}
-
 // Whether the control shows its whole text at this size, as the control itself measures it.
 bool fits(const QWidget& control, QSize size) {
     if (const auto* label = qobject_cast<const QLabel*>(&control)) {
@@ -64,6 +54,15 @@ bool fits(const QWidget& control, QSize size) {
 }
 
 }  // namespace
+
+QRect lineEditContents(const QLineEdit& edit, QSize size) {
+    QStyleOptionFrame option;
+    option.initFrom(&edit);
+    option.rect = QRect(QPoint(0, 0), size);
+    option.lineWidth = edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
+    option.state |= QStyle::State_Sunken;
+    return edit.style()->subElementRect(QStyle::SE_LineEditContents, &option, &edit).marginsRemoved(edit.textMargins());
+}
 
 void layOutGrown(QWidget& window, QSize designed, std::initializer_list<Placed> controls) {
     // Fonts and margins are final only once the style has polished the controls.

@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 
+class QLineEdit;
 class QWidget;
 
 namespace tw {
@@ -21,5 +22,8 @@ struct Placed {
 // The designed sizes are for the designed font: a larger one grows the dialog, as dialogs grew with
 // the system font on the desktop the game was designed for, and the text keeps the desktop's size.
 void layOutGrown(QWidget& window, QSize designed, std::initializer_list<Placed> controls);
+
+// Where a line edit of this size shows its line of text.
+QRect lineEditContents(const QLineEdit& edit, QSize size);
 
 }  // namespace tw
