@@ -22,15 +22,26 @@ EXPERT = (30, 16, 99)
 STATES = {"covered", "flag", "question mark", "empty", "mine", "exploded mine", "wrong flag"}
 
 
-class Session(Desktop):
-    """The private desktop with openbox, the accessibility bus, Orca and the game."""
+def cell_said(text):
+    found = re.fullmatch(r"row (\d+), column (\d+): (.+?)\.?", text)
+    return (int(found.group(1)), int(found.group(2)), found.group(3)) if found else None
+
+
+def neighbours(r, c):
+    return [(r + dr, c + dc) for dr in (-1, 0, 1) for dc in (-1, 0, 1)
+            if (dr or dc) and 1 <= r + dr <= DOWN and 1 <= c + dc <= ACROSS]
+
+
+class Player(Desktop):
+    """A blind player on a private desktop with openbox, the accessibility bus, Orca and the game:
+    knows the field only from what Orca said, read from its debug log as it comes."""
 
     def up(self, program):
         self.env.update(LANG="C.UTF-8", LC_ALL="C.UTF-8", NO_AT_BRIDGE="0", GTK_MODULES="gail:atk-bridge",
                         QT_ACCESSIBILITY="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
         log = os.path.join(self.dir, "orca-debug.out")
         started(self.x, self.bus, self.a11y, lambda: self.window_manager("openbox"), lambda: self.orca(log))
-        self.speech = Speech(log)
+        self.path, self.offset, self.heard, self.presses = log, 0, [], 0
         self.start(program, log="game")
 
     def key(self, name, delay=12):
@@ -49,14 +60,6 @@ class Session(Desktop):
         xdotool("mousemove", "--window", window, str(int(size["WIDTH"]) // 2),
                 str(int(size["HEIGHT"]) - (DOWN * 16 + 12 + 55 - 28)), "click", "1")
 
-
-class Speech:
-    """What Orca says, read from its debug log as it comes."""
-
-    def __init__(self, path):
-        self.path = path
-        self.offset = 0
-        self.heard = []
 
     def poll(self):
         if not os.path.exists(self.path):
@@ -88,40 +91,22 @@ class Speech:
                 raise AssertionError("timed out waiting for %s; heard %r" % (what, self.heard[start:]))
             time.sleep(0.02)
 
-
-def cell_said(text):
-    found = re.fullmatch(r"row (\d+), column (\d+): (.+?)\.?", text)
-    return (int(found.group(1)), int(found.group(2)), found.group(3)) if found else None
-
-
-def neighbours(r, c):
-    return [(r + dr, c + dc) for dr in (-1, 0, 1) for dc in (-1, 0, 1)
-            if (dr or dc) and 1 <= r + dr <= DOWN and 1 <= c + dc <= ACROSS]
-
-
-class Player:
-    """A blind player: knows the field only from what was said."""
-
-    def __init__(self, session):
-        self.s = session
-        self.presses = 0
-
     def press(self, key, done, what):
         self.presses += 1
-        self.s.key(key)
-        return self.s.speech.wait(done, what)
+        self.key(key)
+        return self.wait(done, what)
 
     def new_game(self, route, size=(ACROSS, DOWN, MINES), note=""):
         """A new game by a key, the face or the Custom Field dialog, told with its game type (and
         the `note` of Marks turned off); the next arrow key speaks a cell."""
         self.presses = 0
         if route == "face":
-            self.s.click_face()
+            self.click_face()
         elif route == "Custom Field":
             self.press("ctrl+c", lambda t: t == "OK push button.", "the Custom Field dialog")
         if route != "face":
-            self.s.key("Return" if route == "Custom Field" else route)
-        heard = self.s.speech.wait(lambda t: t.startswith("new game"), "the new game after " + route)
+            self.key("Return" if route == "Custom Field" else route)
+        heard = self.wait(lambda t: t.startswith("new game"), "the new game after " + route)
         news = [t for t in heard if t.startswith("new game")]
         assert news[-1].rstrip(".") == "new game, %d columns, %d rows, mines left: %d, Normal" % size + note, heard
         self.reset()
@@ -143,8 +128,8 @@ class Player:
         """How to Play is read as it opens; closing it puts Orca back on the focus cell."""
         # At a hand's pace: typed within a few milliseconds, the Alt release that Qt holds back for
         # Orca's answer reaches the menu bar as a lone Alt, which closes the menu again.
-        self.s.key("alt+h", delay=150)
-        self.s.speech.wait(lambda t: t.startswith("How to Play"), "the Help menu")
+        self.key("alt+h", delay=150)
+        self.wait(lambda t: t.startswith("How to Play"), "the Help menu")
         heard = self.press("h", lambda t: t == "OK push button.", "the help window")
         assert any("How To Play 1. Normal - Mines are scattered throughout the board." in t for t in heard), heard
         heard = self.press(close, lambda t: (cell_said(t) or (0, 0))[:2] == self.at, "the field after " + close)
@@ -251,11 +236,10 @@ def main():
     if subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"], stdout=subprocess.DEVNULL).returncode == 0:
         print("skipped: another Orca runs for this user")
         return SKIP
-    with Session() as session:
-        session.up(sys.argv[1])
-        heard = session.speech.wait(lambda t: t.startswith("new game"), "the field to take the focus", 20)
+    with Player() as player:
+        player.up(sys.argv[1])
+        heard = player.wait(lambda t: t.startswith("new game"), "the field to take the focus", 20)
         assert any("Space opens" in t for t in heard), "the keys are told at the first focus: %r" % heard
-        player = Player(session)
         player.reset()
         player.read_help("Return")
         player.read_help("Escape")

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The windows on a real X server under a real window manager (or none): real input through the
-// server's test extension (xdotool), the close control as the window manager's WM_DELETE_WINDOW
-// message (wmctrl), and what the player sees read back from the server: the stacking of the
+// The windows on a real X server under a real window manager (or none): real input (xdotool), the
+// close control (wmctrl), and what the player sees read back from the server: the stacking of the
 // windows, their properties and the pointer's picture. The offscreen platform has none of these.
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -30,6 +29,7 @@ namespace tw::gui {
 namespace {
 
 using Until = std::function<bool()>;
+bool soon(const Until& until) { return QTest::qWaitFor(until, 10000); }
 
 // Runs a program, the game taking its events as they come meanwhile, as the running game does (a
 // test's wait sleeps between rounds, which pairs every release and press of a key's repeat), then
@@ -46,7 +46,7 @@ bool run(const QString& program, const QStringList& arguments, const Until& unti
     }
     EXPECT_EQ(QProcess::NotRunning, process.state()) << program.toStdString() << " hangs";
     QGuiApplication::sync();
-    return !until || QTest::qWaitFor(until, 10000);
+    return !until || soon(until);
 }
 
 bool xdotool(const QStringList& arguments, const Until& until = {}) { return run("xdotool", arguments, until); }
@@ -127,8 +127,7 @@ bool framedAsShown() {
 // Arguments that move the pointer onto the middle of an element, measured from the window once
 // the server shows it where the game put it, under no frame of a closed window.
 QStringList to(GuiGame& g, Elem elem, int index) {
-    EXPECT_TRUE(QTest::qWaitFor([&] { return onServer(g.window()) == g.window().geometry() && framedAsShown(); },
-                                10000))
+    EXPECT_TRUE(soon([&] { return onServer(g.window()) == g.window().geometry() && framedAsShown(); }))
         << "the window is where the game put it";
     const QPointF centre = g.board().toWidget(g.board().find(elem, index)->rect.center());
     const QPoint at = g.board().mapTo(&g.window(), centre.toPoint());
@@ -139,20 +138,18 @@ QStringList to(GuiGame& g, Elem elem, int index) {
 // game puts it: a window manager still starting (kwin) takes a moment longer than Qt to say so.
 struct X11Game : GuiGame {
     X11Game() {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return active(&window()) && offCentre(window()) <= 2; }, 10000))
+        EXPECT_TRUE(soon([&] { return active(&window()) && offCentre(window()) <= 2; }))
             << "the window manager gives the new window the keys where the game put it";
     }
 };
 
-// Another window on the desktop, away from the game, for Alt+Tab to switch to: it has had the
-// keys, and the game has them back (a window manager may give a new window the keys late).
+// Another window, away from the game, for Alt+Tab to switch to, once it has had the keys.
 void showAnother(QWidget& other, GuiGame& g) {
     other.setWindowTitle(QStringLiteral("another window"));
     other.setGeometry(0, 0, 200, 100);  // in a corner: some window managers put it over the game
     other.show();
     other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return active(&other); }, 10000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !frameOnServer(other).intersects(frameOnServer(g.window())); }, 10000));
+    ASSERT_TRUE(soon([&] { return active(&other) && !frameOnServer(other).intersects(frameOnServer(g.window())); }));
     g.settle();
 }
 
@@ -204,7 +201,7 @@ bool drag(const QWidget& window, QPoint to) {
         if (!hold.isEmpty()) xdotool({"keyup", hold});
         lost = to - frameOnServer(window).topLeft();
     }
-    return QTest::qWaitFor([&] { return frameOnServer(window).topLeft() == to; }, 10000);
+    return soon([&] { return frameOnServer(window).topLeft() == to; });
 }
 
 // The changes of a window's size and place ("width x height at left, top") that the server reports
@@ -321,10 +318,9 @@ TEST(X11, DialogsBelongToTheGameAndStayAboveItWhenItIsClicked) {
         ASSERT_TRUE(xdotool({"key", key}, [&] { return active(dialog()); }))
             << "the game takes the keys again once a dialog closes";
         // Measured on the server: what Qt takes for a new dialog's frame kwin sometimes leaves wrong.
-        EXPECT_TRUE(help || QTest::qWaitFor(
-            [&] { return (frameOnServer(*dialog()).center() - frameOnServer(g.window()).center()).manhattanLength() <= 2; },
-            10000))
-            << "the dialog's frame is centred over the game's";
+        EXPECT_TRUE(help || soon([&] {
+            return (frameOnServer(*dialog()).center() - frameOnServer(g.window()).center()).manhattanLength() <= 2;
+        })) << "the dialog's frame is centred over the game's";
         Window owner = 0;
         XGetTransientForHint(server(), dialog()->winId(), &owner);
         EXPECT_EQ(g.window().winId(), owner) << "the dialog belongs to the game";
@@ -454,12 +450,12 @@ TEST(X11, CancelGivesBackAMinimisedGame) {
     X11Game g;
     ASSERT_TRUE(xdotool({"key", "ctrl+c"}, [&] { return active(g.tk.form2()); }));
     xdotool({"windowminimize", "--sync", id(g.window())});
-    if (!QTest::qWaitFor([&] { return g.window().isMinimized(); }, 10000)) {
+    if (!soon([&] { return g.window().isMinimized(); })) {
         // The game has no minimise button, and some window managers (icewm) take that strictly.
         GTEST_SKIP() << "this window manager minimises no window without a minimise button";
     }
     g.hands.pressCancel();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !g.window().isMinimized() && g.window().isActiveWindow(); }, 10000))
+    EXPECT_TRUE(soon([&] { return !g.window().isMinimized() && g.window().isActiveWindow(); }))
         << "the game is back, restored and active";
     EXPECT_TRUE(xdotool({"key", "ctrl+c"}, [&] { return g.tk.form2()->isActiveWindow(); })) << "the dialog opens again, restored";
 }
@@ -527,7 +523,7 @@ TEST(X11, TheCustomFieldDialogComesBackWhereThePlayerLeftIt) {
     ASSERT_TRUE(drag(dialog, {827, 745}));
     ASSERT_TRUE(xdotool({"key", "Escape"}, [&] { return g.window().isActiveWindow(); }));
     ASSERT_TRUE(xdotool({"key", "ctrl+c"}, [&] { return active(&dialog); }));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return frameOnServer(dialog).topLeft() == QPoint(827, 745); }, 10000))
+    EXPECT_TRUE(soon([&] { return frameOnServer(dialog).topLeft() == QPoint(827, 745); }))
         << "the dialog comes back at " << frameOnServer(dialog).left() << ", " << frameOnServer(dialog).top();
     xdotool({"key", "Escape"});
 }
@@ -546,12 +542,10 @@ TEST(X11, AMaximiseOrFullScreenRequestLeavesTheFixedWindowsAsTheyAre) {
             run("wmctrl", on + QStringList{"add,above"});
             (void)QTest::qWaitFor([&] { return inState(window, "ABOVE"); }, 3000);
             run("wmctrl", on + QStringList{"remove,above"});
-            EXPECT_TRUE(QTest::qWaitFor(
-                [&] {
-                    return onServer(window).size() == size && !inState(window, "MAXIMIZED_VERT") &&
-                           !inState(window, "MAXIMIZED_HORZ") && !inState(window, "FULLSCREEN");
-                },
-                10000))
+            EXPECT_TRUE(soon([&] {
+                return onServer(window).size() == size && !inState(window, "MAXIMIZED_VERT") &&
+                       !inState(window, "MAXIMIZED_HORZ") && !inState(window, "FULLSCREEN");
+            }))
                 << state.toStdString() << " left the window at " << window.width() << " x " << window.height();
         }
     };
