@@ -196,14 +196,20 @@ class Play:
         self.do(*keys)
         self.game(what, cells, count)
 
+    def child(self, what, index):
+        """The toplevel made `index`-th, with the main one as its parent, once the log has both (the
+        client names the parent just after it makes the toplevel): its index."""
+        def parented():
+            made = toplevels(self.log())
+            return len(made) > index and made[index]["parent"] is made[0]
+        assert wait_for(parented, 5), f"{what}: no new toplevel with the main one as parent"
+        return index
+
     def opened(self, what, keys):
-        """Opens a dialog by keys: the index of its toplevel, whose parent must be the main one."""
+        """Opens a dialog by keys: the index of its toplevel."""
         count = len(toplevels(self.log()))
         self.do(*keys)
-        assert wait_for(lambda: len(toplevels(self.log())) > count, 5), f"{what}: no new toplevel"
-        made = toplevels(self.log())
-        assert made[count]["parent"] is made[0], f"{what}: its toplevel does not have the main one as parent"
-        return count
+        return self.child(what, count)
 
     def close(self, what, index, keys):
         """Keys, typed once weston has given the dialog the keyboard, must close it and give the
@@ -231,10 +237,7 @@ class Play:
             self.click(now[0] if len(now) == 8 else now[1])
             # The click has opened cells on the screen before the next target is read from it.
             wait_for(lambda: boxed() or len(covered(screen())) < len(now), 5)
-        assert wait_for(boxed, 5), "no congratulation box after opening every safe cell of the row"
-        made = toplevels(self.log())
-        assert made[count]["parent"] is made[0], "the congratulation box does not have the main one as parent"
-        self.close("the congratulation box", count, ["key", "Return"])
+        self.close("the congratulation box", self.child("the congratulation box", count), ["key", "Return"])
 
 
 def drag(play):
