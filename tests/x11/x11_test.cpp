@@ -97,11 +97,17 @@ QRect onServer(const QWidget& window) {
     return {x, y, attributes.width, attributes.height};
 }
 
-// A window's frame as the server shows it, with the frame the window manager says it drew (left,
-// right, top, bottom): it frames a new window, and the game places it again, each in its own time.
+// The frame the window manager says it drew around a window: left, right, top, bottom.
+std::vector<unsigned long> frameExtents(const QWidget& window) {
+    auto extents = property(window.winId(), "_NET_FRAME_EXTENTS");
+    extents.resize(4);
+    return extents;
+}
+
+// A window's frame as the server shows it: the window manager frames a new window, and the game
+// places it again with its frame, each in its own time.
 QRect frameOnServer(const QWidget& window) {
-    auto e = property(window.winId(), "_NET_FRAME_EXTENTS");
-    e.resize(4);
+    const auto e = frameExtents(window);
     return onServer(window).adjusted(-int(e[0]), -int(e[2]), int(e[1]), int(e[3]));
 }
 
@@ -185,7 +191,7 @@ bool drag(const QWidget& window, QPoint to) {
     QPoint lost;
     for (int attempt = 0; attempt < 3 && frameOnServer(window).topLeft() != to; ++attempt) {
         const QRect frame = frameOnServer(window);
-        const int title = onServer(window).top() - frame.top();
+        const int title = int(frameExtents(window)[2]);
         const QPoint grip(frame.width() / 2, title > 0 ? title / 2 : frame.height() / 2);
         const QPoint from = frame.topLeft() + grip;
         const QPoint end = to + grip + lost;
