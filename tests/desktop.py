@@ -5,9 +5,9 @@ bus, weston on the X server, or Orca speaking to speech-dispatcher's dummy modul
 waited for until it answers, and every process is ended by its own id at the end.
 
 usage: desktop.py [--a11y] WM PROGRAM [ARGUMENT...]
-Runs the program on the desktop under the window manager WM (openbox, xfwm4, metacity, kwin_x11,
-icewm, fluxbox or none), with the accessibility bus too given --a11y, and exits with its status;
-77 (skipped) when a tool is missing.
+Runs the program under the window manager WM (openbox, xfwm4, metacity, kwin_x11, icewm, fluxbox or
+none), with the accessibility bus too given --a11y; exits with its status, 77 (skipped) when a tool
+is missing.
 """
 import os
 import shutil
@@ -45,6 +45,16 @@ def need(*tools):
         raise Missing("missing " + ", ".join(missing) + " (scripts/setup --tests installs it)")
 
 
+def started(*steps):
+    """Runs the start-up steps in order; exits 77 (skipped), saying why, where a tool is missing."""
+    try:
+        for step in steps:
+            step()
+    except Missing as missing:
+        print("SKIP:", missing)
+        sys.exit(SKIP)
+
+
 def wait_for(predicate, seconds):
     """Polls until predicate() holds; whether it did within the time."""
     deadline = time.monotonic() + seconds
@@ -64,9 +74,9 @@ class Desktop:
         self.procs = []
         # Ended from outside (a test's time out), the desktop still ends what it started.
         signal.signal(signal.SIGTERM, lambda *_: sys.exit(128 + signal.SIGTERM))
-        keep = {k: v for k, v in os.environ.items() if not k.startswith(("XDG_", "DBUS_", "AT_SPI_")) and
-                k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-        self.env = dict(keep, HOME=self.dir, XDG_RUNTIME_DIR=self.dir)
+        self.env = {k: v for k, v in os.environ.items() if not k.startswith(("XDG_", "DBUS_", "AT_SPI_")) and
+                    k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        self.env.update(HOME=self.dir, XDG_RUNTIME_DIR=self.dir)
         if "ASAN_OPTIONS" in self.env:
             # The X keyboard library reads the server's key names without their ends, which the
             # sanitizer's strict string check would take for an overflow.
@@ -82,18 +92,16 @@ class Desktop:
         """A process of the desktop, leading a process group of its own; its output goes to `log`
         in the desktop's folder."""
         out = open(os.path.join(self.dir, log + ".log"), "w") if log else subprocess.DEVNULL
-        options = {"stdout": out, "stderr": out, "env": self.env, **options}
-        proc = subprocess.Popen(command, start_new_session=True, **options)
+        proc = subprocess.Popen(command, start_new_session=True, **{"stdout": out, "stderr": out, "env": self.env,
+                                                                    **options})
         self.procs.append(proc)
         return proc
 
     def ready(self, what, proc, predicate, seconds=20):
         if not wait_for(lambda: predicate() or proc.poll() is not None, seconds) or proc.poll() is not None:
-            raise RuntimeError(f"{what} did not start: {self.said(what)}")
-
-    def said(self, log):
-        path = os.path.join(self.dir, log + ".log")
-        return open(path, errors="replace").read()[-1000:] if os.path.exists(path) else ""
+            path = os.path.join(self.dir, what + ".log")
+            said = open(path, errors="replace").read()[-1000:] if os.path.exists(path) else ""
+            raise RuntimeError(f"{what} did not start: {said}")
 
     def stop(self):
         for proc in reversed(self.procs):
@@ -116,19 +124,15 @@ class Desktop:
                           "-noreset", pass_fds=[write], log="Xvfb")
         os.close(write)
         with os.fdopen(read) as displayfd:
-            number = displayfd.readline().strip()
-        if not number:
-            xvfb.wait()
-            raise RuntimeError("Xvfb did not start: " + self.said("Xvfb"))
-        self.env["DISPLAY"] = ":" + number
+            self.env["DISPLAY"] = ":" + displayfd.readline().strip()
+        self.ready("Xvfb", xvfb, lambda: self.env["DISPLAY"] != ":", 0)
 
     def bus(self):
         """A session bus, which prints its address once it listens."""
         need("dbus-daemon")
         bus = self.start("dbus-daemon", "--session", "--nofork", "--print-address", log="dbus", stdout=subprocess.PIPE)
         self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
-        if not self.env["DBUS_SESSION_BUS_ADDRESS"]:
-            raise RuntimeError("the session bus did not start: " + self.said("dbus"))
+        self.ready("dbus", bus, lambda: self.env["DBUS_SESSION_BUS_ADDRESS"], 0)
 
     def window_manager(self, name):
         """The window manager, once it has said it manages the screen."""
@@ -155,9 +159,8 @@ class Desktop:
         def answers():
             # Asking org.a11y.Bus before the launcher owns the name would have the session bus start
             # a second launcher, and the first one, losing the race, would leave.
-            owned = call("--session", "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
-                         "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus")
-            if "true" not in owned.stdout:
+            if "true" not in call("--session", "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                  "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus").stdout:
                 return False
             bus = call("--session", "--dest=org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress")
             return bus.returncode == 0 and bus.stdout.strip() != "" and call(
@@ -197,12 +200,7 @@ class Desktop:
             f.write("default_driver=null\n")
         speechd = self.start("speech-dispatcher", "-s", "-t", "0", "-C", conf, "-L", conf, log="speechd")
         path = os.path.join(self.dir, "speech-dispatcher", "speechd.sock")
-
-        def listens():
-            with socket.socket(socket.AF_UNIX) as s:
-                return s.connect_ex(path) == 0
-
-        self.ready("speechd", speechd, lambda: os.path.exists(path) and listens())
+        self.ready("speechd", speechd, lambda: socket.socket(socket.AF_UNIX).connect_ex(path) == 0)
         prefs = os.path.join(self.dir, "orca-prefs")
         os.makedirs(prefs)
         orca = self.start("/usr/bin/python3", "-c", ORCA, "-u", prefs, "--debug-file", debug_log,
@@ -215,16 +213,8 @@ def main(args):
     a11y = args[:1] == ["--a11y"]
     wm, *program = args[a11y:]
     with Desktop() as desktop:
-        try:
-            desktop.x(os.environ.get("TILEWARDEN_TEST_SCREEN", "1024x768"))
-            desktop.bus()
-            if a11y:
-                desktop.a11y()
-            if wm != "none":
-                desktop.window_manager(wm)
-        except Missing as missing:
-            print("SKIP:", missing)
-            return SKIP
+        started(lambda: desktop.x(os.environ.get("TILEWARDEN_TEST_SCREEN", "1024x768")), desktop.bus,
+                desktop.a11y if a11y else lambda: None, lambda: wm == "none" or desktop.window_manager(wm))
         return subprocess.run(program, env=dict(desktop.env, QT_QPA_PLATFORM="xcb", TILEWARDEN_TEST_WM=wm)).returncode
 
 

@@ -1,76 +1,53 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the build into a scratch root and checks that every desktop file lands where the
-# desktop looks for it and that the files agree with each other and with the project version.
+# Installs the build into a scratch root: every desktop file lands where the desktop looks for it,
+# the files agree with each other and with the project version, and the desktop's own validators
+# (where installed) pass the desktop entry, the metainfo and the manual page.
 # Usage: install_check.sh CMAKE BUILD_DIR STAGE_DIR APP_ID VERSION
 set -uo pipefail
 cmake=$1 build=$2 stage=$3 app_id=$4 version=$5
-
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 rm -rf "$stage"
-if ! DESTDIR="$stage" "$cmake" --install "$build" --prefix /usr >"$stage.log" 2>&1; then
-  cat "$stage.log"
-  echo "FAIL: cmake --install did not succeed"
-  exit 1
-fi
-root=$stage/usr
-
-bin=$root/bin/tilewarden
-desktop=$root/share/applications/$app_id.desktop
-metainfo=$root/share/metainfo/$app_id.metainfo.xml
-manpage=$root/share/man/man6/tilewarden.6.gz
-changelog=$root/share/doc/tilewarden/changelog.gz
-copyright=$root/share/doc/tilewarden/copyright
-
-[ -x "$bin" ] || fail "no executable at usr/bin/tilewarden"
-for f in "$desktop" "$metainfo" "$manpage" "$changelog" "$copyright"; do
+DESTDIR="$stage" "$cmake" --install "$build" --prefix /usr >"$stage.log" 2>&1 || { cat "$stage.log"; exit 1; }
+share=$stage/usr/share
+desktop=$share/applications/$app_id.desktop
+metainfo=$share/metainfo/$app_id.metainfo.xml
+manpage=$share/man/man6/tilewarden.6.gz
+changelog=$share/doc/tilewarden/changelog.gz
+[ -x "$stage/usr/bin/tilewarden" ] || fail "no executable at usr/bin/tilewarden"
+for f in "$desktop" "$metainfo" "$manpage" "$changelog" "$share/doc/tilewarden/copyright"; do
   [ -s "$f" ] || fail "missing ${f#"$stage"/}"
 done
-
-# The width and height of a PNG are the two big-endian words at bytes 16 and 20 of its header.
-png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ print $1*16777216 + $2*65536 + $3*256 + $4 "x" $5*16777216 + $6*65536 + $7*256 + $8 }'; }
 for size in 16 32 48 64 128 256; do
-  icon=$root/share/icons/hicolor/${size}x${size}/apps/$app_id.png
-  if [ ! -s "$icon" ]; then
-    fail "missing icon ${icon#"$stage"/}"
-  elif [ "$(head -c8 "$icon" | od -An -tx1 | tr -d ' \n')" != 89504e470d0a1a0a ]; then
-    fail "${icon#"$stage"/} is not a PNG"
-  elif [ "$(png_size "$icon")" != "${size}x${size}" ]; then
-    fail "${icon#"$stage"/} is $(png_size "$icon"), not ${size}x${size}"
-  fi
+  icon=$share/icons/hicolor/${size}x${size}/apps/$app_id.png
+  file -b "$icon" | grep -q "^PNG image data, $size x $size," || fail "$icon is not a $size x $size PNG"
 done
 
-if [ -s "$desktop" ]; then
-  exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
-  [ -x "$root/bin/$exec_name" ] || fail "the desktop entry runs '$exec_name', which is not installed in usr/bin"
-  icon_name=$(sed -n 's/^Icon=//p' "$desktop")
-  [ "$icon_name" = "$app_id" ] || fail "the desktop entry's icon is '$icon_name', not $app_id"
-fi
+[ -x "$stage/usr/bin/$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")" ] || fail "the desktop entry runs no installed program"
+grep -qx "Icon=$app_id" "$desktop" || fail "the desktop entry's icon is not $app_id"
+for line in "<id>$app_id</id>" "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
+            "<binary>tilewarden</binary>"; do
+  grep -qF "$line" "$metainfo" || fail "the metainfo lacks $line"
+done
+newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n1 | cut -d'"' -f2)
+[ "$newest" = "$version" ] || fail "the newest release in the metainfo is '$newest', the project is $version"
+man_version=$(gzip -dc "$manpage" | sed -n 's/^\.TH .*"Tilewarden \([^"]*\)".*/\1/p')
+[ "$man_version" = "$version" ] || fail "the manual page is for version '$man_version', the project is $version"
+logged=$(gzip -dc "$changelog" | sed -n '1s/^tilewarden (\([^)]*\)).*/\1/p')
+[ "$logged" = "$version" ] || fail "the change log's newest entry is '$logged', the project is $version"
 
-if [ -s "$metainfo" ]; then
-  grep -q "<id>$app_id</id>" "$metainfo" || fail "the metainfo id is not $app_id"
-  grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
-    fail "the metainfo does not launch $app_id.desktop"
-  grep -q "<binary>tilewarden</binary>" "$metainfo" || fail "the metainfo does not provide the tilewarden binary"
-  newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n1 | cut -d'"' -f2)
-  [ "$newest" = "$version" ] || fail "the newest release in the metainfo is '$newest', the project is $version"
-fi
-
-if [ -s "$manpage" ]; then
-  th_version=$(gzip -dc "$manpage" | sed -n 's/^\.TH .*"Tilewarden \([^"]*\)".*/\1/p')
-  [ "$th_version" = "$version" ] || fail "the manual page is for version '$th_version', the project is $version"
-fi
-
-if [ -s "$changelog" ]; then
-  logged=$(gzip -dc "$changelog" | sed -n '1s/^tilewarden (\([^)]*\)).*/\1/p')
-  [ "$logged" = "$version" ] || fail "the change log's newest entry is '$logged', the project is $version"
-fi
-
-if ((failures)); then
-  echo "$failures check(s) failed; installed files:"
-  (cd "$stage" && find . -type f | sort)
-  exit 1
-fi
-echo "installed tree in $stage is complete"
+# A validator must succeed and print no line matching FAULT (if given): a warning lets
+# appstreamcli succeed, but a store would still show it to the user.
+validate() {  # FAULT TOOL ARGUMENT...
+  local fault=$1 out
+  shift
+  command -v "$1" >/dev/null || { echo "not checked: $1 is not installed"; return; }
+  out=$("$@" 2>&1) && { [ -z "$fault" ] || ! grep -q "$fault" <<<"$out"; } || fail "$1: $out"
+}
+validate '^[EW]:' appstreamcli validate --no-net --no-color "$metainfo"
+validate '' desktop-file-validate "$desktop"
+gzip -dc "$manpage" >"$stage/tilewarden.6"
+LC_ALL=C.UTF-8 validate . groff -man -t -Tutf8 -ww -z "$stage/tilewarden.6"
+exit $((failures > 0))

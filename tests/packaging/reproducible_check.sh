@@ -6,40 +6,25 @@
 # Usage: reproducible_check.sh CMAKE CPACK SOURCE_DIR SCRATCH_DIR FIRST_BUILD_DIR
 set -euo pipefail
 cmake=$1 cpack=$2 src=$3 scratch=$4 first=$5
-debs=("$first"/tilewarden_*.deb)
-[ -s "${debs[0]}" ] || { echo "SKIP: packaging.deb made no package in $first"; exit 77; }
-
+first_deb=$(echo "$first"/tilewarden_*.deb)
+[ -s "$first_deb" ] || { echo "SKIP: packaging.deb made no package in $first"; exit 77; }
 rm -rf "$scratch"
 copy=$scratch/another/place/tilewarden
 build=$scratch/another/build
 mkdir -p "$copy"
-if git -C "$src" rev-parse >/dev/null 2>&1; then
-  git -C "$src" ls-files -co --exclude-standard -z | (cd "$src" && xargs -0 cp --parents -t "$copy")
-else
-  cp -r "$src/." "$copy"
-fi
+git -C "$src" ls-files -co --exclude-standard -z | (cd "$src" && xargs -0 cp --parents -t "$copy")
 find "$copy" -exec touch -h -d '2001-02-03 04:05:06' {} +
 "$cmake" -S "$copy" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTILEWARDEN_TESTS=OFF -DTILEWARDEN_BENCH=OFF >"$scratch/build.log"
 "$cmake" --build "$build" -j2 >>"$scratch/build.log"
 (cd "$build" && "$cpack" -G DEB) >>"$scratch/build.log"
-second=("$build"/tilewarden_*.deb)
-sha256sum "${debs[0]}" "${second[0]}"
-
-failed=0 n=0
-for deb in "${debs[0]}" "${second[0]}"; do
-  n=$((n + 1))
-  tree=$scratch/unpacked-$n
+second_deb=$(echo "$build"/tilewarden_*.deb)
+failed=0
+for deb in "$first_deb" "$second_deb"; do
+  tree=$scratch/unpacked-${deb//\//_}
   dpkg-deb -x "$deb" "$tree"
   for folder in "$src" "$first" "$copy" "$build"; do
-    if grep -rqaF "$folder" "$tree"; then
-      echo "FAIL: ${deb##*/} from ${deb%/*} names the folder $folder"
-      failed=1
-    fi
+    ! grep -rqaF "$folder" "$tree" || { echo "FAIL: $deb names the folder $folder"; failed=1; }
   done
 done
-if ! cmp "${debs[0]}" "${second[0]}"; then
-  echo "FAIL: the two packages differ; differing files:"
-  diff -rq "$scratch"/unpacked-* || true
-  failed=1
-fi
+cmp "$first_deb" "$second_deb" || { diff -rq "$scratch"/unpacked-* || true; failed=1; }
 exit $failed
