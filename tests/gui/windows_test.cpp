@@ -32,6 +32,17 @@ TEST(Window, IsFixedCaptionedAndBuiltWithItsInitialMenu) {
     EXPECT_TRUE(g.checked(MenuItem::mnuBeginner) && g.checked(MenuItem::mnuGT, 3) && !g.checked(MenuItem::mnuMarks));
 }
 
+// The face shows itself pressed while held, and its release anywhere starts a new game.
+TEST(Window, TheFaceShowsItselfPressedAndItsReleaseAnywhereStartsANewGame) {
+    GuiGame g;
+    g.laywall();
+    g.click(1);
+    g.hands.pressFace(kRightButton);
+    EXPECT_EQ(pictures::kFacePressed, g.face());
+    g.hands.release(30, kRightButton);
+    EXPECT_EQ(pictures::kCovered, g.picture(1));
+}
+
 TEST(Window, AScreenReaderHearsEveryCountACellCanShow) {
     GuiGame g;
     QAccessibleInterface* field = QAccessible::queryAccessibleInterface(&g.board());
