@@ -29,18 +29,16 @@
 namespace tw::gui {
 namespace {
 
-double luminance(QRgb colour) {
-    const auto linear = [](int channel) {
-        const double c = channel / 255.0;
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) + 0.0722 * linear(qBlue(colour));
-}
-
 double contrast(QRgb a, QRgb b) {
-    const double first = luminance(a);
-    const double second = luminance(b);
-    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+    const auto luminance = [](QRgb colour) {
+        const auto linear = [](int channel) {
+            const double c = channel / 255.0;
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) + 0.0722 * linear(qBlue(colour));
+    };
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
 }
 
 // A text as drawn in `area` of the shot: its background is the commonest colour there, its colour
@@ -81,16 +79,15 @@ Text textOf(const QWidget& control) {
         option.initFrom(button);
         option.text = button->text();
         if (button->autoDefault()) option.features |= QStyleOptionButton::AutoDefaultButton;
-        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        return {button->text(), room, metrics.size(Qt::TextShowMnemonic, button->text()), Qt::AlignCenter};
+        return {button->text(), button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button),
+                metrics.size(Qt::TextShowMnemonic, button->text()), Qt::AlignCenter};
     }
     if (const auto* edit = qobject_cast<const QLineEdit*>(&control)) {
         QStyleOptionFrame option;
         option.initFrom(edit);
         option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
-        const QRect room = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
-        return {edit->text(), room, {metrics.horizontalAdvance(edit->text()), metrics.height()},
-                Qt::AlignLeft | Qt::AlignVCenter};
+        return {edit->text(), edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit),
+                {metrics.horizontalAdvance(edit->text()), metrics.height()}, Qt::AlignLeft | Qt::AlignVCenter};
     }
     return {};
 }

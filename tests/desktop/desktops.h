@@ -10,8 +10,7 @@
 
 namespace tw {
 
-// A common desktop's settings as tests/desktop/as-desktop makes them, and what they give a Qt
-// program: the application font's family, a dark palette or a light one, the device pixel ratio.
+// A common desktop as tests/desktop/as-desktop makes it, and what it gives a Qt program.
 struct Desktop {
     std::string_view name;
     std::string_view family;
@@ -29,16 +28,14 @@ inline constexpr std::array<Desktop, 7> kDesktops = {{
     {"large-text", "DejaVu Sans", false, 1.25},
 }};
 
-// The desktop this program was started as (TW_DESKTOP), or nullptr. Under Plasma, Plasma's platform
-// theme gives Qt its font and palette before any window exists; this does the same for "kde":
-// Noto Sans at 10 points and a dark palette after Breeze Dark's on Qt's Fusion style.
+// The desktop this program was started as (TW_DESKTOP), or nullptr; for "kde" it sets what Plasma's
+// platform theme would before any window exists: Noto Sans at 10 points and Breeze Dark's palette.
 inline const Desktop* startedAs() {
     const QByteArray name = qgetenv("TW_DESKTOP");
     for (const Desktop& desktop : kDesktops) {
         if (name != QByteArrayView(desktop.name.data(), static_cast<qsizetype>(desktop.name.size()))) continue;
         if (desktop.name == "kde") {
             QApplication::setFont(QFont(QStringLiteral("Noto Sans"), 10));
-            // The other roles follow from the buttons' colour, which is also the windows'.
             QPalette palette(QColor(49, 54, 59));
             palette.setColor(QPalette::Base, QColor(35, 38, 41));
             for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {

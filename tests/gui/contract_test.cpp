@@ -4,12 +4,9 @@
 #include <QScreen>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <functional>
-#include <ostream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "tests/gui/qt_hands.h"
@@ -22,36 +19,31 @@ void PrintTo(const FrameRect& f, std::ostream* out) { *out << f.width << " x " <
 
 namespace {
 
-// A main window with eight cells in a row under the top panel.
-void layout(Toolkit& tk) {
-    tk.buildForm1();
-    for (int i = 1; i <= 8; ++i) {
-        tk.createBox(i);
-        tk.move(Elem::Box, i, 16 * i - 4, 55);
-        tk.show(Elem::Box, i);
-        tk.bringToFront(Elem::Box, i);
-    }
-    tk.showForm(Form::Form1);
-}
-
 // Each realisation with the hands that give it input: the headless toolkit takes input itself.
-struct HeadlessDriver {
-    HeadlessDriver() { tk.setEvents(&log); }
-    void settle() { tk.settle(); }
-
+template <typename Toolkit, typename Hands>
+struct Driver {
+    Driver() { tk.setEvents(&log); }
     gui::EventLog log;
-    HeadlessToolkit tk;
-    HeadlessToolkit& hands = tk;
+    Toolkit tk;
+    Hands hands{tk};
 };
+using HeadlessDriver = Driver<HeadlessToolkit, HeadlessToolkit&>;
+using QtDriver = Driver<QtToolkit, gui::QtHands>;
 
-struct QtDriver {
-    QtDriver() { tk.setEvents(&log); }
-    void settle() { hands.settle(); }
-
-    gui::EventLog log;
-    QtToolkit tk;
-    gui::QtHands hands{tk};
-};
+// A main window with eight cells in a row under the top panel, built afresh.
+template <typename D>
+void rebuild(D& d) {
+    if (d.tk.formExists(Form::Form1)) d.tk.destroyForm1();
+    d.tk.buildForm1();
+    for (int i = 1; i <= 8; ++i) {
+        d.tk.createBox(i);
+        d.tk.move(Elem::Box, i, 16 * i - 4, 55);
+        d.tk.show(Elem::Box, i);
+        d.tk.bringToFront(Elem::Box, i);
+    }
+    d.tk.showForm(Form::Form1);
+    d.hands.settle();
+}
 
 // The main window as the desktop shows it, without giving it anything first.
 HeadlessToolkit::Window shown(HeadlessDriver& d) { return d.tk.window(Form::Form1); }
@@ -75,28 +67,26 @@ std::pair<int, int> dialogCentre(QtDriver& d) {
     return {middle.x(), middle.y()};
 }
 
-template <typename Driver>
-struct Contract : ::testing::Test {
-    Contract() {
-        layout(d.tk);
-        d.settle();
-    }
-    void rebuild() {
-        d.tk.destroyForm1();
-        layout(d.tk);
-        d.settle();
-    }
-    Driver d;
-};
+const std::vector<int>& shownNeighbourhood(HeadlessDriver& d) { return d.tk.shownNeighbourhood(); }
+const std::vector<int>& shownNeighbourhood(QtDriver& d) { return d.tk.form1()->board().shownNeighbourhood(); }
 
+template <typename D>
+struct Contract : ::testing::Test {
+    Contract() { rebuild(d); }
+    D d;
+};
 using Realisations = ::testing::Types<HeadlessDriver, QtDriver>;
 TYPED_TEST_SUITE(Contract, Realisations);
 
+// A case of the contract, written once for both realisations over the driver `d` and its hands `h`.
+#define CONTRACT_CASE(name)                                                   \
+    template <typename D, typename H> void name(D& d, H& h);                  \
+    TYPED_TEST(Contract, name) { name(this->d, this->d.hands); }               \
+    template <typename D, typename H> void name(D& d, H& h)
+
 using Seen = std::vector<std::string>;
 
-TYPED_TEST(Contract, EachReleaseGoesToItsOwnButtonsPressWhereverItHappens) {
-    auto& d = this->d;
-    auto& h = d.hands;
+CONTRACT_CASE(EachReleaseGoesToItsOwnButtonsPressWhereverItHappens) {
     h.press(3, kLeftButton);
     h.release(-1, kLeftButton);
     EXPECT_EQ((Seen{"down 3 1", "up 3 1"}), d.log.take()) << "a release outside the window";
@@ -119,13 +109,11 @@ TYPED_TEST(Contract, EachReleaseGoesToItsOwnButtonsPressWhereverItHappens) {
     EXPECT_EQ((Seen{"down 4 1", "up 4 1"}), d.log.take()) << "the window system still sends a release after a focus loss";
 }
 
-TYPED_TEST(Contract, APressWhoseReleaseIsLostIsForgotten) {
-    auto& d = this->d;
-    auto& h = d.hands;
+CONTRACT_CASE(APressWhoseReleaseIsLostIsForgotten) {
     const std::vector<std::pair<const char*, std::function<void()>>> losses = {
         {"disabled", [&] { d.tk.enableForm(Form::Form1, false); }},
         {"hidden", [&] { d.tk.hideForm(Form::Form1); }},
-        {"rebuilt", [&] { this->rebuild(); }},
+        {"rebuilt", [&] { rebuild(d); }},
         {"menu opened", [&] { h.popupMenu(); }},
     };
     for (const auto& [how, lose] : losses) {
@@ -136,7 +124,7 @@ TYPED_TEST(Contract, APressWhoseReleaseIsLostIsForgotten) {
         h.release(4, kLeftButton);
         d.tk.enableForm(Form::Form1, true);
         d.tk.showForm(Form::Form1);
-        d.settle();
+        h.settle();
         // The right button is still held when the window takes input again.
         h.release(6, kRightButton);
         h.clickFace();
@@ -147,9 +135,7 @@ TYPED_TEST(Contract, APressWhoseReleaseIsLostIsForgotten) {
     }
 }
 
-TYPED_TEST(Contract, AMessageBoxTakesAllInputUntilClosedAndTheHeldButtonsWithIt) {
-    auto& d = this->d;
-    auto& h = d.hands;
+CONTRACT_CASE(AMessageBoxTakesAllInputUntilClosedAndTheHeldButtonsWithIt) {
     d.tk.setTimerEnabled(true);
     h.whileMessageBoxOpen([&] {
         h.click(1);
@@ -169,9 +155,7 @@ TYPED_TEST(Contract, AMessageBoxTakesAllInputUntilClosedAndTheHeldButtonsWithIt)
     EXPECT_EQ((Seen{"down 8 1", "down 8 2", "up 8 1", "tick", "face down 1", "face up 1"}), d.log.take());
 }
 
-TYPED_TEST(Contract, ACloseRequestReachesTheGameOnlyFromAWindowThatTakesInput) {
-    auto& d = this->d;
-    auto& h = d.hands;
+CONTRACT_CASE(ACloseRequestReachesTheGameOnlyFromAWindowThatTakesInput) {
     d.tk.showForm(Form::Form3);
     d.tk.enableForm(Form::Form1, false);
     h.closeForm(Form::Form1);
@@ -183,16 +167,14 @@ TYPED_TEST(Contract, ACloseRequestReachesTheGameOnlyFromAWindowThatTakesInput) {
 
     d.tk.hideForm(Form::Form3);
     d.tk.enableForm(Form::Form1, true);
-    d.settle();
+    h.settle();
     h.closeForm(Form::Form1);
     h.choose(MenuItem::mnuMarks);
     EXPECT_EQ((Seen{"close 0", "menu 5"}), d.log.take());
     EXPECT_TRUE(d.tk.formExists(Form::Form1)) << "closing is the game's decision";
 }
 
-TYPED_TEST(Contract, TheMainWindowStaysWhereThePlayerPutItAndComesBackWhenADialogCloses) {
-    auto& d = this->d;
-    auto& h = d.hands;
+CONTRACT_CASE(TheMainWindowStaysWhereThePlayerPutItAndComesBackWhenADialogCloses) {
     const FrameRect centred = shown(d).frame;
     d.tk.setClientSize(kDesignClientWidth, 4000);
     d.tk.setClientSize(kDesignClientWidth, kDesignClientHeight);
@@ -202,7 +184,7 @@ TYPED_TEST(Contract, TheMainWindowStaysWhereThePlayerPutItAndComesBackWhenADialo
     const int high = kDesignClientHeight + 16;
     d.tk.setClientSize(wide, high);
     h.moveWindow(4000, 80);
-    this->rebuild();
+    rebuild(d);
     d.tk.setClientSize(wide, high);
     EXPECT_EQ(4000, shown(d).frame.left) << "a new game at the same size leaves the window past the screen's edge";
     EXPECT_EQ(80, shown(d).frame.top);
@@ -229,13 +211,11 @@ TYPED_TEST(Contract, TheMainWindowStaysWhereThePlayerPutItAndComesBackWhenADialo
     }
 }
 
-TYPED_TEST(Contract, TheCustomFieldDialogIsCentredOverTheGameUntilThePlayerMovesIt) {
-    auto& d = this->d;
-    auto& h = d.hands;
+CONTRACT_CASE(TheCustomFieldDialogIsCentredOverTheGameUntilThePlayerMovesIt) {
     h.moveWindow(100, 80);
     const auto [gameX, gameY] = centre(shown(d).frame);
     d.tk.showForm(Form::Form2);
-    d.settle();
+    h.settle();
     const auto [x, y] = dialogCentre(d);
     EXPECT_TRUE(std::abs(x - gameX) <= 1 && std::abs(y - gameY) <= 1) << "centred over the game";
     h.moveWindow(300, 200, Form::Form2);
@@ -243,13 +223,11 @@ TYPED_TEST(Contract, TheCustomFieldDialogIsCentredOverTheGameUntilThePlayerMoves
     d.tk.hideForm(Form::Form2);
     h.moveWindow(200, 100);
     d.tk.showForm(Form::Form2);
-    d.settle();
+    h.settle();
     EXPECT_EQ(left, dialogCentre(d)) << "a dialog the player moved comes back where they left it";
 }
 
-TYPED_TEST(Contract, AHeldKeyRepeatsItsKeyDownAndIsLetGoOnceWhereverItIsLetGo) {
-    auto& d = this->d;
-    auto& h = d.hands;
+CONTRACT_CASE(AHeldKeyRepeatsItsKeyDownAndIsLetGoOnceWhereverItIsLetGo) {
     h.keyDown(72);
     for (int n = 0; n < 3; ++n) h.keyRepeat(72);
     h.keyUp(72);
@@ -257,26 +235,24 @@ TYPED_TEST(Contract, AHeldKeyRepeatsItsKeyDownAndIsLetGoOnceWhereverItIsLetGo) {
 
     h.keyDown(72);
     h.loseFocus();
-    d.settle();
+    h.settle();
     h.keyDown(72);
     h.popupMenu();
-    d.settle();
+    h.settle();
     EXPECT_EQ((Seen{"key down 72", "key up 72", "key down 72", "key up 72"}), d.log.take())
         << "another window or a menu takes the keyboard";
     h.keyDown(72);
     d.tk.enableForm(Form::Form1, false);
     d.tk.showForm(Form::Form2);
-    d.settle();
+    h.settle();
     EXPECT_EQ((Seen{"key down 72"}), d.log.take()) << "a window that takes no input hears nothing";
     d.tk.hideForm(Form::Form2);
     d.tk.enableForm(Form::Form1, true);
-    d.settle();
+    h.settle();
     EXPECT_EQ((Seen{"key up 72"}), d.log.take()) << "until it takes input again";
 }
 
-TYPED_TEST(Contract, TheFieldsKeysMoveItsFocusCellAndClickItOncePerPress) {
-    auto& d = this->d;
-    auto& h = d.hands;
+CONTRACT_CASE(TheFieldsKeysAndAHintMoveItsFocusCellAndTheKeysClickItOncePerPress) {
     for (const int key : {kKeySpace, kKeyRight, kKeyRight, kKeyF, kKeyEnd, kKeyRight, kKeySpace, kKeyDown, kKeyF,
                           kKeyPageUp, kKeyLeft, kKeySpace, kKeyS, kKeyR, 72}) {
         h.keyDown(key);
@@ -291,7 +267,12 @@ TYPED_TEST(Contract, TheFieldsKeysMoveItsFocusCellAndClickItOncePerPress) {
     EXPECT_EQ((Seen{"down 1 1", "up 1 1", "down 3 2", "up 3 2", "down 8 1", "up 8 1", "down 7 1", "up 7 1",
                     "key down 72", "key up 72", "down 7 2", "up 7 2"}),
               d.log.take()) << "row 2 has no shown cell; Page Up goes back to row 1";
-    this->rebuild();
+    d.tk.showHint({6, HintWhy::Satisfied, {{{5, 1}, {}}}});
+    d.tk.showHint({});
+    h.keyDown(kKeySpace);
+    h.keyUp(kKeySpace);
+    EXPECT_EQ((Seen{"down 6 1", "up 6 1"}), d.log.take()) << "a hint moves the focus cell, no hint leaves it";
+    rebuild(d);
     h.keyDown(kKeyF);
     h.keyDown(kKeyPageDown);
     h.keyDown(kKeyHome);
@@ -300,9 +281,7 @@ TYPED_TEST(Contract, TheFieldsKeysMoveItsFocusCellAndClickItOncePerPress) {
     EXPECT_EQ((Seen{"down 1 2", "up 1 2", "down 1 1", "up 1 1"}), d.log.take()) << "a build starts at the first cell";
 }
 
-TYPED_TEST(Contract, ThePointerFollowsItsElementAtOnceWhenTheWindowTakesInputAgain) {
-    auto& d = this->d;
-    auto& h = d.hands;
+CONTRACT_CASE(ThePointerFollowsItsElementAtOnceWhenTheWindowTakesInputAgain) {
     h.pointAt(Elem::Box, 5);
     d.tk.setPointer(Elem::Box, 5, Pointer::Cross);
     EXPECT_EQ(Pointer::Cross, h.shownPointer());
@@ -319,22 +298,18 @@ TYPED_TEST(Contract, ThePointerFollowsItsElementAtOnceWhenTheWindowTakesInputAga
     EXPECT_EQ(Pointer::Cross, h.shownPointer()) << "the pointer rested on the cell meanwhile";
 }
 
-const std::vector<int>& shownNeighbourhood(HeadlessDriver& d) { return d.tk.shownNeighbourhood(); }
-const std::vector<int>& shownNeighbourhood(QtDriver& d) { return d.tk.form1()->board().shownNeighbourhood(); }
-
 // The cells a number counts, told apart by how far they lie across and down from it: adjacent,
 // diagonal, a knight's move, two straight and two diagonal, one bit of the rule each.
 std::vector<int> countedCells(int cell, int mask) {
     std::vector<int> cells;
     const int x = (cell - 1) % kDesignAcross;
     const int y = (cell - 1) / kDesignAcross;
+    const std::pair<int, int> kinds[] = {{0, 1}, {1, 1}, {1, 2}, {0, 2}, {2, 2}};
     for (int other = 1; other <= kDesignAcross * kDesignDown; ++other) {
         const int dx = std::abs((other - 1) % kDesignAcross - x);
         const int dy = std::abs((other - 1) / kDesignAcross - y);
-        const std::pair<int, int> apart{std::min(dx, dy), std::max(dx, dy)};
-        const std::pair<int, int> kinds[] = {{0, 1}, {1, 1}, {1, 2}, {0, 2}, {2, 2}};
         for (int bit = 0; bit < 5; ++bit) {
-            if (apart == kinds[bit] && (mask >> bit & 1) != 0) cells.push_back(other);
+            if (std::pair(std::min(dx, dy), std::max(dx, dy)) == kinds[bit] && (mask >> bit & 1) != 0) cells.push_back(other);
         }
     }
     return cells;
@@ -342,12 +317,10 @@ std::vector<int> countedCells(int cell, int mask) {
 
 // N, held on the focus cell or with the pointer on a cell, marks what that cell's number counts
 // under the checked game type, until it is let go anywhere; the game hears nothing of it.
-TYPED_TEST(Contract, NMarksTheCellsANumberCountsWhileItIsHeld) {
-    auto& d = this->d;
-    auto& h = d.hands;
+CONTRACT_CASE(NMarksTheCellsANumberCountsWhileItIsHeld) {
     for (const GameType& type : kGameTypes) {
         SCOPED_TRACE(type.mask);
-        this->rebuild();
+        rebuild(d);
         for (const GameType& other : kGameTypes) d.tk.setChecked(MenuItem::mnuGT, other.mask, other.mask == type.mask);
         h.pointAt(Elem::Box, 5);
         h.keyDown(kKeyN);
@@ -366,32 +339,19 @@ TYPED_TEST(Contract, NMarksTheCellsANumberCountsWhileItIsHeld) {
         h.keyDown(kKeyN);
         h.loseFocus();
         EXPECT_TRUE(shownNeighbourhood(d).empty()) << "let go where the game does not see it";
-        d.settle();
+        h.settle();
     }
     EXPECT_EQ(Seen{}, d.log.take());
 }
 
-TYPED_TEST(Contract, AHintMovesTheFocusCellToItsCellAndNoHintLeavesIt) {
-    auto& d = this->d;
-    auto& h = d.hands;
-    d.tk.showHint({6, HintWhy::Satisfied, {{{5, 1}, {}}}});
-    EXPECT_EQ(6, d.tk.focusCell());
-    d.tk.showHint({});
-    EXPECT_EQ(6, d.tk.focusCell());
-    h.keyDown(kKeySpace);
-    EXPECT_EQ((Seen{"down 6 1", "up 6 1"}), d.log.take()) << "the keys go on from the hint's cell";
-}
-
-TYPED_TEST(Contract, TheTimerTicksOnlyWhileEnabledAndStopsWithItsWindow) {
-    auto& d = this->d;
-    auto& h = d.hands;
+CONTRACT_CASE(TheTimerTicksOnlyWhileEnabledAndStopsWithItsWindow) {
     h.tick();
     d.tk.setTimerEnabled(true);
     h.tick();
     d.tk.setTimerEnabled(false);
     h.tick();
     d.tk.setTimerEnabled(true);
-    this->rebuild();
+    rebuild(d);
     EXPECT_FALSE(d.tk.timerEnabled());
     h.tick();
     EXPECT_EQ((Seen{"tick"}), d.log.take());

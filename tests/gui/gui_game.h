@@ -4,12 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QMessageBox>
 #include <QTest>
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "tests/game_on.h"
 #include "tests/gui/qt_hands.h"
@@ -43,22 +41,5 @@ struct GuiGame : GameOn<QtToolkit> {
 
     QtHands hands{tk};
 };
-
-// A message box as the player saw it.
-struct SeenBox {
-    QString text;
-    QString title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-};
-
-// Closes every message box that opens while `action` runs, noting what each said.
-template <typename Action>
-std::vector<SeenBox> answerMessageBoxes(Action action) {
-    std::vector<SeenBox> seen;
-    const MessageBoxAnswerer answerer(
-        [&seen](QMessageBox& box) { seen.push_back({box.text(), box.windowTitle(), box.icon()}); });
-    action();
-    return seen;
-}
 
 }  // namespace tw::gui

@@ -8,8 +8,7 @@ namespace {
 
 QtMessageHandler qtHandler = nullptr;
 
-// What the offscreen platform and QTest say about every dialog and refused key, a hundred
-// thousand times over, would bury anything worth reading.
+// What the offscreen platform and QTest say about every dialog and refused key would bury the rest.
 void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type == QtWarningMsg &&
         (message.startsWith(QStringLiteral("This plugin does not support")) ||

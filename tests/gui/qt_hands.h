@@ -8,7 +8,6 @@
 #include <QCursor>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -16,8 +15,8 @@
 #include <QWindow>
 
 #include <functional>
-#include <string>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -44,7 +43,6 @@ struct MessageBoxAnswerer {
     std::function<void(QMessageBox&)> seen;
     QTimer timer;
 };
-
 
 // Everything that reached the game, one line per report; `on` runs inside the handler.
 struct EventLog final : Events {
@@ -193,9 +191,7 @@ public:
 private:
     Board& board() { return tk_.form1()->board(); }
     QWindow* window() { return tk_.form1()->windowHandle(); }
-    QWidget* widget(Form form) {
-        return form == Form::Form1 ? tk_.form1() : tk_.window(form);
-    }
+    QWidget* widget(Form form) { return form == Form::Form1 ? tk_.form1() : tk_.window(form); }
     bool shown(Form form) { return tk_.formExists(form) && widget(form)->isVisible(); }
 
     QPoint where(Elem elem, int index) {
