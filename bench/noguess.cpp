@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Plays seeded games of every game type of the menu at every level with the game's own code:
-// times deduce() halfway through games, then counts the games won from a first click in the
-// middle of the field by opening only the cells the deduction proves safe.
-// usage: noguess [GAMES]
-//   GAMES  games of each game type at each level, seeds 1 to GAMES (default 10000); the timing
-//          takes at most 200 of them
+// times deduce() on every position of games played by deduction, then counts the games won from a
+// first click in the middle of the field by opening only the cells the deduction proves safe.
+// usage: noguess [GAMES [TIMED]]
+//   GAMES  games of each game type at each level, seeds 1 to GAMES (default 10000)
+//   TIMED  games of each whose every position is timed (default 200)
 
 #include <algorithm>
 #include <chrono>
@@ -13,6 +13,8 @@
 #include <random>
 #include <string>
 #include <vector>
+
+#include <time.h>
 
 #include "bench/headless_bench.h"
 #include "toolkit/design.h"
@@ -27,6 +29,16 @@ constexpr const char* kLevelNames[] = {"Beginner", "Intermediate", "Expert"};
 using Clock = std::chrono::steady_clock;
 double since(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
+// The thread's own processor time, in seconds: other work on the machine does not count.
+double cputime() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
+}
+
+// Deductions that may take longer than the hint waits are given up as the hint gives them up.
+constexpr auto kHintWait = std::chrono::milliseconds(200);
+
 // A cell the deduction calls certain wrongly stops the run, as no figure would mean anything.
 const Deduction& checked(const GameState& s, const Deduction& d) {
     for (int c = 1; c <= s.cells(); ++c) {
@@ -38,16 +50,24 @@ const Deduction& checked(const GameState& s, const Deduction& d) {
     return d;
 }
 
-// A game halfway: after the first click, random safe cells clicked (the bench sees the mines)
-// until half the safe cells are open. False when the game ended first.
-bool halfway(Bench& b, std::mt19937& random) {
+// A game played to its end: the cells the deduction proves safe are opened, and where it proves
+// none a random safe cell (the bench sees the mines). Each deduction's time goes to `took`, and
+// `givenup` counts the deductions that ran out of time.
+void timegame(Bench& b, std::mt19937& random, std::vector<double>& took, int& givenup) {
     GameState& s = b.game.state();
     b.tk.click(firstclick(s));
-    while (s.playing && s.covered > (s.cells() + s.totalmines) / 2) {
-        const int c = 1 + static_cast<int>(random() % s.cells());
-        if (!s.mine[c] && !s.opened[c]) b.tk.click(c);
+    while (s.playing) {
+        const double start = cputime();
+        const Deduction d = deduce(s, Clock::now() + kHintWait);
+        took.push_back(1e6 * (cputime() - start));
+        givenup += !d.complete;
+        if (b.opensafe(checked(s, d)) > 0) continue;
+        for (int c = 1 + static_cast<int>(random() % s.cells());; c = c % s.cells() + 1) {
+            if (s.mine[c] || s.opened[c]) continue;
+            b.tk.click(c);
+            break;
+        }
     }
-    return s.playing;
 }
 
 bool wonwithoutguess(Bench& b) {
@@ -62,7 +82,7 @@ bool wonwithoutguess(Bench& b) {
 
 int main(int argc, char** argv) {
     const int games = argc > 1 ? std::atoi(argv[1]) : 10000;
-    const int timed = std::min(games, 200);
+    const int timed = argc > 2 ? std::atoi(argv[2]) : std::min(games, 200);
     Bench b;
     std::string header = "| game type |";
     for (int l = 0; l < 3; ++l) {
@@ -73,9 +93,10 @@ int main(int argc, char** argv) {
         header.append(" x ").append(std::to_string(s.down)).append(", ").append(std::to_string(s.totalmines));
         header.append(" mines |");
     }
-    std::printf("deduce() halfway through %d games of each, mean / 99th percentile / slowest, µs:\n\n%s\n"
-                "|---|---|---|---|\n",
+    std::printf("deduce() on every position of %d games of each played by deduction, positions / mean / 99th "
+                "percentile / slowest, µs of processor time:\n\n%s\n|---|---|---|---|\n",
                 timed, header.c_str());
+    int givenup = 0;
     for (const GameType& type : kGameTypes) {
         std::printf("| %s |", type.caption.text);
         for (Level level : kLevels) {
@@ -83,21 +104,18 @@ int main(int argc, char** argv) {
             std::vector<double> took;
             for (int seed = 1; seed <= timed; ++seed) {
                 b.newgame(level, type.mask, static_cast<std::uint64_t>(seed));
-                if (!halfway(b, random)) continue;
-                const auto start = Clock::now();
-                const Deduction d = deduce(b.game.state());
-                took.push_back(1e6 * since(start));
-                checked(b.game.state(), d);
+                timegame(b, random, took, givenup);
             }
             std::sort(took.begin(), took.end());
             double sum = 0;
             for (double t : took) sum += t;
             const std::size_t n = took.size();
-            std::printf(" %.0f / %.0f / %.0f |", sum / static_cast<double>(n), took[n * 99 / 100], took.back());
+            std::printf(" %zu / %.0f / %.0f / %.0f |", n, sum / static_cast<double>(n), took[n * 99 / 100], took.back());
             std::fflush(stdout);
         }
         std::printf("\n");
     }
+    std::printf("\nGiven up after %lld ms: %d\n", static_cast<long long>(kHintWait.count()), givenup);
 
     std::printf("\nGames won without a guess from a first click in the middle, of %d each:\n\n%s\n|---|---|---|---|\n",
                 games, header.c_str());

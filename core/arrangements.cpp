@@ -52,6 +52,7 @@ Arrangements::Arrangements(const std::vector<Need>& needs, int cells) : bunchof_
     value_.assign(bunchcount(), -1);
     seen_.resize(bunchcount());
     shared_.resize(groups_.size());
+    isdirty_.assign(groups_.size(), false);
     free_ = cells;
     cells_ = cells;
     component_.assign(bunchcount(), -1);
@@ -257,6 +258,7 @@ void Arrangements::fix(int b, int mines) {
     assign(b, mines);
     propagate();
     queue_.clear();
+    for (int k : dirty_) isdirty_[k] = false;
     dirty_.clear();
     base_ = trail_.size();
 }
@@ -280,7 +282,8 @@ bool Arrangements::assign(int b, int mines) {
         g.open -= bunch.size;
         g.need -= mines;
         for (int h = 0; h < 2; ++h) key_[h] -= static_cast<std::uint64_t>(mines) * g.key[h];
-        dirty_.push_back(k);
+        if (!isdirty_[k]) dirty_.push_back(k);
+        isdirty_[k] = true;
         if (g.need < 0 || g.need > g.open) {
             ok = false;
         } else if (g.open > 0 && (g.need == 0 || g.need == g.open)) {
@@ -313,6 +316,7 @@ void Arrangements::undo(std::size_t mark) {
         value_[b] = -1;
     }
     queue_.clear();
+    for (int k : dirty_) isdirty_[k] = false;
     dirty_.clear();
 }
 
@@ -334,6 +338,7 @@ bool Arrangements::propagate() {
         if (!dirty_.empty()) {
             const int k = dirty_.back();
             dirty_.pop_back();
+            isdirty_[k] = false;
             if (!overlaps(k)) return false;
             continue;
         }
@@ -376,7 +381,8 @@ bool Arrangements::overlaps(int a) {
         }
     }
     // What settles, each bunch as itself for a mine on every cell or ~itself for none.
-    std::vector<int> settled;
+    std::vector<int>& settled = settled_;
+    settled.clear();
     bool ok = true;
     for (int c : touched_) {
         const Group& gc = groups_[c];

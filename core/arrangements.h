@@ -121,11 +121,13 @@ private:
     std::vector<int> value_;
     std::vector<int> trail_;
     std::size_t base_ = 0;
-    // Groups to settle, groups whose overlaps to look at, and scratch for the overlaps.
+    // Groups to settle, groups whose overlaps to look at (each once), and scratch for the overlaps.
     std::vector<int> queue_;
     std::vector<int> dirty_;
+    std::vector<bool> isdirty_;
     std::vector<int> touched_;
     std::vector<int> shared_;
+    std::vector<int> settled_;
     int mines_ = 0;
     int free_ = 0;
     int cells_ = 0;
