@@ -50,7 +50,8 @@ TEST(CustomField, OKCorrectsEntriesAndTellsTheLimitsReached) {
         g.tk.typeText(TextBox::TM, e.mines);
         g.tk.pressOK();
         SCOPED_TRACE(e.width + " / " + e.height + " / " + e.mines);
-        EXPECT_EQ(std::tuple(e.across, e.down, e.totalmines, e.told), std::tuple(g.s().across, g.s().down, g.s().totalmines, toldText(g.tk.taken())));
+        EXPECT_EQ(std::tuple(e.across, e.down, e.totalmines, e.told),
+                  std::tuple(g.s().across, g.s().down, g.s().totalmines, toldText(g.tk.taken())));
         EXPECT_TRUE(g.tk.messages().empty());
         EXPECT_EQ(16 * e.across + 24, g.tk.clientWidth());
         EXPECT_TRUE(g.tk.isChecked(MenuItem::mnuCustom, 0));

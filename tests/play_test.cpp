@@ -64,6 +64,7 @@ TEST(Release, OnlyALeftReleaseOnACellStartsTheClockWhichStopsAt999) {
     g.tk.click(10, kRightButton);
     g.tk.click(11, kMiddleButton);
     EXPECT_FALSE(g.tk.timerEnabled());
+    EXPECT_EQ("000", g.counter(false));
     g.tk.click(10, kLeftButton);
     EXPECT_EQ(pic::kFlag, g.cellpicture(10)) << "even a left release on a flag starts the clock";
     const std::pair<int, const char*> clock[] = {{0, "001"}, {1, "002"}, {996, "998"}, {1, "999"}, {1, "999"}};
@@ -83,8 +84,8 @@ TEST(Release, RightClicksStepThroughTheMarks) {
     EXPECT_EQ("010", g.counter(true));
 
     g.tk.choose(MenuItem::mnuMarks);
-    const std::pair<int, const char*> steps[] = {
-        {pic::kFlag, "009"}, {pic::kQuestion, "010"}, {pic::kCovered, "010"}, {pic::kFlag, "009"}, {pic::kQuestion, "010"}};
+    const std::pair<int, const char*> steps[] = {{pic::kFlag, "009"}, {pic::kQuestion, "010"}, {pic::kCovered, "010"},
+                                                 {pic::kFlag, "009"}, {pic::kQuestion, "010"}};
     for (const auto& [picture, left] : steps) {
         g.tk.click(5, kRightButton);
         EXPECT_EQ(picture, g.cellpicture(5));

@@ -86,9 +86,10 @@ protected:
 TEST_F(BestTimesTest, ReadsTheFirstLineUpTo64KiBAndLeavesTheFileAlone) {
     const std::size_t limit = tw::kBestTimesLineLimit;
     const std::pair<std::string, std::string> files[] = {
-        {std::string(limit + 10, 'x'), std::string(limit, 'x')}, {std::string(limit, 'y') + "\r\n", std::string(limit, 'y')},
-        {std::string(limit - 1, 'z') + "\r", std::string(limit - 1, 'z')}, {"\"a\nb\"\r\nc\rd", "\"a\nb\""},
-        {"\"short\"", "\"short\""}, {"", ""}};
+        {std::string(limit + 10, 'x'), std::string(limit, 'x')},
+        {std::string(limit, 'y') + "\r\n", std::string(limit, 'y')},
+        {std::string(limit - 1, 'z') + "\r", std::string(limit - 1, 'z')},
+        {"\"a\nb\"\r\nc\rd", "\"a\nb\""}, {"\"short\"", "\"short\""}, {"", ""}};
     for (const auto& [bytes, line] : files) {
         spit(file(), bytes);
         EXPECT_EQ(tw::scoreload(folder_), line);
