@@ -37,7 +37,7 @@ TEST(CustomField, OKCorrectsEntriesAndTellsTheLimitsReached) {
         {"10", "10", "150", 10, 10, 99, "M99+"}, {"", "", "", 8, 1, 1, "W8= H1- M1-"},
         {"10", "0.5", "3", 10, 1, 3, "H1-"}, {"10.5", "2.9", "100", 10, 2, 19, "M19+"},
         {"12 columns", "abc", "-3", 12, 1, 1, "H1- M1-"}, {"1e999", "-1e999", "1e999", 37, 1, 36, "W37+ H1- M36+"},
-        {"-1e999", "&H1B", "&O777", 8, 27, 215, "W8= M215+"},
+        {"-1e999", "&H1B", "&O777", 8, 27, 215, "W8= M215+"}, {"5", "2", "9", 5, 2, 9, ""},
     };
     for (const Entry& e : entries) {
         HeadlessGame g;
@@ -60,7 +60,7 @@ TEST(CustomField, OKCorrectsEntriesAndTellsTheLimitsReached) {
     }
 }
 
-TEST(CustomField, CancelLeavesAWonGameWon) {
+TEST(CustomField, CancelLeavesAWonGameWonAndALevelStartsAnUnwonOne) {
     HeadlessGame g;
     g.newfield(5, 1, 1);
     g.laymines({5});
@@ -70,6 +70,9 @@ TEST(CustomField, CancelLeavesAWonGameWon) {
     g.tk.pressCancel();
     g.tk.click(5);
     EXPECT_EQ(pictures::kCool, g.tk.picture(Elem::Smile)) << "a click on the won field keeps the winning face";
+    g.tk.choose(MenuItem::mnuBeginner);
+    g.tk.click(1, kRightButton);
+    EXPECT_EQ(pictures::kSmiling, g.tk.picture(Elem::Smile)) << "a level chosen after a win starts an unwon game";
 }
 
 }  // namespace
