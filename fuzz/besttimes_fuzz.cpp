@@ -9,34 +9,19 @@
 #include <iterator>
 #include <string>
 #include <string_view>
-#include <system_error>
+
+#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct TemporaryFolder {
-    fs::path path;
-    ~TemporaryFolder() {
-        std::error_code error;
-        fs::remove_all(path, error);
-    }
-};
-
 // One folder for the whole run, removed when libFuzzer exits normally.
-const fs::path& folder() {
-    static const TemporaryFolder made{[] {
-        std::string name = (fs::temp_directory_path() / "besttimes-fuzz-XXXXXX").string();
-        if (::mkdtemp(name.data()) == nullptr) std::abort();
-        return fs::path(name);
-    }()};
-    return made.path;
-}
-
-std::string slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+struct TemporaryFolder {
+    fs::path path = fs::temp_directory_path() / ("besttimes-fuzz-" + std::to_string(::getpid()));
+    TemporaryFolder() { fs::create_directory(path); }
+    ~TemporaryFolder() { fs::remove_all(path); }
+} const folder;
 
 // A leading '*' repeats the rest past the line limit, so short inputs reach it too.
 std::string filebytes(std::string_view input) {
@@ -49,20 +34,15 @@ std::string filebytes(std::string_view input) {
 
 }  // namespace
 
+// Any file gives its first line up to a CR, at most the limit, and stays alone in its folder as it was.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes = filebytes(std::string_view(reinterpret_cast<const char*>(data), size));
-    const fs::path file = folder() / tw::kBestTimesName;
-    {
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (!out.good()) std::abort();
-    }
-
-    const std::string line = tw::scoreload(folder());
-
-    const std::string expected = bytes.substr(0, bytes.find('\r')).substr(0, tw::kBestTimesLineLimit);
-    // The expected line is a prefix of the file no longer than the limit.
-    if (line != expected || slurp(file) != bytes) std::abort();
-    if (std::distance(fs::directory_iterator(folder()), fs::directory_iterator()) != 1) std::abort();
+    const fs::path file = folder.path / tw::kBestTimesName;
+    if (!(std::ofstream(file, std::ios::binary) << bytes)) std::abort();
+    const std::string line = tw::scoreload(folder.path);
+    std::ifstream in(file, std::ios::binary);
+    const std::string after{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (line != bytes.substr(0, bytes.find('\r')).substr(0, tw::kBestTimesLineLimit) || after != bytes) std::abort();
+    if (std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()) != 1) std::abort();
     return 0;
 }

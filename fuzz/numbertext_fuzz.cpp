@@ -9,12 +9,11 @@
 
 #include "tests/numbertext_oracle.h"
 
+// Any bytes read as the C library reads their rewriting: a NaN, or an infinity the oracle has not, differs too.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const double value = tw::numbertext(text);
     const double expected = tw::oracle::number::numbertext(text);
-    if (std::isnan(value)) std::abort();
-    if (std::isinf(value) && !std::isinf(expected)) std::abort();
     if (!(value == expected && std::signbit(value) == std::signbit(expected))) std::abort();
     return 0;
 }

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <chrono>
 #include <cstdint>
-#include <cstdlib>
 #include <random>
 #include <set>
 #include <utility>
@@ -16,12 +16,6 @@
 
 namespace tw {
 namespace {
-
-// Positions of each game type; TILEWARDEN_DEDUCE_POSITIONS asks for more than a quick run needs.
-int positionspermask() {
-    const char* n = std::getenv("TILEWARDEN_DEDUCE_POSITIONS");
-    return n != nullptr ? std::atoi(n) : 300;
-}
 
 // Every way of laying `totalmines` mines on the covered cells that gives each open cell its
 // number, tried one by one: which covered cells hold a mine in all of them, and which in any.
@@ -37,9 +31,7 @@ Ways everyway(const GameState& s) {
     Ways w;
     w.bit.assign(s.cells() + 1, 63);
     int covered = 0;
-    for (int c = 1; c <= s.cells(); ++c) {
-        if (!s.opened[c]) w.bit[c] = covered++;
-    }
+    for (int c = 1; c <= s.cells(); ++c) w.bit[c] = s.opened[c] ? 63 : covered++;
     std::vector<std::pair<std::uint64_t, int>> numbers;
     for (int c = 1; c <= s.cells(); ++c) {
         std::uint64_t around = 0;
@@ -48,9 +40,8 @@ Ways everyway(const GameState& s) {
     }
     // Every word of `covered` bits with totalmines ones, in increasing order.
     for (std::uint64_t mines = (1ull << s.totalmines) - 1; mines < 1ull << covered;) {
-        bool fits = true;
-        for (const auto& [around, number] : numbers) fits = fits && std::popcount(mines & around) == number;
-        if (fits) {
+        if (std::all_of(numbers.begin(), numbers.end(),
+                        [mines](const auto& n) { return std::popcount(mines & n.first) == n.second; })) {
             w.always &= mines;
             w.ever |= mines;
         }
@@ -102,10 +93,8 @@ GameState position(std::mt19937& random, int mask) {
 }
 
 bool around(const GameState& s, int centre, int c) {
-    for (int n : oracle::neighbourhood(s, centre)) {
-        if (n == c) return true;
-    }
-    return false;
+    const std::vector<int> cells = oracle::neighbourhood(s, centre);
+    return std::find(cells.begin(), cells.end(), c) != cells.end();
 }
 
 // The mines number `clue` still lacks beyond those every placement agrees on.
@@ -143,7 +132,7 @@ TEST(Deduce, FindsExactlyWhatEveryPlacementOfTheMinesAgreesOn) {
     int givenup = 0;
     for (int mask = 1; mask <= 31; ++mask) {
         std::mt19937 random(static_cast<unsigned>(mask));
-        for (int p = 0; p < positionspermask(); ++p) {
+        for (int p = 0; p < 300; ++p) {
             const GameState s = position(random, mask);
             const Deduction d = deduce(s);
             // Out of time from the start, it still claims only what is certain.

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "headless_game.h"
 
@@ -35,7 +37,7 @@ TEST(CustomField, OKCorrectsEntriesAndTellsTheLimitsReached) {
         {"10", "10", "150", 10, 10, 99, "M99+"}, {"", "", "", 8, 1, 1, "W8= H1- M1-"},
         {"10", "0.5", "3", 10, 1, 3, "H1-"}, {"10.5", "2.9", "100", 10, 2, 19, "M19+"},
         {"12 columns", "abc", "-3", 12, 1, 1, "H1- M1-"}, {"1e999", "-1e999", "1e999", 37, 1, 36, "W37+ H1- M36+"},
-        {"-1e999", "&H1B", "&O777", 8, 27, 215, "W8= M215+"},
+        {"-1e999", "&H1B", "&O777", 8, 27, 215, "W8= M215+"}, {"5", "2", "9", 5, 2, 9, ""},
     };
     for (const Entry& e : entries) {
         HeadlessGame g;
@@ -47,20 +49,18 @@ TEST(CustomField, OKCorrectsEntriesAndTellsTheLimitsReached) {
         g.tk.typeText(TextBox::Dwn, e.height);
         g.tk.typeText(TextBox::TM, e.mines);
         g.tk.pressOK();
-        const std::string what = e.width + " / " + e.height + " / " + e.mines;
-        EXPECT_EQ(e.across, g.s().across) << what;
-        EXPECT_EQ(e.down, g.s().down) << what;
-        EXPECT_EQ(e.totalmines, g.s().totalmines) << what;
-        EXPECT_EQ(e.told, toldText(g.tk.taken())) << what;
+        SCOPED_TRACE(e.width + " / " + e.height + " / " + e.mines);
+        EXPECT_EQ(std::tuple(e.across, e.down, e.totalmines, e.told),
+                  std::tuple(g.s().across, g.s().down, g.s().totalmines, toldText(g.tk.taken())));
         EXPECT_TRUE(g.tk.messages().empty());
-        EXPECT_EQ(16 * e.across + 24, g.tk.clientWidth()) << what;
+        EXPECT_EQ(16 * e.across + 24, g.tk.clientWidth());
         EXPECT_TRUE(g.tk.isChecked(MenuItem::mnuCustom, 0));
         g.tk.click(1);
-        EXPECT_TRUE(g.s().minesplaced) << "a full field still leaves the first cell free: " << what;
+        EXPECT_TRUE(g.s().minesplaced) << "a full field still leaves the first cell free";
     }
 }
 
-TEST(CustomField, CancelLeavesAWonGameWon) {
+TEST(CustomField, CancelLeavesAWonGameWonAndALevelStartsAnUnwonOne) {
     HeadlessGame g;
     g.newfield(5, 1, 1);
     g.laymines({5});
@@ -70,19 +70,9 @@ TEST(CustomField, CancelLeavesAWonGameWon) {
     g.tk.pressCancel();
     g.tk.click(5);
     EXPECT_EQ(pictures::kCool, g.tk.picture(Elem::Smile)) << "a click on the won field keeps the winning face";
-}
-
-// Each window of the table opens from its menu item and closes back to the game.
-TEST(Windows, EveryWindowOpensFromItsMenuItemAndClosesBackToTheGame) {
-    HeadlessGame g;
-    for (const WindowRow& row : kWindows) {
-        if (!row.openedBy) continue;
-        g.tk.choose(*row.openedBy);
-        EXPECT_TRUE(g.tk.window(row.form).visible && !g.tk.window(Form::Form1).enabled) << row.caption.text;
-        g.tk.closeForm(row.form);
-        EXPECT_FALSE(g.tk.window(row.form).visible) << row.caption.text;
-        EXPECT_TRUE(g.tk.window(Form::Form1).enabled && g.tk.window(Form::Form1).active) << row.caption.text;
-    }
+    g.tk.choose(MenuItem::mnuBeginner);
+    g.tk.click(1, kRightButton);
+    EXPECT_EQ(pictures::kSmiling, g.tk.picture(Elem::Smile)) << "a level chosen after a win starts an unwon game";
 }
 
 }  // namespace

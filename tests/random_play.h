@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <iterator>
 #include <string>
 
@@ -24,19 +25,14 @@ std::string entrytext(Bytes& in) {
     return text;
 }
 
-// A window of the table other than the main one.
-template <typename Bytes>
-Form dialog(Bytes& in) {
-    return kWindows[1 + in.next() % (kWindows.size() - 1)].form;
-}
-
 // One press, release, key, menu command, dialog entry or timer tick.
 template <typename Hands, typename Bytes>
 void playevent(Hands& hands, Bytes& in) {
-    constexpr int buttons[] = {kLeftButton, kRightButton, kMiddleButton};
     const int op = in.next() % 14;
     const int box = hands.formExists(Form::Form1) ? in.next() * 4 % (hands.boxCount() + 1) : 0;
-    const int button = buttons[in.next() % 3];
+    const int button = std::array{kLeftButton, kRightButton, kMiddleButton}[in.next() % 3];
+    // A window of the table other than the main one.
+    const auto dialog = [&in] { return kWindows[1 + in.next() % (kWindows.size() - 1)].form; };
     switch (op) {
         case 0: hands.press(box, button); break;
         case 1: hands.release(box, button); break;
@@ -55,8 +51,8 @@ void playevent(Hands& hands, Bytes& in) {
         case 9: hands.tick(); break;
         case 10: hands.typeText(static_cast<TextBox>(in.next() % 3), entrytext(in)); break;
         case 11: hands.pressOK(); break;
-        case 12: (in.next() % 2 ? hands.pressCancel() : hands.closeForm(dialog(in))); break;
-        case 13: (in.next() % 2 ? hands.pressHelpOK() : hands.closeForm(dialog(in))); break;
+        case 12: (in.next() % 2 ? hands.pressCancel() : hands.closeForm(dialog())); break;
+        case 13: (in.next() % 2 ? hands.pressHelpOK() : hands.closeForm(dialog())); break;
     }
 }
 
