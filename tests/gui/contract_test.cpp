@@ -329,6 +329,10 @@ CONTRACT_CASE(NMarksTheCellsANumberCountsWhileItIsHeld) {
         EXPECT_EQ(countedCells(3, type.mask), shownNeighbourhood(d)) << "it follows the pointer";
         h.keyUp(kKeyN);
         EXPECT_TRUE(shownNeighbourhood(d).empty());
+        d.tk.showHint({6, HintWhy::Satisfied, {{{5, 1}, {}}}});
+        h.keyDown(kKeyN);
+        EXPECT_EQ(countedCells(6, type.mask), shownNeighbourhood(d)) << "a hint shows the focus cell";
+        h.keyUp(kKeyN);
         for (const int key : {kKeyDown, kKeyRight, kKeyDown, kKeyRight, kKeyEnd, kKeyPageDown}) {
             h.keyDown(key);
             h.keyUp(key);
