@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <set>
 #include <string>
 #include <tuple>
 
+#include "core/deduce.h"
+#include "core/grid.h"
 #include "core/outcome.h"
 #include "headless_game.h"
+#include "input/hint.h"
 #include "input/keys.h"
 
 namespace tw {
@@ -198,8 +203,9 @@ TEST(Keys, DPointsOnlyAtCellsThatHoldNoMine) {
             for (int seed = 0; seed < 4; ++seed) {
                 HeadlessGame g(1000 + seed);
                 g.newfield(across, down, mines, type.mask);
-                for (;;) {
+                for (bool flagged = false;;) {
                     const GameState before = g.s();
+                    const Place from = placeof(across, g.tk.focusCell());
                     g.tk.keyDown(kKeyD);
                     g.tk.keyUp(kKeyD);
                     const int cell = g.tk.hints().back().cell;
@@ -207,12 +213,33 @@ TEST(Keys, DPointsOnlyAtCellsThatHoldNoMine) {
                     if (cell == 0) break;
                     ASSERT_EQ(cell, g.tk.focusCell());
                     ASSERT_FALSE((g.s().minesplaced && g.s().mine[cell]) || g.s().opened[cell]) << type.mask;
+                    if (g.s().minesplaced) {
+                        // The nearest of the cells the field proves safe, a flagged one left out.
+                        const Deduction d = deduce(g.s(), std::chrono::steady_clock::time_point::max());
+                        int nearest = across + down;
+                        for (int i = 1; i <= g.s().cells(); ++i) {
+                            if (d.certainty[i] != Certainty::Safe || g.s().opened[i] || g.s().mark[i] == kFlag) continue;
+                            nearest = std::min(nearest, std::max(std::abs(placeof(across, i).x - from.x),
+                                                                 std::abs(placeof(across, i).y - from.y)));
+                        }
+                        ASSERT_EQ(nearest, std::max(std::abs(placeof(across, cell).x - from.x),
+                                                    std::abs(placeof(across, cell).y - from.y)));
+                        ASSERT_NE(kFlag, g.s().mark[cell]);
+                        if (seed == 3 && !std::exchange(flagged, true)) {
+                            g.tk.keyDown(kKeyF);
+                            g.tk.keyUp(kKeyF);
+                            continue;
+                        }
+                    }
                     g.tk.keyDown(kKeySpace);
                     g.tk.keyUp(kKeySpace);
                     if (!g.s().playing) break;
                 }
                 won += g.s().won;
                 EXPECT_TRUE(g.s().won || g.s().playing) << "no hint loses";
+                const int mine = static_cast<int>(std::find(&g.s().mine[1], &g.s().mine[1] + g.s().cells(), true) - &g.s().mine[0]);
+                if (g.s().playing) g.tk.click(mine);
+                EXPECT_EQ(0, hintfor(g.s(), 1).cell) << "no hint once the game is over";
             }
         }
     }
