@@ -104,6 +104,8 @@ class Player(Desktop):
             self.click_face()
         elif route == "Custom Field":
             self.press("ctrl+c", lambda t: t == "OK push button.", "the Custom Field dialog")
+            # A box is read with its value, not only its label.
+            self.press("Tab", lambda t: t == "%d selected." % size[0], "the width box's value")
         if route != "face":
             self.key("Return" if route == "Custom Field" else route)
         heard = self.wait(lambda t: t.startswith("new game"), "the new game after " + route)
@@ -249,7 +251,8 @@ def main():
                      ("Escape", field)])
         around = sorted(neighbours(*player.at))
         player.told([("n", "counts %d cells: %d covered, 0 flagged, 0 open" % (len(around), len(around))),
-                     ("n", "; ".join("row %d, column %d: covered" % cell for cell in around))])
+                     ("n", "; ".join("row %d, column %d: covered" % cell for cell in around)),
+                     ("n", "counts %d cells: %d covered, 0 flagged, 0 open" % (len(around), len(around)))])
         player.new_game("F2", note=", marks off")
         for route in ("F2", "face", "ctrl+e", "ctrl+b", "Custom Field"):
             player.new_game(route, EXPERT if route == "ctrl+e" else (ACROSS, DOWN, MINES))
