@@ -40,6 +40,7 @@ TEST(Language, MenusAndMessagesSpeakTheEnvironmentsLanguage) {
     g.laymines({47, 48, 53, 54, 55, 56, 61, 62, 63, 64});
     g.click(1);
     EXPECT_EQ(kSeen.at(language), seen);
+    EXPECT_FALSE(g.window().second().isActive()) << "the win stops the clock";
 
     const std::string clue = "You have found the Treasure Hunt's Clue 1! Go to " + std::string(kTreasureAddress) +
                              " for the second clue!";

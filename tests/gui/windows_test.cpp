@@ -140,6 +140,8 @@ TEST(Window, TheCustomFieldDialogChangesNothingUntilOkStartsTheTypedField) {
         EXPECT_EQ(mines, g.s().mine);
         EXPECT_TRUE(g.checked(MenuItem::mnuHard));
     }
+    g.key(Qt::Key_F2);
+    EXPECT_TRUE(g.checked(MenuItem::mnuHard) && !g.checked(MenuItem::mnuCustom)) << "a new game after Cancel";
     open();
     EXPECT_EQ("10", dialog.box(TextBox::Acr).text()) << "the dialog keeps its texts";
     g.hands.typeText(TextBox::Dwn, "5");
