@@ -203,15 +203,19 @@ TEST(Keys, DPointsOnlyAtCellsThatHoldNoMine) {
             for (int seed = 0; seed < 4; ++seed) {
                 HeadlessGame g(1000 + seed);
                 g.newfield(across, down, mines, type.mask);
+                g.tk.keyDown(kKeyEnd);
+                g.tk.keyUp(kKeyEnd);
                 for (bool flagged = false;;) {
                     const GameState before = g.s();
-                    const Place from = placeof(across, g.tk.focusCell());
+                    const int focus = g.tk.focusCell();
+                    const Place from = placeof(across, focus);
                     g.tk.keyDown(kKeyD);
                     g.tk.keyUp(kKeyD);
                     const int cell = g.tk.hints().back().cell;
                     ASSERT_TRUE(before.opened == g.s().opened && before.mark == g.s().mark);
                     if (cell == 0) break;
                     ASSERT_EQ(cell, g.tk.focusCell());
+                    ASSERT_TRUE(before.minesplaced || cell == focus) << "the first cell opened holds no mine";
                     ASSERT_FALSE((g.s().minesplaced && g.s().mine[cell]) || g.s().opened[cell]) << type.mask;
                     if (g.s().minesplaced) {
                         // The nearest of the cells the field proves safe, a flagged one left out.

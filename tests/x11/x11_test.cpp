@@ -316,8 +316,9 @@ TEST(X11, DialogsBelongToTheGameAndStayAboveItWhenItIsClicked) {
     g.settle();
     const std::vector<std::tuple<const char*, const char*, std::function<QWidget*()>>> dialogs = {
         {"Custom Field", "ctrl+c", [&] { return g.tk.form2(); }}, {"How to Play", "h", [&] { return g.tk.form3(); }}};
-    for (const auto& [what, key, dialog] : dialogs) {
+    for (const auto& [what, key, opened] : dialogs) {
         SCOPED_TRACE(what);
+        const std::function<QWidget*()>& dialog = opened;  // clang 14 captures no structured binding
         const bool help = key == std::string("h");
         // H opens How to Play from the Help menu once Alt+H has opened it, in its own time.
         if (help) xdotool({"key", "alt+h"}, [&] { return QApplication::activePopupWidget() != nullptr; });
