@@ -32,7 +32,7 @@ std::string toldText(const std::vector<HeadlessToolkit::Told>& told) {
 // Without a message; a screen reader hears of each value taken at a limit.
 TEST(CustomField, OKCorrectsEntriesAndTellsTheLimitsReached) {
     const std::vector<Entry> entries = {
-        {"4.9", "5", "10", 8, 5, 10, "W8="}, {"40", "10", "20", 37, 10, 20, "W37+"},
+        {"4.9", "5", "10", 8, 5, 10, "W8="}, {"38", "10", "20", 37, 10, 20, "W37+"},
         {"20", "30", "20", 20, 27, 20, "H27+"}, {"10", "10", "0", 10, 10, 1, "M1-"},
         {"10", "10", "150", 10, 10, 99, "M99+"}, {"", "", "", 8, 1, 1, "W8= H1- M1-"},
         {"10", "0.5", "3", 10, 1, 3, "H1-"}, {"10.5", "2.9", "100", 10, 2, 19, "M19+"},

@@ -181,7 +181,9 @@ class Player(Desktop):
             assert any(cell_said(t) and cell_said(t)[2] == "exploded mine" for t in heard), heard
             self.told([("space", "game lost"), ("f", "game lost")])
             return "lost"
-        if any(re.fullmatch(r"\d+ cells opened\.?", t) for t in heard):
+        opened = [int(m.group(1)) for t in heard if (m := re.fullmatch(r"(\d+) cells opened\.?", t))]
+        assert all(n > 1 for n in opened), "one cell told as a cascade: %r" % heard
+        if opened:
             self.read_field()
         return "on"
 
