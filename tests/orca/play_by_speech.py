@@ -196,6 +196,11 @@ class Player(Desktop):
         assert "row %d, column %d: covered." % (r, c) in heard and "mines left: %d." % MINES in heard, heard
         heard = self.press("s", lambda t: t.startswith("mines left"), "the counters")
         assert any(re.fullmatch(r"mines left: %d, seconds: \d+, Normal\.?" % MINES, t) for t in heard), heard
+        around = neighbours(r, c)
+        if all(cell in self.known for cell in around):
+            covered = sum(self.known[cell] == "covered" for cell in around)
+            self.told([("n", "counts %d cells: %d covered, 0 flagged, %d open" % (len(around), covered,
+                                                                                   len(around) - covered))])
 
     def guess(self):
         covered = [cell for cell, state in self.known.items() if state == "covered"]
@@ -223,16 +228,18 @@ class Player(Desktop):
         return self.at if found else None
 
     def play(self):
-        first = True
+        checked = False
         while True:
             outcome = self.open(self.hint() or self.guess())
             if outcome != "on":
                 return outcome
-            if first:
-                first = False
-                if any(state == "covered" for state in self.known.values()):
-                    self.move_to(next(cell for cell, state in self.known.items() if state == "covered"))
-                    self.check_flag_and_counters()
+            # Once, on a covered cell beside an open one, so N counts both kinds.
+            edge = [cell for cell, state in self.known.items() if state == "covered" and
+                    any(self.known.get(n, "covered") != "covered" for n in neighbours(*cell))]
+            if edge and not checked:
+                checked = True
+                self.move_to(edge[0])
+                self.check_flag_and_counters()
 
 
 def main():
