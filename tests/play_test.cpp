@@ -220,14 +220,15 @@ TEST(Keys, DPointsOnlyAtCellsThatHoldNoMine) {
                     if (g.s().minesplaced) {
                         // The nearest of the cells the field proves safe, a flagged one left out.
                         const Deduction d = deduce(g.s(), std::chrono::steady_clock::time_point::max());
+                        const auto distance = [&](int i) {
+                            return std::max(std::abs(placeof(across, i).x - from.x), std::abs(placeof(across, i).y - from.y));
+                        };
                         int nearest = across + down;
                         for (int i = 1; i <= g.s().cells(); ++i) {
                             if (d.certainty[i] != Certainty::Safe || g.s().opened[i] || g.s().mark[i] == kFlag) continue;
-                            nearest = std::min(nearest, std::max(std::abs(placeof(across, i).x - from.x),
-                                                                 std::abs(placeof(across, i).y - from.y)));
+                            nearest = std::min(nearest, distance(i));
                         }
-                        ASSERT_EQ(nearest, std::max(std::abs(placeof(across, cell).x - from.x),
-                                                    std::abs(placeof(across, cell).y - from.y)));
+                        ASSERT_EQ(nearest, distance(cell));
                         ASSERT_NE(kFlag, g.s().mark[cell]);
                         if (seed == 3 && !std::exchange(flagged, true)) {
                             g.tk.keyDown(kKeyF);
