@@ -220,8 +220,8 @@ TEST(Keys, DPointsOnlyAtCellsThatHoldNoMine) {
                     if (g.s().minesplaced) {
                         // The nearest of the cells the field proves safe, a flagged one left out.
                         const Deduction d = deduce(g.s(), std::chrono::steady_clock::time_point::max());
-                        const auto distance = [&](int i) {
-                            return std::max(std::abs(placeof(across, i).x - from.x), std::abs(placeof(across, i).y - from.y));
+                        const auto distance = [&, width = across](int i) {
+                            return std::max(std::abs(placeof(width, i).x - from.x), std::abs(placeof(width, i).y - from.y));
                         };
                         int nearest = across + down;
                         for (int i = 1; i <= g.s().cells(); ++i) {
