@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/arrangements.h"
 
+#include "core/relaxation.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -15,6 +17,8 @@ namespace {
 // twice as many steps, and every other round doubles both. Walks, and the subgradient steps for
 // the mine count's bounds, end after kWalks rounds.
 constexpr long kSearchSteps = 1;
+// Steps a bunch of the walk that each query tries before any search.
+constexpr long kFirstWalk = 2;
 constexpr int kWalks = 12;
 constexpr int kWeighing = 100;
 // Past this many states searched in vain, what is known of them is forgotten.
@@ -48,6 +52,14 @@ Arrangements::Arrangements(const std::vector<Need>& needs, int cells) : bunchof_
     for (std::size_t k = 0; k < needs.size(); ++k) {
         groups_[k].need = needs[k].need;
         groups_[k].open = needs[k].size;
+    }
+    words_ = bunchcount() / 64 + 1;
+    member_.assign(groups_.size() * words_, 0);
+    for (std::size_t k = 0; k < groups_.size(); ++k) {
+        for (int i = 0; i < groups_[k].bunchcount; ++i) {
+            const int b = groups_[k].bunches[i];
+            member_[k * words_ + b / 64] |= std::uint64_t{1} << (b % 64);
+        }
     }
     value_.assign(bunchcount(), -1);
     seen_.resize(bunchcount());
@@ -208,8 +220,13 @@ bool Arrangements::exists(int b, int first, int last, int lo, int hi) {
         ruledout_.clear();
         totals_.clear();
     }
-    const std::vector<int> seq = b < 0 ? order_ : sequence(b);
     std::vector<int> counts;
+    // Most bunches that may go either way show it by a short walk from the last arrangement.
+    if (b >= 0 && !last_.empty() && walk(b, first, last, kFirstWalk * bunchcount(), counts)) {
+        found(counts);
+        return true;
+    }
+    const std::vector<int> seq = b < 0 ? order_ : sequence(b);
     // Searches in two orders by turns and walks, each longer than the last, with tighter bounds
     // on the mines while the count may cut arrangements off. The states searched in vain stay
     // known from one search to the next.
@@ -228,6 +245,18 @@ bool Arrangements::exists(int b, int first, int last, int lo, int hi) {
             return true;
         }
         if (!aborted_) return false;
+        // A search that does not end at once: the fractional relaxation often proves there is
+        // no arrangement, or finds one, where the search would take exponentially long.
+        if (round == 0) {
+            const Fractions relaxed = relax(b, first, last, counts);
+            if (relaxed == Fractions::None) return false;
+            if (relaxed == Fractions::Whole) {
+                found(counts);
+                return true;
+            }
+            // Rounded fractions are a good start for the walks and the search's order.
+            if (relaxed == Fractions::Some) last_ = counts;
+        }
         if (round < kWalks && walk(b, first, last, 2 * steps, counts)) {
             found(counts);
             return true;
@@ -236,6 +265,62 @@ bool Arrangements::exists(int b, int first, int last, int lo, int hi) {
             if (countmatters_ && round < kWalks) weigh(d, kWeighing << growth);
         }
     }
+}
+
+// Looks for an arrangement with the simplex method, from the last one found: may prove there is
+// none (Fractions::None), or find one (Fractions::Whole, then in counts).
+Fractions Arrangements::relax(int b, int first, int last, std::vector<int>& counts) const {
+    std::vector<int> var(bunchcount(), -1);
+    std::vector<int> lower;
+    std::vector<int> upper;
+    std::vector<int> values;
+    std::vector<int> bunch;
+    for (int x = 0; x < bunchcount(); ++x) {
+        if (value_[x] >= 0) continue;
+        var[x] = static_cast<int>(lower.size());
+        lower.push_back(x == b ? first : 0);
+        upper.push_back(x == b ? std::min(last, bunches_[x].size) : bunches_[x].size);
+        values.push_back(std::clamp(last_.empty() ? 0 : last_[x], lower.back(), upper.back()));
+        bunch.push_back(x);
+    }
+    std::vector<SumOf> sums;
+    for (const Group& g : groups_) {
+        if (g.open == 0) {
+            if (g.need != 0) return Fractions::None;
+            continue;
+        }
+        SumOf sum;
+        sum.total = g.need;
+        for (int i = 0; i < g.bunchcount; ++i) {
+            if (value_[g.bunches[i]] < 0) sum.vars.push_back(var[g.bunches[i]]);
+        }
+        sums.push_back(std::move(sum));
+    }
+    const int vars = static_cast<int>(lower.size());
+    if (countmatters_) {
+        // The mines to come, and a slack variable for the room the count leaves below its most.
+        const int most = hi_ - mines_;
+        const int least = std::max(0, lo_ - mines_);
+        if (most < least) return Fractions::None;
+        SumOf count;
+        count.total = most;
+        int sum = 0;
+        for (int j = 0; j < vars; ++j) {
+            count.vars.push_back(j);
+            sum += values[j];
+        }
+        count.vars.push_back(vars);
+        lower.push_back(0);
+        upper.push_back(most - least);
+        values.push_back(std::clamp(most - sum, 0, most - least));
+        sums.push_back(std::move(count));
+    }
+    const Fractions result = fractions(sums, lower, upper, values);
+    if (result == Fractions::Whole || result == Fractions::Some) {
+        counts = value_;
+        for (int j = 0; j < vars; ++j) counts[bunch[j]] = values[j];
+    }
+    return result;
 }
 
 void Arrangements::found(const std::vector<int>& counts) {
@@ -402,11 +487,7 @@ bool Arrangements::overlaps(int a) {
             if (rest == 0 || (!none && !all)) continue;
             for (int i = 0; i < g.bunchcount; ++i) {
                 const int x = g.bunches[i];
-                const Bunch& bx = bunches_[x];
-                if (value_[x] >= 0 || std::find(bx.groups.begin(), bx.groups.begin() + bx.groupcount, other) !=
-                                          bx.groups.begin() + bx.groupcount) {
-                    continue;
-                }
+                if (value_[x] >= 0 || holds(other, x)) continue;
                 settled.push_back(none ? ~x : x);
             }
         }

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/relaxation.h"
+
 namespace tw {
 
 // Thrown out of a search that passed its time limit: what it had found is no proof of anything.
@@ -100,6 +102,7 @@ private:
     Packing pack(bool fewest) const;
     bool countfits() const;
     bool exists(int b, int first, int last, int lo, int hi);
+    Fractions relax(int b, int first, int last, std::vector<int>& counts) const;
     void found(const std::vector<int>& counts);
     void fix(int b, int mines);
     bool assign(int b, int mines);
@@ -114,6 +117,10 @@ private:
     std::vector<int> sequence(int b) const;
     void breadthfirst(int b, std::vector<int>& seq) const;
 
+    // Whether group k holds bunch b, a bit each.
+    bool holds(int k, int b) const { return (member_[k * words_ + b / 64] >> (b % 64) & 1) != 0; }
+    std::vector<std::uint64_t> member_;
+    std::size_t words_ = 1;
     std::vector<int> bunchof_;
     std::vector<Bunch> bunches_;
     std::vector<Group> groups_;

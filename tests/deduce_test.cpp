@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/deduce.h"
+#include "core/relaxation.h"
 #include "core/rules.h"
 #include "oracle.h"
 
@@ -155,6 +156,69 @@ TEST(Deduce, FindsExactlyWhatEveryPlacementOfTheMinesAgreesOn) {
         }
     }
     EXPECT_GT(givenup, 0) << "some searches were given up";
+}
+
+// Small random systems of sums, against every whole-number choice of the variables: weights prove
+// none exactly when the weighted sums miss their total on every corner of the bounds, a proof of
+// none is never wrong, and whole values found make every sum hold.
+TEST(Deduce, TheRelaxationProvesOnlyWhatNoWholeChoiceBreaks) {
+    std::mt19937 random(5);
+    int none = 0;
+    int whole = 0;
+    for (int round = 0; round < 20000; ++round) {
+        const int n = 1 + static_cast<int>(random() % 6);
+        std::vector<int> lower(n);
+        std::vector<int> upper(n);
+        std::vector<int> values(n);
+        for (int j = 0; j < n; ++j) {
+            lower[j] = static_cast<int>(random() % 2);
+            upper[j] = lower[j] + static_cast<int>(random() % 3);
+            values[j] = lower[j] + static_cast<int>(random() % (upper[j] - lower[j] + 1));
+        }
+        std::vector<SumOf> sums(1 + random() % 5);
+        for (SumOf& sum : sums) {
+            for (int j = 0; j < n; ++j) {
+                if (random() % 2 == 0) sum.vars.push_back(j);
+            }
+            sum.total = static_cast<int>(random() % (2 * sum.vars.size() + 2));
+        }
+        const auto holds = [&](const std::vector<int>& v) {
+            return std::all_of(sums.begin(), sums.end(), [&](const SumOf& sum) {
+                int total = 0;
+                for (int j : sum.vars) total += v[j];
+                return total == sum.total;
+            });
+        };
+        std::vector<std::int64_t> weight(sums.size());
+        for (auto& w : weight) w = static_cast<std::int64_t>(random() % 7) - 3;
+        bool any = false;
+        bool below = false;
+        bool above = false;
+        for (std::vector<int> v = lower;;) {
+            any = any || holds(v);
+            std::int64_t off = 0;
+            for (std::size_t k = 0; k < sums.size(); ++k) {
+                off -= weight[k] * sums[k].total;
+                for (int j : sums[k].vars) off += weight[k] * v[j];
+            }
+            below = below || off <= 0;
+            above = above || off >= 0;
+            int j = 0;
+            for (; j < n && v[j] == upper[j]; ++j) v[j] = lower[j];
+            if (j == n) break;
+            ++v[j];
+        }
+        ASSERT_EQ(!below || !above, provesnone(sums, lower, upper, weight)) << "round " << round;
+        const Fractions result = fractions(sums, lower, upper, values);
+        none += result == Fractions::None;
+        whole += result == Fractions::Whole;
+        ASSERT_FALSE(result == Fractions::None && any) << "round " << round;
+        if (result != Fractions::Whole) continue;
+        for (int j = 0; j < n; ++j) ASSERT_TRUE(values[j] >= lower[j] && values[j] <= upper[j]) << "round " << round;
+        ASSERT_TRUE(holds(values)) << "round " << round;
+    }
+    EXPECT_GT(none, 1000);
+    EXPECT_GT(whole, 1000);
 }
 
 }  // namespace

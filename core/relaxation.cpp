@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/relaxation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace tw {
+
+bool provesnone(const std::vector<SumOf>& sums, const std::vector<int>& lower, const std::vector<int>& upper,
+                const std::vector<std::int64_t>& weight) {
+    std::vector<std::int64_t> coefficient(lower.size());
+    std::int64_t target = 0;
+    for (std::size_t k = 0; k < sums.size(); ++k) {
+        target += weight[k] * sums[k].total;
+        for (int j : sums[k].vars) coefficient[j] += weight[k];
+    }
+    std::int64_t least = 0;
+    std::int64_t most = 0;
+    for (std::size_t j = 0; j < lower.size(); ++j) {
+        const std::int64_t a = coefficient[j] * lower[j];
+        const std::int64_t b = coefficient[j] * upper[j];
+        least += std::min(a, b);
+        most += std::max(a, b);
+    }
+    return least > target || most < target;
+}
+
+namespace {
+
+constexpr double kTiny = 1e-9;
+
+}  // namespace
+
+// A dense tableau with one artificial variable a row, which takes up what its sum misses at the
+// start; the pivots drive the artificials of the rows that miss something to zero, while those
+// of the rows that hold stay at zero. When the missing total stays above zero, the prices of the
+// rows at the end are weights that prove it, checked in whole numbers.
+Fractions fractions(const std::vector<SumOf>& sums, const std::vector<int>& lower, const std::vector<int>& upper,
+                    std::vector<int>& values) {
+    const int m = static_cast<int>(sums.size());
+    const int n = static_cast<int>(lower.size());
+    const int width = n + m;
+    std::vector<double> t(static_cast<std::size_t>(m) * width, 0.0);
+    const auto at = [&](int i, int j) -> double& { return t[static_cast<std::size_t>(i) * width + j]; };
+    std::vector<double> lo(width, 0.0);
+    std::vector<double> hi(width, 0.0);
+    std::vector<double> value(width, 0.0);
+    for (int j = 0; j < n; ++j) {
+        lo[j] = lower[j];
+        hi[j] = upper[j];
+        value[j] = values[j];
+    }
+    std::vector<double> sign(m);
+    std::vector<int> basic(m);
+    std::vector<int> row(width, -1);
+    // The objective row: each column's reduced cost, the artificials of missing rows costing one.
+    std::vector<double> reduced(width, 0.0);
+    std::vector<double> cost(m, 0.0);
+    double missing = 0;
+    for (int i = 0; i < m; ++i) {
+        double miss = sums[i].total;
+        for (int j : sums[i].vars) miss -= values[j];
+        sign[i] = miss < 0 ? -1 : 1;
+        for (int j : sums[i].vars) at(i, j) = sign[i];
+        at(i, n + i) = 1;
+        basic[i] = n + i;
+        row[n + i] = i;
+        value[n + i] = std::abs(miss);
+        missing += std::abs(miss);
+        if (miss == 0) continue;
+        cost[i] = 1;
+        hi[n + i] = std::numeric_limits<double>::infinity();
+        for (int j : sums[i].vars) reduced[j] -= sign[i];
+    }
+    if (missing == 0) return Fractions::Whole;
+    const int most = 8 * width;
+    for (int step = 0; step < most; ++step) {
+        // Dantzig's rule: the nonbasic variable whose move lowers the total fastest; Bland's
+        // (the first that lowers it) after many steps, so that the method cannot cycle.
+        const bool bland = step > 4 * width;
+        int enter = -1;
+        double best = kTiny;
+        int direction = 0;
+        for (int j = 0; j < width; ++j) {
+            if (row[j] >= 0 || lo[j] == hi[j]) continue;
+            const double r = reduced[j];
+            const double gain = r < -kTiny && value[j] < hi[j] - kTiny ? -r : r > kTiny && value[j] > lo[j] + kTiny ? r : 0;
+            if (gain > best) {
+                best = gain;
+                enter = j;
+                direction = r < 0 ? 1 : -1;
+                if (bland) break;
+            }
+        }
+        if (enter < 0) break;
+        // How far the entering variable may move before it, or a basic variable, meets a bound.
+        double limit = hi[enter] - lo[enter];
+        int leave = -1;
+        for (int i = 0; i < m; ++i) {
+            const double rate = -direction * at(i, enter);
+            if (std::abs(rate) < kTiny) continue;
+            const int v = basic[i];
+            const double room = rate > 0 ? hi[v] - value[v] : value[v] - lo[v];
+            const double theta = std::max(0.0, room) / std::abs(rate);
+            if (theta < limit) {
+                limit = theta;
+                leave = i;
+            }
+        }
+        if (std::isinf(limit)) break;
+        value[enter] += direction * limit;
+        for (int i = 0; i < m; ++i) value[basic[i]] -= direction * limit * at(i, enter);
+        if (leave < 0) continue;  // the entering variable went from one bound to the other
+        const int out = basic[leave];
+        // The leaving variable sits at the bound it met; an artificial that left never comes back.
+        value[out] = -direction * at(leave, enter) > 0 ? hi[out] : lo[out];
+        if (out >= n) value[out] = hi[out] = 0;
+        const double pivot = at(leave, enter);
+        double* pivotrow = &at(leave, 0);
+        for (int j = 0; j < width; ++j) pivotrow[j] /= pivot;
+        for (int i = 0; i < m; ++i) {
+            const double f = at(i, enter);
+            if (i == leave || f == 0) continue;
+            double* r = &at(i, 0);
+            for (int j = 0; j < width; ++j) r[j] -= f * pivotrow[j];
+        }
+        const double f = reduced[enter];
+        for (int j = 0; j < width; ++j) reduced[j] -= f * pivotrow[j];
+        basic[leave] = enter;
+        row[out] = -1;
+        row[enter] = leave;
+    }
+    missing = 0;
+    for (int i = 0; i < m; ++i) {
+        if (basic[i] >= n) missing += value[basic[i]];
+    }
+    if (missing < 1e-6) {
+        std::vector<int> whole(n);
+        for (int j = 0; j < n; ++j) {
+            whole[j] = std::clamp(static_cast<int>(std::lround(value[j])), lower[j], upper[j]);
+        }
+        for (int j = 0; j < n; ++j) {
+            if (std::abs(value[j] - whole[j]) > 1e-6) {
+                values = whole;
+                return Fractions::Some;
+            }
+        }
+        // Checked again in whole numbers, as rounding may have hidden a miss.
+        for (const SumOf& s : sums) {
+            int sum = 0;
+            for (int j : s.vars) sum += whole[j];
+            if (sum != s.total) return Fractions::Unknown;
+        }
+        values = whole;
+        return Fractions::Whole;
+    }
+    // The row prices are the objective row's entries under the artificials, less their costs.
+    std::vector<double> price(m);
+    double largest = 0;
+    for (int k = 0; k < m; ++k) {
+        price[k] = sign[k] * (cost[k] - reduced[n + k]);
+        largest = std::max(largest, std::abs(price[k]));
+    }
+    if (largest == 0) return Fractions::Unknown;
+    for (double scale : {1 << 10, 1 << 20, 1 << 28}) {
+        std::vector<std::int64_t> weight(m);
+        for (int k = 0; k < m; ++k) weight[k] = std::llround(price[k] / largest * scale);
+        if (provesnone(sums, lower, upper, weight)) return Fractions::None;
+    }
+    return Fractions::Unknown;
+}
+
+}  // namespace tw
