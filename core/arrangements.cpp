@@ -245,9 +245,9 @@ bool Arrangements::exists(int b, int first, int last, int lo, int hi) {
             return true;
         }
         if (!aborted_) return false;
-        // A search that does not end at once: the fractional relaxation often proves there is
-        // no arrangement, or finds one, where the search would take exponentially long.
-        if (round == 0) {
+        // Neither order's first search ended: the fractional relaxation often proves there is no
+        // arrangement, or finds one, where the search would take exponentially long.
+        if (round == 1) {
             const Fractions relaxed = relax(b, first, last, counts);
             if (relaxed == Fractions::None) return false;
             if (relaxed == Fractions::Whole) {
