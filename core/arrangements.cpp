@@ -12,14 +12,13 @@ namespace tw {
 
 namespace {
 
-// A query's first search gives up after this many steps a bunch, as the other order, a walk or
-// tighter bounds often settle at once what one order searches long for; its first walk takes
-// twice as many steps, and every other round doubles both. Walks, and the subgradient steps for
-// the mine count's bounds, end after kWalks rounds.
-constexpr long kSearchSteps = 1;
+// A query's first search gives up after one step a bunch (Arrangements::searchsteps), as the
+// other order, a walk or tighter bounds often settle at once what one order searches long for;
+// its walks take twice as many steps, and every other round doubles both. Walks, and the
+// subgradient steps for the mine count's bounds, end after kWalks rounds.
+constexpr int kWalks = 12;
 // Steps a bunch of the walk that each query tries before any search.
 constexpr long kFirstWalk = 2;
-constexpr int kWalks = 12;
 constexpr int kWeighing = 100;
 // Past this many states searched in vain, what is known of them is forgotten.
 constexpr std::size_t kMostRuledOut = std::size_t{1} << 20;
@@ -234,7 +233,7 @@ bool Arrangements::exists(int b, int first, int last, int lo, int hi) {
         const int growth = std::min(round / 2, 40);
         tightest_ = round % 2 == 1;
         checktime();
-        const long steps = (kSearchSteps * bunchcount() + 1) << growth;
+        const long steps = (searchsteps_ * bunchcount() + 1) << growth;
         budget_ = steps;
         aborted_ = false;
         const bool ok = countfits() && (b < 0 ? search(seq, 0) : branch(b, first, last, seq, 0));

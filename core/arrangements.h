@@ -43,6 +43,9 @@ public:
     int mostfound() const { return mostfound_; }
     // Every query after `when` throws GaveUp, checked every so many steps.
     void giveupat(std::chrono::steady_clock::time_point when) { giveupat_ = when; }
+    // Steps a bunch that a question's first searches take before the walks and the relaxation
+    // (one unless changed): none sends nearly every question past them.
+    void searchsteps(long steps) { searchsteps_ = steps; }
 
 private:
     using Key = std::pair<std::uint64_t, std::uint64_t>;
@@ -141,6 +144,7 @@ private:
     int lo_ = 0;
     int hi_ = 0;
     bool countmatters_ = true;
+    long searchsteps_ = 1;
     Packing fewest_;
     Packing most_;
     std::array<Dual, 2> dual_;

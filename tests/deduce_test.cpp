@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/arrangements.h"
 #include "core/deduce.h"
 #include "core/relaxation.h"
 #include "core/rules.h"
@@ -156,6 +157,47 @@ TEST(Deduce, FindsExactlyWhatEveryPlacementOfTheMinesAgreesOn) {
         }
     }
     EXPECT_GT(givenup, 0) << "some searches were given up";
+}
+
+// Random frontiers of up to 14 cells whose searches stop at once, so that the walks and the
+// relaxation answer nearly every question, against every way of laying the mines.
+TEST(Deduce, ArrangementsPastTheSearchSettleExactlyWhatEveryWayAgreesOn) {
+    std::mt19937 random(9);
+    for (int round = 0; round < 3000; ++round) {
+        const int cells = 1 + static_cast<int>(random() % 14);
+        const std::uint32_t truth = static_cast<std::uint32_t>(random()) & ((1u << cells) - 1);
+        std::vector<Need> needs(1 + random() % 8);
+        std::vector<std::uint32_t> masks;
+        for (Need& n : needs) {
+            std::uint32_t mask = 0;
+            for (int c = 0; c < cells; ++c) {
+                if (random() % 3 != 0) continue;
+                n.cells[n.size++] = c;
+                mask |= 1u << c;
+            }
+            n.need = std::popcount(truth & mask);
+            masks.push_back(mask);
+        }
+        const int lo = std::max(0, std::popcount(truth) - static_cast<int>(random() % 3));
+        const int hi = std::popcount(truth) + static_cast<int>(random() % 3);
+        std::uint32_t always = ~0u;
+        std::uint32_t ever = 0;
+        for (std::uint32_t mines = 0; mines < 1u << cells; ++mines) {
+            const int total = std::popcount(mines);
+            bool fits = total >= lo && total <= hi;
+            for (std::size_t k = 0; k < needs.size() && fits; ++k) fits = std::popcount(mines & masks[k]) == needs[k].need;
+            if (!fits) continue;
+            always &= mines;
+            ever |= mines;
+        }
+        Arrangements a(needs, cells);
+        a.searchsteps(0);
+        ASSERT_TRUE(a.settle(lo, hi)) << "round " << round;
+        for (int c = 0; c < cells; ++c) {
+            const int expected = (always >> c & 1) != 0 ? 1 : (ever >> c & 1) == 0 ? 0 : -1;
+            ASSERT_EQ(expected, a.certain(c)) << "round " << round << ", cell " << c;
+        }
+    }
 }
 
 // Small random systems of sums, against every whole-number choice of the variables: weights prove
