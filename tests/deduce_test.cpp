@@ -12,6 +12,7 @@
 
 #include "core/arrangements.h"
 #include "core/deduce.h"
+#include "core/grid.h"
 #include "core/relaxation.h"
 #include "core/rules.h"
 #include "oracle.h"
@@ -157,6 +158,28 @@ TEST(Deduce, FindsExactlyWhatEveryPlacementOfTheMinesAgreesOn) {
         }
     }
     EXPECT_GT(givenup, 0) << "some searches were given up";
+}
+
+// Where a pair of numbers shows a cell safe once the certain mines are counted, the pair is the
+// reason given, though the first number also touches cells the second does not.
+TEST(Deduce, APairOfNumbersIsTheReasonWhereItShowsTheCell) {
+    GameState s;
+    setrule(s, 1);
+    const char* rows[] = {".2...1", "...121", "..3...", "....2."};
+    s.across = 6;
+    s.down = 4;
+    s.totalmines = 12;
+    for (int y = 0; y < s.down; ++y) {
+        for (int x = 0; x < s.across; ++x) {
+            const int c = cellat(s.across, x, y);
+            s.opened[c] = rows[y][x] != '.';
+            s.count[c] = static_cast<std::int8_t>(s.opened[c] ? rows[y][x] - '0' : 0);
+        }
+    }
+    const Reason why = deduce(s).reason[cellat(6, 3, 0)];
+    EXPECT_EQ(static_cast<int>(Why::Subset), static_cast<int>(why.why));
+    EXPECT_EQ(cellat(6, 2, 2), why.clues[0].cell);
+    EXPECT_EQ(cellat(6, 3, 1), why.clues[1].cell);
 }
 
 // Random frontiers of up to 14 cells whose searches stop at once, so that the walks and the
