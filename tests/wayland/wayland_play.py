@@ -75,8 +75,10 @@ def without_wayland(log):
 
 
 def read(file):
-    file.seek(0)
-    return file.read()
+    """The log so far. The game's stderr shares the file's offset, so it is read without moving it:
+    a seek back to the start let the game's next lines overwrite the oldest."""
+    size = os.fstat(file.fileno()).st_size
+    return os.pread(file.fileno(), size, 0).decode(errors="replace")
 
 
 def first_frame(program, app_id, env, decorated):
