@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/arrangements.h"
 
-#include "core/relaxation.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -51,14 +49,6 @@ Arrangements::Arrangements(const std::vector<Need>& needs, int cells) : bunchof_
     for (std::size_t k = 0; k < needs.size(); ++k) {
         groups_[k].need = needs[k].need;
         groups_[k].open = needs[k].size;
-    }
-    words_ = bunchcount() / 64 + 1;
-    member_.assign(groups_.size() * words_, 0);
-    for (std::size_t k = 0; k < groups_.size(); ++k) {
-        for (int i = 0; i < groups_[k].bunchcount; ++i) {
-            const int b = groups_[k].bunches[i];
-            member_[k * words_ + b / 64] |= std::uint64_t{1} << (b % 64);
-        }
     }
     value_.assign(bunchcount(), -1);
     seen_.resize(bunchcount());
@@ -486,7 +476,11 @@ bool Arrangements::overlaps(int a) {
             if (rest == 0 || (!none && !all)) continue;
             for (int i = 0; i < g.bunchcount; ++i) {
                 const int x = g.bunches[i];
-                if (value_[x] >= 0 || holds(other, x)) continue;
+                const Bunch& bx = bunches_[x];
+                if (value_[x] >= 0 || std::find(bx.groups.begin(), bx.groups.begin() + bx.groupcount, other) !=
+                                          bx.groups.begin() + bx.groupcount) {
+                    continue;
+                }
                 settled.push_back(none ? ~x : x);
             }
         }

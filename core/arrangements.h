@@ -120,10 +120,6 @@ private:
     std::vector<int> sequence(int b) const;
     void breadthfirst(int b, std::vector<int>& seq) const;
 
-    // Whether group k holds bunch b, a bit each.
-    bool holds(int k, int b) const { return (member_[k * words_ + b / 64] >> (b % 64) & 1) != 0; }
-    std::vector<std::uint64_t> member_;
-    std::size_t words_ = 1;
     std::vector<int> bunchof_;
     std::vector<Bunch> bunches_;
     std::vector<Group> groups_;

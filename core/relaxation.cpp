@@ -8,6 +8,14 @@
 
 namespace tw {
 
+namespace {
+
+// Below kTiny a tableau entry or a price counts as none; within kNear a value counts as whole.
+constexpr double kTiny = 1e-9;
+constexpr double kNear = 1e-6;
+
+}  // namespace
+
 bool provesnone(const std::vector<SumOf>& sums, const std::vector<int>& lower, const std::vector<int>& upper,
                 const std::vector<std::int64_t>& weight) {
     std::vector<std::int64_t> coefficient(lower.size());
@@ -26,12 +34,6 @@ bool provesnone(const std::vector<SumOf>& sums, const std::vector<int>& lower, c
     }
     return least > target || most < target;
 }
-
-namespace {
-
-constexpr double kTiny = 1e-9;
-
-}  // namespace
 
 // A dense tableau with one artificial variable a row, which takes up what its sum misses at the
 // start; the pivots drive the artificials of the rows that miss something to zero, while those
@@ -136,16 +138,16 @@ Fractions fractions(const std::vector<SumOf>& sums, const std::vector<int>& lowe
     for (int i = 0; i < m; ++i) {
         if (basic[i] >= n) missing += value[basic[i]];
     }
-    if (missing < 1e-6) {
+    if (missing < kNear) {
         std::vector<int> whole(n);
+        bool fractional = false;
         for (int j = 0; j < n; ++j) {
             whole[j] = std::clamp(static_cast<int>(std::lround(value[j])), lower[j], upper[j]);
+            fractional = fractional || std::abs(value[j] - whole[j]) > kNear;
         }
-        for (int j = 0; j < n; ++j) {
-            if (std::abs(value[j] - whole[j]) > 1e-6) {
-                values = whole;
-                return Fractions::Some;
-            }
+        if (fractional) {
+            values = whole;
+            return Fractions::Some;
         }
         // Checked again in whole numbers, as rounding may have hidden a miss.
         for (const SumOf& s : sums) {
