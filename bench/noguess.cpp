@@ -51,16 +51,25 @@ const Deduction& checked(const GameState& s, const Deduction& d) {
 }
 
 // A game played to its end: the cells the deduction proves safe are opened, and where it proves
-// none a random safe cell (the bench sees the mines). Each deduction's time goes to `took`, and
+// none a random safe cell (the bench sees the mines). Each position is deduced twice, on its own
+// and as D deduces it, starting from the deduction before: the times go to `alone` and `after`.
 // `givenup` counts the deductions that ran out of time.
-void timegame(Bench& b, std::mt19937& random, std::vector<double>& took, int& givenup) {
+void timegame(Bench& b, std::mt19937& random, std::vector<double>& alone, std::vector<double>& after, int& givenup) {
     GameState& s = b.game.state();
     b.tk.click(firstclick(s));
+    DeductionMemory memory;
     while (s.playing) {
-        const double start = cputime();
-        const Deduction d = deduce(s, Clock::now() + kHintWait);
-        took.push_back(1e6 * (cputime() - start));
-        givenup += !d.complete;
+        double start = cputime();
+        const Deduction cold = deduce(s, Clock::now() + kHintWait);
+        alone.push_back(1e6 * (cputime() - start));
+        start = cputime();
+        const Deduction d = deduce(s, Clock::now() + kHintWait, &memory);
+        after.push_back(1e6 * (cputime() - start));
+        givenup += !cold.complete + !d.complete;
+        if (cold.complete && d.complete && (cold.certainty != d.certainty || cold.reason != d.reason)) {
+            std::fprintf(stderr, "mask %d, %d x %d: the deduction from memory differs\n", s.rule[0], s.across, s.down);
+            std::exit(1);
+        }
         if (b.opensafe(checked(s, d)) > 0) continue;
         for (int c = 1 + static_cast<int>(random() % s.cells());; c = c % s.cells() + 1) {
             if (s.mine[c] || s.opened[c]) continue;
@@ -68,6 +77,18 @@ void timegame(Bench& b, std::mt19937& random, std::vector<double>& took, int& gi
             break;
         }
     }
+}
+
+// positions / mean / 99th percentile / slowest
+std::string figures(std::vector<double> took) {
+    std::sort(took.begin(), took.end());
+    double sum = 0;
+    for (double t : took) sum += t;
+    const std::size_t n = took.size();
+    char text[80];
+    std::snprintf(text, sizeof text, " %zu / %.0f / %.0f / %.0f |", n, sum / static_cast<double>(n), took[n * 99 / 100],
+                  took.back());
+    return text;
 }
 
 bool wonwithoutguess(Bench& b) {
@@ -93,28 +114,30 @@ int main(int argc, char** argv) {
         header.append(" x ").append(std::to_string(s.down)).append(", ").append(std::to_string(s.totalmines));
         header.append(" mines |");
     }
-    std::printf("deduce() on every position of %d games of each played by deduction, positions / mean / 99th "
-                "percentile / slowest, µs of processor time:\n\n%s\n|---|---|---|---|\n",
-                timed, header.c_str());
     int givenup = 0;
+    std::string alonetable;
+    std::string aftertable;
     for (const GameType& type : kGameTypes) {
-        std::printf("| %s |", type.caption.text);
+        alonetable.append("| ").append(type.caption.text).append(" |");
+        aftertable.append("| ").append(type.caption.text).append(" |");
         for (Level level : kLevels) {
             std::mt19937 random(1);
-            std::vector<double> took;
+            std::vector<double> alone;
+            std::vector<double> after;
             for (int seed = 1; seed <= timed; ++seed) {
                 b.newgame(level, type.mask, static_cast<std::uint64_t>(seed));
-                timegame(b, random, took, givenup);
+                timegame(b, random, alone, after, givenup);
             }
-            std::sort(took.begin(), took.end());
-            double sum = 0;
-            for (double t : took) sum += t;
-            const std::size_t n = took.size();
-            std::printf(" %zu / %.0f / %.0f / %.0f |", n, sum / static_cast<double>(n), took[n * 99 / 100], took.back());
-            std::fflush(stdout);
+            alonetable += figures(alone);
+            aftertable += figures(after);
         }
-        std::printf("\n");
+        alonetable += "\n";
+        aftertable += "\n";
     }
+    std::printf("deduce() on every position of %d games of each played by deduction, positions / mean / 99th "
+                "percentile / slowest, µs of processor time; each position after the one before, as D deduces "
+                "them:\n\n%s\n|---|---|---|---|\n%s\nEach position on its own:\n\n%s\n|---|---|---|---|\n%s",
+                timed, header.c_str(), aftertable.c_str(), header.c_str(), alonetable.c_str());
     std::printf("\nGiven up after %lld ms: %d\n", static_cast<long long>(kHintWait.count()), givenup);
 
     std::printf("\nGames won without a guess from a first click in the middle, of %d each:\n\n%s\n|---|---|---|---|\n",

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <map>
+#include <utility>
 
 namespace tw {
 
@@ -171,7 +172,21 @@ Arrangements::Packing Arrangements::pack(bool fewest) const {
 bool Arrangements::settle(int lo, int hi) {
     windowlo_ = lo;
     windowhi_ = hi;
-    if (!exists(-1, 0, 0, lo, hi)) return false;
+    lo_ = lo;
+    hi_ = hi;
+    bool fits = false;
+    for (const std::vector<int>& cells : starts_) {
+        std::vector<int> counts(bunchcount());
+        for (int c : cells) ++counts[bunchof_[c]];
+        const std::vector<int> before = std::exchange(last_, counts);
+        if (walk(-1, 0, 0, bunchcount(), counts)) {
+            found(counts);
+            fits = true;
+        } else {
+            last_ = before;
+        }
+    }
+    if (!fits && !exists(-1, 0, 0, lo, hi)) return false;
     // Without the mine count first: what no arrangement at all allows is settled cheaply.
     const auto possible = [&](int b, bool mine) {
         const int size = bunches_[b].size;
@@ -187,6 +202,20 @@ bool Arrangements::settle(int lo, int hi) {
 }
 
 bool Arrangements::exists(int lo, int hi) { return exists(-1, 0, 0, lo, hi); }
+
+std::vector<std::vector<int>> Arrangements::layouts() const {
+    std::vector<std::vector<int>> layouts;
+    for (std::vector<int> left : shown_) {
+        std::vector<int>& cells = layouts.emplace_back();
+        for (int c = 0; c < cells_; ++c) {
+            if (left[bunchof_[c]] > 0) {
+                --left[bunchof_[c]];
+                cells.push_back(c);
+            }
+        }
+    }
+    return layouts;
+}
 
 int Arrangements::certain(int c) const {
     const int b = bunchof_[c];
@@ -318,10 +347,14 @@ void Arrangements::found(const std::vector<int>& counts) {
     last_ = counts;
     // An arrangement the mine count rules out shows nothing about the cells.
     if (mines < windowlo_ || mines > windowhi_) return;
+    bool shows = false;
     for (int c = 0; c < bunchcount(); ++c) {
+        const Seen was = seen_[c];
         seen_[c].free = seen_[c].free || counts[c] < bunches_[c].size;
         seen_[c].mine = seen_[c].mine || counts[c] > 0;
+        shows = shows || seen_[c].free != was.free || seen_[c].mine != was.mine;
     }
+    if (shows) shown_.push_back(counts);
     if (mostfound_ < 0) fewestfound_ = mines;
     fewestfound_ = std::min(fewestfound_, mines);
     mostfound_ = std::max(mostfound_, mines);

@@ -46,6 +46,12 @@ public:
     // Steps a bunch that a question's first searches take before the walks and the relaxation
     // (one unless changed): none sends nearly every question past them.
     void searchsteps(long steps) { searchsteps_ = steps; }
+    // Ways of laying the mines that fitted an earlier position, as the frontier cells of each that
+    // hold one: settle mends each by a short walk before anything else, as most still nearly fit.
+    void startfrom(std::vector<std::vector<int>> layouts) { starts_ = std::move(layouts); }
+    // The arrangements found that showed something none before them did, as the frontier cells
+    // of each that hold a mine.
+    std::vector<std::vector<int>> layouts() const;
 
 private:
     using Key = std::pair<std::uint64_t, std::uint64_t>;
@@ -150,6 +156,8 @@ private:
     std::vector<int> start_;
     std::vector<Seen> seen_;
     std::vector<int> last_;
+    std::vector<std::vector<int>> starts_;
+    std::vector<std::vector<int>> shown_;
     // The mines the count allows on the frontier, for the arrangements that show something.
     int windowlo_ = 0;
     int windowhi_ = 0;

@@ -21,8 +21,8 @@ struct Number {
 
 class Engine {
 public:
-    Engine(const GameState& s, Deduction& d)
-        : s_(s), d_(d), across_(s.across), down_(s.down), offsets_(kCountOffsets[digitmask(s) & 31]) {
+    Engine(const GameState& s, Deduction& d, DeductionMemory* memory)
+        : s_(s), d_(d), memory_(memory), across_(s.across), down_(s.down), offsets_(kCountOffsets[digitmask(s) & 31]) {
         for (int k = 0; k < offsets_.size; ++k) near_[offsets_.offsets[k].dy + 2][offsets_.offsets[k].dx + 2] = true;
         numberat_.assign(s.cells() + 1, -1);
         for (int c = 1; c <= s.cells(); ++c) {
@@ -39,15 +39,19 @@ public:
 
     void run(std::chrono::steady_clock::time_point giveupat) {
         reason();
-        if (decidebycount()) return;
-        giveupat_ = giveupat;
-        const Deduction sure = d_;
-        try {
-            searchfrontier();
-        } catch (const GaveUp&) {
-            d_ = sure;
-            d_.complete = false;
+        if (!decidebycount()) {
+            giveupat_ = giveupat;
+            const Deduction sure = d_;
+            try {
+                searchfrontier();
+            } catch (const GaveUp&) {
+                d_ = sure;
+                d_.complete = false;
+                // What the memory holds stays proved: it is kept for the next deduction.
+                return;
+            }
         }
+        if (memory_ != nullptr) remember(*memory_);
     }
 
 private:
@@ -76,6 +80,26 @@ private:
     }
 
     bool unsure(int c) const { return d_.certainty[c] == Certainty::Unsure; }
+
+    // Whether the player has seen everything now that they saw when the memory was made.
+    bool follows(const DeductionMemory& m) const {
+        if (m.across != across_ || m.down != down_ || m.totalmines != s_.totalmines || m.mask != digitmask(s_)) {
+            return false;
+        }
+        for (const auto& [c, number] : m.opened) {
+            if (!s_.opened[c] || s_.count[c] != number) return false;
+        }
+        return true;
+    }
+
+    void remember(DeductionMemory& m) const {
+        m = {across_, down_, s_.totalmines, digitmask(s_), {}, {}, {}, layouts_};
+        for (int c = 1; c <= s_.cells(); ++c) {
+            if (s_.opened[c]) m.opened.emplace_back(c, s_.count[c]);
+            else if (d_.certainty[c] == Certainty::Mine) m.mines.push_back(c);
+            else if (d_.certainty[c] == Certainty::Safe) m.safe.push_back(c);
+        }
+    }
 
     Tally tally(const Number& k) const {
         Tally t{0, k.number};
@@ -149,6 +173,21 @@ private:
     }
 
     void searchfrontier() {
+        // What an earlier deduction proved holds still; the cells it proved safe get their
+        // reasons below as though the search had found them.
+        const bool recall = memory_ != nullptr && follows(*memory_);
+        std::vector<int> foundsafe;
+        if (recall) {
+            for (int c : memory_->mines) d_.certainty[c] = s_.opened[c] ? d_.certainty[c] : Certainty::Mine;
+            for (int c : memory_->safe) {
+                if (s_.opened[c] || !unsure(c)) continue;
+                d_.certainty[c] = Certainty::Safe;
+                bool touched = false;
+                around(c, [&](int x) { touched = touched || s_.opened[x]; });
+                if (touched) foundsafe.push_back(c);
+                else d_.reason[c] = {Why::Count, {}};
+            }
+        }
         std::vector<int> frontierat(s_.cells() + 1, -1);
         std::vector<int> cellof;
         std::vector<Need> needs;
@@ -177,13 +216,26 @@ private:
         // The cells off the frontier take the mines the frontier leaves: none to all of them.
         Arrangements frontier(needs, static_cast<int>(cellof.size()));
         frontier.giveupat(giveupat_);
+        if (recall) {
+            std::vector<std::vector<int>> starts;
+            for (const std::vector<int>& layout : memory_->layouts) {
+                std::vector<int>& cells = starts.emplace_back();
+                for (int c : layout) {
+                    if (frontierat[c] >= 0) cells.push_back(frontierat[c]);
+                }
+            }
+            frontier.startfrom(std::move(starts));
+        }
         // No arrangement at all: the position contradicts itself, and nothing more is certain.
         if (!frontier.settle(left - others, left)) return;
-        bool relabel = false;
+        for (const std::vector<int>& cells : frontier.layouts()) {
+            std::vector<int>& layout = layouts_.emplace_back();
+            for (int c : cells) layout.push_back(cellof[c]);
+        }
         for (int c = 0; c < static_cast<int>(cellof.size()); ++c) {
             if (frontier.certain(c) < 0) continue;
             d_.certainty[cellof[c]] = frontier.certain(c) == 1 ? Certainty::Mine : Certainty::Safe;
-            relabel = relabel || frontier.certain(c) == 0;
+            if (frontier.certain(c) == 0) foundsafe.push_back(cellof[c]);
         }
         if (others > 0) {
             // A cell off the frontier may hold a mine when the frontier can leave one over, and
@@ -196,19 +248,16 @@ private:
                 if (!mine) d_.reason[c] = {Why::Count, {}};
             }
         }
-        if (relabel) explain(cellof, frontier);
+        if (!foundsafe.empty()) explain(foundsafe);
     }
 
     // The safe cells the search found get a plainer reason where one or two numbers show them,
     // now that the search's mines are certain too.
-    void explain(const std::vector<int>& cellof, const Arrangements& frontier) {
-        for (int c = 0; c < static_cast<int>(cellof.size()); ++c) {
-            if (frontier.certain(c) == 0) d_.certainty[cellof[c]] = Certainty::Unsure;
-        }
+    void explain(const std::vector<int>& foundsafe) {
+        for (int x : foundsafe) d_.certainty[x] = Certainty::Unsure;
         reason();
-        for (int c = 0; c < static_cast<int>(cellof.size()); ++c) {
-            const int x = cellof[c];
-            if (frontier.certain(c) != 0 || !unsure(x)) continue;
+        for (int x : foundsafe) {
+            if (!unsure(x)) continue;
             d_.certainty[x] = Certainty::Safe;
             d_.reason[x] = {Why::Frontier, {}};
         }
@@ -216,6 +265,8 @@ private:
 
     const GameState& s_;
     Deduction& d_;
+    DeductionMemory* memory_;
+    std::vector<std::vector<int>> layouts_;
     int across_;
     int down_;
     const OffsetList& offsets_;
@@ -227,9 +278,9 @@ private:
 
 }  // namespace
 
-Deduction deduce(const GameState& s, std::chrono::steady_clock::time_point giveupat) {
+Deduction deduce(const GameState& s, std::chrono::steady_clock::time_point giveupat, DeductionMemory* memory) {
     Deduction d;
-    Engine(s, d).run(giveupat);
+    Engine(s, d, memory).run(giveupat);
     return d;
 }
 

@@ -32,12 +32,14 @@ enum class Why : std::uint8_t {
 struct Clue {
     int cell = 0;
     int number = 0;
+    bool operator==(const Clue&) const = default;
 };
 
 struct Reason {
     Why why = Why::None;
     // Satisfied rests on the first, Subset on both, Frontier and Count on none.
     std::array<Clue, 2> clues{};
+    bool operator==(const Reason&) const = default;
 };
 
 struct Deduction {
@@ -54,8 +56,11 @@ struct Deduction {
 // number agrees on it. Reads only what the player sees: the field's size, the rule digits,
 // `totalmines`, `opened` and the `count` of open cells. Flags and question marks are the player's
 // opinion and are not read. The open cells must hold no mine (a game in play).
-// Past `giveupat`, the search of the whole frontier is given up.
+// Past `giveupat`, the search of the whole frontier is given up. With a `memory` of an earlier
+// position of the same game, it starts from what that deduction found and answers the same,
+// sooner; the memory is then of this position.
 Deduction deduce(const GameState& s,
-                 std::chrono::steady_clock::time_point giveupat = std::chrono::steady_clock::time_point::max());
+                 std::chrono::steady_clock::time_point giveupat = std::chrono::steady_clock::time_point::max(),
+                 DeductionMemory* memory = nullptr);
 
 }  // namespace tw

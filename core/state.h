@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace tw {
 
@@ -12,6 +14,20 @@ namespace tw {
 inline constexpr int kMaxCells = 999;
 inline constexpr int kMaxAcross = 37;
 inline constexpr int kMaxDown = 27;
+
+// What one deduction leaves the next: what the player saw then, what it proved, and ways of
+// laying the mines it found to fit. It holds for a later position in which every cell open then
+// is open with the same number, as the player has only learnt more since.
+struct DeductionMemory {
+    int across = 0;
+    int down = 0;
+    int totalmines = 0;
+    int mask = 0;
+    std::vector<std::pair<int, int>> opened;  // each open cell and its number
+    std::vector<int> mines;                   // covered cells certainly mines
+    std::vector<int> safe;                    // covered cells certainly safe
+    std::vector<std::vector<int>> layouts;    // the mined cells of each way found
+};
 
 // The whole game state, owned by no window; every handler reads and writes it directly.
 struct GameState {
@@ -53,6 +69,9 @@ struct GameState {
     std::uint64_t fixedseed = 0;
 
     std::mt19937_64 random;
+
+    // The last hint's deduction: the next one starts from it, and so answers sooner.
+    DeductionMemory deduced;
 
     int cells() const { return across * down; }
 };

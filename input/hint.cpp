@@ -26,13 +26,13 @@ HintWhy hintwhy(Why why) {
 
 }  // namespace
 
-Hint hintfor(const GameState& s, int focus) {
+Hint hintfor(GameState& s, int focus) {
     const int n = s.cells();
     if (!s.playing || n == 0) return {};
     focus = std::clamp(focus, 1, n);
     if (!s.minesplaced) return {focus, HintWhy::First, {}};
     // A key held down must not hold the game: a search past a fifth of a second is given up.
-    const Deduction d = deduce(s, std::chrono::steady_clock::now() + std::chrono::milliseconds(200));
+    const Deduction d = deduce(s, std::chrono::steady_clock::now() + std::chrono::milliseconds(200), &s.deduced);
     const Place from = placeof(s.across, focus);
     // Nearest first, then the plainest reason, then the first in reading order.
     std::tuple<int, Why, int> best{n + 1, Why::None, 0};

@@ -5,7 +5,7 @@
 
 namespace tw {
 
-void Form_KeyDown(const GameState& s, Screen& screen, int keycode, int shift) {
+void Form_KeyDown(GameState& s, Screen& screen, int keycode, int shift) {
     (void)shift;
     if (keycode == kKeyD) {
         Toolkit& tk = screen.toolkit();

@@ -8,7 +8,7 @@ namespace tw {
 
 inline constexpr int kKeyH = 72;
 
-void Form_KeyDown(const GameState& s, Screen& screen, int keycode, int shift);
+void Form_KeyDown(GameState& s, Screen& screen, int keycode, int shift);
 void Form_KeyUp(const GameState& s, Screen& screen, int keycode, int shift);
 
 }  // namespace tw

@@ -141,6 +141,22 @@ TEST(Deduce, FindsExactlyWhatEveryPlacementOfTheMinesAgreesOn) {
             // Out of time from the start, it still claims only what is certain.
             const Deduction hurried = deduce(s, std::chrono::steady_clock::time_point::min());
             givenup += !hurried.complete;
+            // Deduced again from what the deduction of an earlier sight of it remembers (some open
+            // cells still covered), or of another field: its first number, mine count, rule or
+            // shape differs. The same either way.
+            GameState earlier = s;
+            for (int c = 1; c <= s.cells(); ++c) earlier.opened[c] = s.opened[c] && random() % 3 != 0;
+            const int first = static_cast<int>(std::find(&earlier.opened[1], &earlier.opened[s.cells() + 1], true) - &earlier.opened[0]);
+            switch (p % 5) {
+                case 1: earlier.count[first] = static_cast<std::int8_t>((s.count[first] + 1) % 25); break;
+                case 2: ++earlier.totalmines; break;
+                case 3: setrule(earlier, mask % 31 + 1); break;
+                case 4: std::swap(earlier.across, earlier.down); break;
+            }
+            DeductionMemory memory;
+            deduce(earlier, std::chrono::steady_clock::time_point::max(), &memory);
+            const Deduction recalled = deduce(s, std::chrono::steady_clock::time_point::max(), &memory);
+            ASSERT_TRUE(recalled.certainty == d.certainty && recalled.reason == d.reason) << mask << " " << p;
             const Ways w = everyway(s);
             for (int c = 1; c <= s.cells(); ++c) {
                 const Certainty expected = s.opened[c]        ? Certainty::Unsure
