@@ -53,7 +53,7 @@ Arrangements::Arrangements(const std::vector<Need>& needs, int cells) : bunchof_
     }
     value_.assign(bunchcount(), -1);
     seen_.resize(bunchcount());
-    shared_.resize(groups_.size());
+    pairup();
     isdirty_.assign(groups_.size(), false);
     free_ = cells;
     cells_ = cells;
@@ -85,6 +85,47 @@ Arrangements::Arrangements(const std::vector<Need>& needs, int cells) : bunchof_
         d.weight.assign(groups_.size(), 0);
         d.reduced.assign(bunchcount(), kScale);
         d.bound = d.lower ? 0 : cells * kScale;
+    }
+}
+
+void Arrangements::pairup() {
+    // Each bunch's groups come in increasing order, so each pair of them as {lower, higher}.
+    std::vector<std::array<int, 3>> shares;
+    for (int b = 0; b < bunchcount(); ++b) {
+        const Bunch& x = bunches_[b];
+        for (int i = 0; i < x.groupcount; ++i) {
+            for (int j = i + 1; j < x.groupcount; ++j) shares.push_back({x.groups[i], x.groups[j], b});
+        }
+    }
+    std::sort(shares.begin(), shares.end());
+    std::vector<int> pairof(shares.size());
+    std::vector<std::array<int, 2>> pairs;
+    for (std::size_t i = 0; i < shares.size(); ++i) {
+        if (i == 0 || shares[i][0] != shares[i - 1][0] || shares[i][1] != shares[i - 1][1]) {
+            pairs.push_back({shares[i][0], shares[i][1]});
+            pairopen_.push_back(0);
+        }
+        pairof[i] = static_cast<int>(pairs.size()) - 1;
+        pairopen_.back() += bunches_[shares[i][2]].size;
+    }
+    // Flat lists by counting: the pairs of each bunch, the neighbours of each group.
+    pairsofstart_.assign(bunchcount() + 1, 0);
+    for (const auto& share : shares) ++pairsofstart_[share[2] + 1];
+    for (int b = 0; b < bunchcount(); ++b) pairsofstart_[b + 1] += pairsofstart_[b];
+    pairsof_.resize(shares.size());
+    std::vector<int> at(pairsofstart_.begin(), pairsofstart_.end() - 1);
+    for (std::size_t i = 0; i < shares.size(); ++i) pairsof_[at[shares[i][2]]++] = pairof[i];
+    nearstart_.assign(groups_.size() + 1, 0);
+    for (const auto& pair : pairs) {
+        ++nearstart_[pair[0] + 1];
+        ++nearstart_[pair[1] + 1];
+    }
+    for (std::size_t k = 0; k < groups_.size(); ++k) nearstart_[k + 1] += nearstart_[k];
+    near_.resize(2 * pairs.size());
+    at.assign(nearstart_.begin(), nearstart_.end() - 1);
+    for (int p = 0; p < static_cast<int>(pairs.size()); ++p) {
+        near_[at[pairs[p][0]]++] = {pairs[p][1], p};
+        near_[at[pairs[p][1]]++] = {pairs[p][0], p};
     }
 }
 
@@ -382,6 +423,7 @@ bool Arrangements::assign(int b, int mines) {
     }
     for (int h = 0; h < 2; ++h) key_[h] += bunch.key[h];
     for (Dual& d : dual_) d.bound += d.shift(b, mines, bunch.size);
+    for (int i = pairsofstart_[b]; i < pairsofstart_[b + 1]; ++i) pairopen_[pairsof_[i]] -= bunch.size;
     bool ok = true;
     for (int i = 0; i < bunch.groupcount; ++i) {
         const int k = bunch.groups[i];
@@ -414,6 +456,7 @@ void Arrangements::undo(std::size_t mark) {
         }
         for (int h = 0; h < 2; ++h) key_[h] -= bunch.key[h];
         for (Dual& d : dual_) d.bound -= d.shift(b, mines, bunch.size);
+        for (int i = pairsofstart_[b]; i < pairsofstart_[b + 1]; ++i) pairopen_[pairsof_[i]] += bunch.size;
         for (Packing* p : {&fewest_, &most_}) {
             if (p->in[b]) p->needs += mines;
             else p->outside += bunch.size;
@@ -477,31 +520,17 @@ bool Arrangements::propagate() {
 bool Arrangements::overlaps(int a) {
     const Group& ga = groups_[a];
     if (ga.open == 0) return true;
-    touched_.clear();
-    for (int i = 0; i < ga.bunchcount; ++i) {
-        const Bunch& x = bunches_[ga.bunches[i]];
-        if (value_[ga.bunches[i]] >= 0) continue;
-        for (int h = 0; h < x.groupcount; ++h) {
-            if (x.groups[h] == a) continue;
-            if (shared_[x.groups[h]] == 0) touched_.push_back(x.groups[h]);
-            shared_[x.groups[h]] += x.size;
-        }
-    }
     // What settles, each bunch as itself for a mine on every cell or ~itself for none.
     std::vector<int>& settled = settled_;
     settled.clear();
-    bool ok = true;
-    for (int c : touched_) {
+    for (int n = nearstart_[a]; n < nearstart_[a + 1]; ++n) {
+        const auto [c, pair] = near_[n];
+        const int both = pairopen_[pair];
+        if (both == 0) continue;
         const Group& gc = groups_[c];
-        const int both = shared_[c];
-        shared_[c] = 0;
-        if (!ok) continue;
         const int least = std::max({0, ga.need - (ga.open - both), gc.need - (gc.open - both)});
         const int most = std::min({both, ga.need, gc.need});
-        if (least > most) {
-            ok = false;
-            continue;
-        }
+        if (least > most) return false;
         for (const auto& [g, other] : {std::pair<const Group&, int>{ga, c}, std::pair<const Group&, int>{gc, a}}) {
             const int rest = g.open - both;
             const bool none = g.need == least;
@@ -518,7 +547,6 @@ bool Arrangements::overlaps(int a) {
             }
         }
     }
-    if (!ok) return false;
     for (int s : settled) {
         const int x = s < 0 ? ~s : s;
         const int mines = s < 0 ? 0 : bunches_[x].size;
@@ -625,7 +653,9 @@ void Arrangements::checktime() const {
 bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>& counts) const {
     counts = last_;
     counts.resize(bunchcount());
-    std::vector<int> sums(groups_.size());
+    // Each group's mines less its need.
+    std::vector<int> excess(groups_.size());
+    for (std::size_t k = 0; k < groups_.size(); ++k) excess[k] = -groups_[k].need;
     int total = 0;
     for (int c = 0; c < bunchcount(); ++c) {
         if (value_[c] >= 0) {
@@ -634,15 +664,14 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
         }
         if (c == b) counts[c] = std::clamp(counts[c], first, last);
         total += counts[c];
-        for (int i = 0; i < bunches_[c].groupcount; ++i) sums[bunches_[c].groups[i]] += counts[c];
+        for (int i = 0; i < bunches_[c].groupcount; ++i) excess[bunches_[c].groups[i]] += counts[c];
     }
-    const auto off = [&](int k, int sum) { return std::abs(sum - groups_[k].need); };
     const auto countoff = [&](int t) { return std::max({0, lo_ - mines_ - t, t - (hi_ - mines_)}); };
     // The groups that are wrong, and where each is in that list.
     std::vector<int> wrong;
     std::vector<int> at(groups_.size(), -1);
     const auto recheck = [&](int k) {
-        const bool bad = off(k, sums[k]) != 0;
+        const bool bad = excess[k] != 0;
         if (bad && at[k] < 0) {
             at[k] = static_cast<int>(wrong.size());
             wrong.push_back(k);
@@ -668,7 +697,7 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
         if (wrong.empty() && countoff(total) == 0) return true;
         // The group to mend, or the count when every group is right.
         const int k = wrong.empty() ? -1 : wrong[below(static_cast<int>(wrong.size()))];
-        const int d = k >= 0 ? (sums[k] > groups_[k].need ? -1 : 1) : (total > hi_ - mines_ ? -1 : 1);
+        const int d = k >= 0 ? (excess[k] > 0 ? -1 : 1) : (total > hi_ - mines_ ? -1 : 1);
         const bool any = below(10) < 3;
         int best = -1;
         int bestgain = 0;
@@ -681,7 +710,7 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
             int gain = any ? 0 : countoff(total + d) - countoff(total);
             for (int h = 0; h < bunches_[x].groupcount && !any; ++h) {
                 const int g = bunches_[x].groups[h];
-                gain += off(g, sums[g] + d) - off(g, sums[g]);
+                gain += std::abs(excess[g] + d) - std::abs(excess[g]);
             }
             if (best < 0 || gain < bestgain) {
                 best = x;
@@ -695,7 +724,7 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
         counts[best] += d;
         total += d;
         for (int h = 0; h < bunches_[best].groupcount; ++h) {
-            sums[bunches_[best].groups[h]] += d;
+            excess[bunches_[best].groups[h]] += d;
             recheck(bunches_[best].groups[h]);
         }
     }

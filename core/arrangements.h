@@ -106,6 +106,7 @@ private:
     static constexpr std::int64_t kScale = 256;
 
     int bunchcount() const { return static_cast<int>(bunches_.size()); }
+    void pairup();
     void weigh(Dual& d, int steps);
     std::int64_t boundfrom(const Dual& d, const std::vector<std::int64_t>& weight) const;
     Packing pack(bool fewest) const;
@@ -137,8 +138,14 @@ private:
     std::vector<int> queue_;
     std::vector<int> dirty_;
     std::vector<bool> isdirty_;
-    std::vector<int> touched_;
-    std::vector<int> shared_;
+    // Each pair of groups that share a bunch, and the open cells they share: the groups each group
+    // shares a bunch with, as {group, pair}, and the pairs each bunch lies in, each list from its
+    // start in a flat array.
+    std::vector<int> pairopen_;
+    std::vector<std::pair<int, int>> near_;
+    std::vector<int> nearstart_;
+    std::vector<int> pairsof_;
+    std::vector<int> pairsofstart_;
     std::vector<int> settled_;
     int mines_ = 0;
     int free_ = 0;
