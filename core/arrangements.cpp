@@ -89,32 +89,37 @@ Arrangements::Arrangements(const std::vector<Need>& needs, int cells) : bunchof_
 }
 
 void Arrangements::pairup() {
-    // Each bunch's groups come in increasing order, so each pair of them as {lower, higher}.
-    std::vector<std::array<int, 3>> shares;
-    for (int b = 0; b < bunchcount(); ++b) {
-        const Bunch& x = bunches_[b];
-        for (int i = 0; i < x.groupcount; ++i) {
-            for (int j = i + 1; j < x.groupcount; ++j) shares.push_back({x.groups[i], x.groups[j], b});
-        }
-    }
-    std::sort(shares.begin(), shares.end());
-    std::vector<int> pairof(shares.size());
+    // Each group with each later group it shares a bunch with, found through its bunches: a pair
+    // first met gets the next number.
+    std::vector<int> metby(groups_.size(), -1);
+    std::vector<int> pairat(groups_.size());
     std::vector<std::array<int, 2>> pairs;
-    for (std::size_t i = 0; i < shares.size(); ++i) {
-        if (i == 0 || shares[i][0] != shares[i - 1][0] || shares[i][1] != shares[i - 1][1]) {
-            pairs.push_back({shares[i][0], shares[i][1]});
-            pairopen_.push_back(0);
+    std::vector<std::array<int, 2>> shares;  // each bunch with each pair it lies in
+    for (int g1 = 0; g1 < static_cast<int>(groups_.size()); ++g1) {
+        for (int i = 0; i < groups_[g1].bunchcount; ++i) {
+            const int x = groups_[g1].bunches[i];
+            const Bunch& bx = bunches_[x];
+            for (int h = 0; h < bx.groupcount; ++h) {
+                const int g2 = bx.groups[h];
+                if (g2 <= g1) continue;
+                if (metby[g2] != g1) {
+                    metby[g2] = g1;
+                    pairat[g2] = static_cast<int>(pairs.size());
+                    pairs.push_back({g1, g2});
+                    pairopen_.push_back(0);
+                }
+                pairopen_[pairat[g2]] += bx.size;
+                shares.push_back({x, pairat[g2]});
+            }
         }
-        pairof[i] = static_cast<int>(pairs.size()) - 1;
-        pairopen_.back() += bunches_[shares[i][2]].size;
     }
     // Flat lists by counting: the pairs of each bunch, the neighbours of each group.
     pairsofstart_.assign(bunchcount() + 1, 0);
-    for (const auto& share : shares) ++pairsofstart_[share[2] + 1];
+    for (const auto& share : shares) ++pairsofstart_[share[0] + 1];
     for (int b = 0; b < bunchcount(); ++b) pairsofstart_[b + 1] += pairsofstart_[b];
     pairsof_.resize(shares.size());
     std::vector<int> at(pairsofstart_.begin(), pairsofstart_.end() - 1);
-    for (std::size_t i = 0; i < shares.size(); ++i) pairsof_[at[shares[i][2]]++] = pairof[i];
+    for (const auto& share : shares) pairsof_[at[share[0]]++] = share[1];
     nearstart_.assign(groups_.size() + 1, 0);
     for (const auto& pair : pairs) {
         ++nearstart_[pair[0] + 1];
@@ -224,7 +229,7 @@ bool Arrangements::settle(int lo, int hi) {
             found(counts);
             fits = true;
         } else {
-            last_ = before;
+            unmended_.push_back(std::exchange(last_, before));
         }
     }
     if (!fits && !exists(-1, 0, 0, lo, hi)) return false;
@@ -285,6 +290,19 @@ bool Arrangements::exists(int b, int first, int last, int lo, int hi) {
         found(counts);
         return true;
     }
+    // A layout of an earlier position that no walk mended but that has b as asked starts the
+    // search nearer than the last arrangement does; that stays the next start where none is found.
+    const auto asked = [&](const std::vector<int>& layout) { return b >= 0 && layout[b] >= first && layout[b] <= last; };
+    const auto start = std::find_if(unmended_.begin(), unmended_.end(), asked);
+    if (start == unmended_.end()) return rounds(b, first, last, counts);
+    const std::vector<int> kept = std::exchange(last_, *start);
+    if (rounds(b, first, last, counts)) return true;
+    last_ = kept;
+    return false;
+}
+
+// Searches for an arrangement with first to last mines in bunch b (none when negative).
+bool Arrangements::rounds(int b, int first, int last, std::vector<int>& counts) {
     const std::vector<int> seq = b < 0 ? order_ : sequence(b);
     // Searches in two orders by turns and walks, each longer than the last, with tighter bounds
     // on the mines while the count may cut arrangements off. The states searched in vain stay

@@ -112,6 +112,7 @@ private:
     Packing pack(bool fewest) const;
     bool countfits() const;
     bool exists(int b, int first, int last, int lo, int hi);
+    bool rounds(int b, int first, int last, std::vector<int>& counts);
     Fractions relax(int b, int first, int last, std::vector<int>& counts) const;
     void found(const std::vector<int>& counts);
     void fix(int b, int mines);
@@ -164,6 +165,7 @@ private:
     std::vector<Seen> seen_;
     std::vector<int> last_;
     std::vector<std::vector<int>> starts_;
+    std::vector<std::vector<int>> unmended_;
     std::vector<std::vector<int>> shown_;
     // The mines the count allows on the frontier, for the arrangements that show something.
     int windowlo_ = 0;
