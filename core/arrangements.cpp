@@ -16,7 +16,8 @@ namespace {
 // its walks take twice as many steps, and every other round doubles both. Walks, and the
 // subgradient steps for the mine count's bounds, end after kWalks rounds.
 constexpr int kWalks = 12;
-// Steps a bunch of the walk that each query tries before any search.
+// Steps a bunch of the walk that each query tries before any search; half as many where an
+// earlier position's layouts answered the easy questions already.
 constexpr long kFirstWalk = 2;
 constexpr int kWeighing = 100;
 // Past this many states searched in vain, what is known of them is forgotten.
@@ -286,7 +287,8 @@ bool Arrangements::exists(int b, int first, int last, int lo, int hi) {
     }
     std::vector<int> counts;
     // Most bunches that may go either way show it by a short walk from the last arrangement.
-    if (b >= 0 && !last_.empty() && walk(b, first, last, kFirstWalk * bunchcount(), counts)) {
+    const long firstwalk = (starts_.empty() ? kFirstWalk : kFirstWalk / 2) * bunchcount();
+    if (b >= 0 && !last_.empty() && walk(b, first, last, firstwalk, counts)) {
         found(counts);
         return true;
     }
