@@ -294,7 +294,9 @@ bool Arrangements::exists(int b, int first, int last, int lo, int hi) {
     }
     // A layout of an earlier position that no walk mended but that has b as asked starts the
     // search nearer than the last arrangement does; that stays the next start where none is found.
-    const auto asked = [&](const std::vector<int>& layout) { return b >= 0 && layout[b] >= first && layout[b] <= last; };
+    const auto asked = [&](const std::vector<int>& layout) {
+        return b >= 0 && layout[b] >= first && layout[b] <= last;
+    };
     const auto start = std::find_if(unmended_.begin(), unmended_.end(), asked);
     if (start == unmended_.end()) return rounds(b, first, last, counts);
     const std::vector<int> kept = std::exchange(last_, *start);

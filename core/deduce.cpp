@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/deduce.h"
 
+#include <utility>
 #include <vector>
 
 #include "core/arrangements.h"
@@ -92,8 +93,8 @@ private:
         return true;
     }
 
-    void remember(DeductionMemory& m) const {
-        m = {across_, down_, s_.totalmines, digitmask(s_), {}, {}, {}, layouts_};
+    void remember(DeductionMemory& m) {
+        m = {across_, down_, s_.totalmines, digitmask(s_), {}, {}, {}, std::move(layouts_)};
         for (int c = 1; c <= s_.cells(); ++c) {
             if (s_.opened[c]) m.opened.emplace_back(c, s_.count[c]);
             else if (d_.certainty[c] == Certainty::Mine) m.mines.push_back(c);
@@ -228,9 +229,12 @@ private:
         }
         // No arrangement at all: the position contradicts itself, and nothing more is certain.
         if (!frontier.settle(left - others, left)) return;
-        for (const std::vector<int>& cells : frontier.layouts()) {
-            std::vector<int>& layout = layouts_.emplace_back();
-            for (int c : cells) layout.push_back(cellof[c]);
+        // The arrangements found, for a memory only: a deduction on its own has nowhere to leave them.
+        if (memory_ != nullptr) {
+            for (const std::vector<int>& cells : frontier.layouts()) {
+                std::vector<int>& layout = layouts_.emplace_back();
+                for (int c : cells) layout.push_back(cellof[c]);
+            }
         }
         for (int c = 0; c < static_cast<int>(cellof.size()); ++c) {
             if (frontier.certain(c) < 0) continue;

@@ -146,7 +146,8 @@ TEST(Deduce, FindsExactlyWhatEveryPlacementOfTheMinesAgreesOn) {
             // shape differs. The same either way.
             GameState earlier = s;
             for (int c = 1; c <= s.cells(); ++c) earlier.opened[c] = s.opened[c] && random() % 3 != 0;
-            const int first = static_cast<int>(std::find(&earlier.opened[1], &earlier.opened[s.cells() + 1], true) - &earlier.opened[0]);
+            const bool* open = earlier.opened.data();
+            const int first = static_cast<int>(std::find(open + 1, open + s.cells() + 1, true) - open);
             switch (p % 5) {
                 case 1: earlier.count[first] = static_cast<std::int8_t>((s.count[first] + 1) % 25); break;
                 case 2: ++earlier.totalmines; break;
