@@ -78,6 +78,7 @@ Fractions fractions(const std::vector<SumOf>& sums, const std::vector<int>& lowe
     }
     if (missing == 0) return Fractions::Whole;
     const int most = 8 * width;
+    std::vector<int> nonzero;
     for (int step = 0; step < most; ++step) {
         // Dantzig's rule: the nonbasic variable whose move lowers the total fastest; Bland's
         // (the first that lowers it) after many steps, so that the method cannot cycle.
@@ -121,15 +122,21 @@ Fractions fractions(const std::vector<SumOf>& sums, const std::vector<int>& lowe
         if (out >= n) value[out] = hi[out] = 0;
         const double pivot = at(leave, enter);
         double* pivotrow = &at(leave, 0);
-        for (int j = 0; j < width; ++j) pivotrow[j] /= pivot;
+        // The rows are sparse: only the pivot row's nonzero columns change the others.
+        nonzero.clear();
+        for (int j = 0; j < width; ++j) {
+            if (pivotrow[j] == 0) continue;
+            pivotrow[j] /= pivot;
+            nonzero.push_back(j);
+        }
         for (int i = 0; i < m; ++i) {
             const double f = at(i, enter);
             if (i == leave || f == 0) continue;
             double* r = &at(i, 0);
-            for (int j = 0; j < width; ++j) r[j] -= f * pivotrow[j];
+            for (int j : nonzero) r[j] -= f * pivotrow[j];
         }
         const double f = reduced[enter];
-        for (int j = 0; j < width; ++j) reduced[j] -= f * pivotrow[j];
+        for (int j : nonzero) reduced[j] -= f * pivotrow[j];
         basic[leave] = enter;
         row[out] = -1;
         row[enter] = leave;
