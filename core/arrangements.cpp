@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <map>
+#include <span>
 #include <utility>
 
 namespace tw {
@@ -26,20 +26,49 @@ constexpr std::size_t kMostRuledOut = std::size_t{1} << 20;
 }  // namespace
 
 Arrangements::Arrangements(const std::vector<Need>& needs, int cells) : bunchof_(cells) {
-    std::vector<std::vector<int>> around(cells);
-    for (int k = 0; k < static_cast<int>(needs.size()); ++k) {
-        for (int i = 0; i < needs[k].size; ++i) around[needs[k].cells[i]].push_back(k);
+    // The numbers around each cell, in order, each cell's from its start in a flat list.
+    std::vector<int> from(cells + 1, 0);
+    for (const Need& n : needs) {
+        for (int i = 0; i < n.size; ++i) ++from[n.cells[i] + 1];
     }
-    std::map<std::vector<int>, int> bunchat;
+    for (int c = 0; c < cells; ++c) from[c + 1] += from[c];
+    std::vector<int> around(from[cells]);
+    std::vector<int> at(from.begin(), from.end() - 1);
+    for (int k = 0; k < static_cast<int>(needs.size()); ++k) {
+        for (int i = 0; i < needs[k].size; ++i) around[at[needs[k].cells[i]]++] = k;
+    }
+    const auto numbers = [&](int c) {
+        return std::span<const int>(around.data() + from[c], around.data() + from[c + 1]);
+    };
+    // Alike cells sort together, by a hash of their numbers first; a bunch is numbered by its first cell.
+    std::vector<std::uint64_t> hash(cells);
     for (int c = 0; c < cells; ++c) {
-        const auto [at, added] = bunchat.try_emplace(around[c], bunchcount());
-        if (added) {
+        for (int k : numbers(c)) hash[c] = (hash[c] ^ static_cast<std::uint64_t>(k + 1)) * 0x9e3779b97f4a7c15ull;
+    }
+    std::vector<int> sorted(cells);
+    for (int c = 0; c < cells; ++c) sorted[c] = c;
+    std::sort(sorted.begin(), sorted.end(), [&](int a, int b) {
+        if (hash[a] != hash[b]) return hash[a] < hash[b];
+        const auto na = numbers(a);
+        const auto nb = numbers(b);
+        return std::lexicographical_compare(na.begin(), na.end(), nb.begin(), nb.end()) ||
+               (std::ranges::equal(na, nb) && a < b);
+    });
+    std::vector<int> first(cells);
+    for (int i = 0; i < cells; ++i) {
+        const bool alike = i > 0 && std::ranges::equal(numbers(sorted[i]), numbers(sorted[i - 1]));
+        first[sorted[i]] = alike ? first[sorted[i - 1]] : sorted[i];
+    }
+    for (int c = 0; c < cells; ++c) {
+        if (first[c] == c) {
             Bunch b;
-            for (int k : around[c]) b.groups[b.groupcount++] = k;
+            for (int k : numbers(c)) b.groups[b.groupcount++] = k;
+            bunchof_[c] = bunchcount();
             bunches_.push_back(b);
+        } else {
+            bunchof_[c] = bunchof_[first[c]];
         }
-        bunchof_[c] = at->second;
-        ++bunches_[at->second].size;
+        ++bunches_[bunchof_[c]].size;
     }
     groups_.resize(needs.size());
     for (int b = 0; b < bunchcount(); ++b) {
