@@ -574,29 +574,29 @@ bool Arrangements::overlaps(int a) {
     // What settles, each bunch as itself for a mine on every cell or ~itself for none.
     std::vector<int>& settled = settled_;
     settled.clear();
+    // The open cells of g outside its pair with `other` hold no mine, or a mine each.
+    const auto outside = [&](const Group& g, int other, bool none) {
+        for (int i = 0; i < g.bunchcount; ++i) {
+            const int x = g.bunches[i];
+            const Bunch& bx = bunches_[x];
+            const auto end = bx.groups.begin() + bx.groupcount;
+            if (value_[x] < 0 && std::find(bx.groups.begin(), end, other) == end) settled.push_back(none ? ~x : x);
+        }
+    };
+    const int need = ga.need;
+    const int open = ga.open;
     for (int n = nearstart_[a]; n < nearstart_[a + 1]; ++n) {
         const auto [c, pair] = near_[n];
         const int both = pairopen_[pair];
         if (both == 0) continue;
         const Group& gc = groups_[c];
-        const int least = std::max({0, ga.need - (ga.open - both), gc.need - (gc.open - both)});
-        const int most = std::min({both, ga.need, gc.need});
+        const int rest = open - both;
+        const int restc = gc.open - both;
+        const int least = std::max({0, need - rest, gc.need - restc});
+        const int most = std::min({both, need, gc.need});
         if (least > most) return false;
-        for (const auto& [g, other] : {std::pair<const Group&, int>{ga, c}, std::pair<const Group&, int>{gc, a}}) {
-            const int rest = g.open - both;
-            const bool none = g.need == least;
-            const bool all = g.need - most == rest;
-            if (rest == 0 || (!none && !all)) continue;
-            for (int i = 0; i < g.bunchcount; ++i) {
-                const int x = g.bunches[i];
-                const Bunch& bx = bunches_[x];
-                if (value_[x] >= 0 || std::find(bx.groups.begin(), bx.groups.begin() + bx.groupcount, other) !=
-                                          bx.groups.begin() + bx.groupcount) {
-                    continue;
-                }
-                settled.push_back(none ? ~x : x);
-            }
-        }
+        if (rest > 0 && (need == least || need - most == rest)) outside(ga, c, need == least);
+        if (restc > 0 && (gc.need == least || gc.need - most == restc)) outside(gc, a, gc.need == least);
     }
     for (int s : settled) {
         const int x = s < 0 ? ~s : s;
