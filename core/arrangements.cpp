@@ -356,8 +356,9 @@ bool Arrangements::rounds(int b, int first, int last, std::vector<int>& counts) 
         }
         if (!aborted_) return false;
         // Neither order's first search ended: the fractional relaxation often proves there is no
-        // arrangement, or finds one, where the search would take exponentially long.
-        if (round == 1) {
+        // arrangement, or finds one, where the search would take exponentially long. Each round
+        // after starts it from the last rounding, which often leads to another corner.
+        if (round >= 1) {
             const Fractions relaxed = relax(b, first, last, counts);
             if (relaxed == Fractions::None) return false;
             if (relaxed == Fractions::Whole) {
