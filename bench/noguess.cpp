@@ -81,6 +81,7 @@ void timegame(Bench& b, std::mt19937& random, std::vector<double>& alone, std::v
 
 // positions / mean / 99th percentile / slowest
 std::string figures(std::vector<double> took) {
+    if (took.empty()) return " 0 / - / - / - |";
     std::sort(took.begin(), took.end());
     double sum = 0;
     for (double t : took) sum += t;
