@@ -279,14 +279,14 @@ bool Arrangements::settle(int lo, int hi) {
 
 bool Arrangements::exists(int lo, int hi) { return exists(-1, 0, 0, lo, hi); }
 
-std::vector<std::vector<int>> Arrangements::layouts() const {
+std::vector<std::vector<int>> Arrangements::layouts(const std::vector<int>& name) const {
     std::vector<std::vector<int>> layouts;
     for (std::vector<int> left : shown_) {
         std::vector<int>& cells = layouts.emplace_back();
         for (int c = 0; c < cells_; ++c) {
             if (left[bunchof_[c]] > 0) {
                 --left[bunchof_[c]];
-                cells.push_back(c);
+                cells.push_back(name[c]);
             }
         }
     }

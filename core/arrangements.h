@@ -49,9 +49,9 @@ public:
     // Ways of laying the mines that fitted an earlier position, as the frontier cells of each that
     // hold one: settle mends each by a short walk before anything else, as most still nearly fit.
     void startfrom(std::vector<std::vector<int>> layouts) { starts_ = std::move(layouts); }
-    // The arrangements found that showed something none before them did, as the frontier cells
-    // of each that hold a mine.
-    std::vector<std::vector<int>> layouts() const;
+    // The arrangements found that showed something none before them did, as the cells of each
+    // that hold a mine, frontier cell c named name[c].
+    std::vector<std::vector<int>> layouts(const std::vector<int>& name) const;
 
 private:
     using Key = std::pair<std::uint64_t, std::uint64_t>;

@@ -230,12 +230,7 @@ private:
         // No arrangement at all: the position contradicts itself, and nothing more is certain.
         if (!frontier.settle(left - others, left)) return;
         // The arrangements found, for a memory only: a deduction on its own has nowhere to leave them.
-        if (memory_ != nullptr) {
-            for (const std::vector<int>& cells : frontier.layouts()) {
-                std::vector<int>& layout = layouts_.emplace_back();
-                for (int c : cells) layout.push_back(cellof[c]);
-            }
-        }
+        if (memory_ != nullptr) layouts_ = frontier.layouts(cellof);
         for (int c = 0; c < static_cast<int>(cellof.size()); ++c) {
             if (frontier.certain(c) < 0) continue;
             d_.certainty[cellof[c]] = frontier.certain(c) == 1 ? Certainty::Mine : Certainty::Safe;
