@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <compare>
 #include <cstdlib>
 #include <span>
 #include <utility>
@@ -51,8 +52,8 @@ Arrangements::Arrangements(const std::vector<Need>& needs, int cells) : bunchof_
         if (hash[a] != hash[b]) return hash[a] < hash[b];
         const auto na = numbers(a);
         const auto nb = numbers(b);
-        return std::lexicographical_compare(na.begin(), na.end(), nb.begin(), nb.end()) ||
-               (std::ranges::equal(na, nb) && a < b);
+        const auto order = std::lexicographical_compare_three_way(na.begin(), na.end(), nb.begin(), nb.end());
+        return order < 0 || (order == 0 && a < b);
     });
     std::vector<int> first(cells);
     for (int i = 0; i < cells; ++i) {
