@@ -5,12 +5,26 @@
 #include <cmath>
 #include <compare>
 #include <cstdlib>
+#include <numeric>
 #include <span>
 #include <utility>
 
 namespace tw {
 
 namespace {
+
+// Calls each(w, bits) with the bits of word w that stand for the totals from to to, word by word,
+// while it returns true.
+template <typename Each>
+void eachword(int from, int to, Each each) {
+    if (to < from) return;
+    for (int w = from / 64; w <= to / 64; ++w) {
+        const int lo = std::max(from, 64 * w) - 64 * w;
+        const int hi = std::min(to, 64 * w + 63) - 64 * w;
+        const std::uint64_t bits = (hi == 63 ? ~std::uint64_t{0} : (std::uint64_t{1} << (hi + 1)) - 1) >> lo << lo;
+        if (!each(w, bits)) return;
+    }
+}
 
 // A query's first search gives up after one step a bunch (Arrangements::searchsteps), as the
 // other order, a walk or tighter bounds often settle at once what one order searches long for;
@@ -83,6 +97,8 @@ Arrangements::Arrangements(const std::vector<Need>& needs, int cells) : bunchof_
         groups_[k].open = needs[k].size;
     }
     value_.assign(bunchcount(), -1);
+    allbunches_.resize(bunchcount());
+    std::iota(allbunches_.begin(), allbunches_.end(), 0);
     seen_.resize(bunchcount());
     pairup();
     isdirty_.assign(groups_.size(), false);
@@ -483,7 +499,9 @@ bool Arrangements::assign(int b, int mines) {
         Group& g = groups_[k];
         g.open -= bunch.size;
         g.need -= mines;
-        for (int h = 0; h < 2; ++h) key_[h] -= static_cast<std::uint64_t>(mines) * g.key[h];
+        if (mines != 0) {
+            for (int h = 0; h < 2; ++h) key_[h] -= static_cast<std::uint64_t>(mines) * g.key[h];
+        }
         if (!isdirty_[k]) dirty_.push_back(k);
         isdirty_[k] = true;
         if (g.need < 0 || g.need > g.open) {
@@ -505,7 +523,9 @@ void Arrangements::undo(std::size_t mark) {
             Group& g = groups_[bunch.groups[i]];
             g.open += bunch.size;
             g.need += mines;
-            for (int h = 0; h < 2; ++h) key_[h] += static_cast<std::uint64_t>(mines) * g.key[h];
+            if (mines != 0) {
+                for (int h = 0; h < 2; ++h) key_[h] += static_cast<std::uint64_t>(mines) * g.key[h];
+            }
         }
         for (int h = 0; h < 2; ++h) key_[h] -= bunch.key[h];
         for (Dual& d : dual_) d.bound -= d.shift(b, mines, bunch.size);
@@ -682,16 +702,18 @@ bool Arrangements::branch(int b, int first, int last, const std::vector<int>& se
 bool Arrangements::ruledout(const Key& key, int from, int to) const {
     const auto at = ruledout_.find(key);
     if (at == ruledout_.end()) return false;
-    for (int r = from; r <= to; ++r) {
-        if ((totals_[at->second + r / 64] >> (r % 64) & 1) == 0) return false;
-    }
-    return true;
+    bool all = true;
+    eachword(from, to, [&](int w, std::uint64_t bits) { return all = (totals_[at->second + w] & bits) == bits; });
+    return all;
 }
 
 void Arrangements::ruleout(const Key& key, int from, int to) {
     const auto [at, added] = ruledout_.try_emplace(key, totals_.size());
     if (added) totals_.resize(totals_.size() + cells_ / 64 + 1);
-    for (int r = from; r <= to; ++r) totals_[at->second + r / 64] |= std::uint64_t{1} << (r % 64);
+    eachword(from, to, [&](int w, std::uint64_t bits) {
+        totals_[at->second + w] |= bits;
+        return true;
+    });
 }
 
 // The clock is read once in a thousand steps: a step is far cheaper than reading it.
@@ -717,6 +739,7 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
         }
         if (c == b) counts[c] = std::clamp(counts[c], first, last);
         total += counts[c];
+        if (counts[c] == 0) continue;
         for (int i = 0; i < bunches_[c].groupcount; ++i) excess[bunches_[c].groups[i]] += counts[c];
     }
     const auto countoff = [&](int t) { return std::max({0, lo_ - mines_ - t, t - (hi_ - mines_)}); };
@@ -756,14 +779,23 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
         int bestgain = 0;
         int ties = 0;
         const int n = k >= 0 ? groups_[k].bunchcount : bunchcount();
+        const int* candidates = k >= 0 ? groups_[k].bunches.data() : allbunches_.data();
+        const int countgain = countoff(total + d) - countoff(total);
         for (int i = 0; i < n; ++i) {
-            const int x = k >= 0 ? groups_[k].bunches[i] : i;
+            const int x = candidates[i];
             const int to = counts[x] + d;
             if (value_[x] >= 0 || to < 0 || to > bunches_[x].size || (x == b && (to < first || to > last))) continue;
-            int gain = any ? 0 : countoff(total + d) - countoff(total);
-            for (int h = 0; h < bunches_[x].groupcount && !any; ++h) {
-                const int g = bunches_[x].groups[h];
-                gain += std::abs(excess[g] + d) - std::abs(excess[g]);
+            int gain = 0;
+            if (!any && k < 0) {
+                // Only the count is wrong, so every group is right and each of x's goes wrong by one.
+                gain = countgain + bunches_[x].groupcount;
+            } else if (!any) {
+                // A step of d mends each group whose excess has the other sign and wrongs each other one.
+                int mended = 0;
+                for (int h = 0; h < bunches_[x].groupcount; ++h) {
+                    mended += static_cast<int>(static_cast<unsigned>(excess[bunches_[x].groups[h]] * d) >> 31);
+                }
+                gain = countgain + bunches_[x].groupcount - 2 * mended;
             }
             if (best < 0 || gain < bestgain) {
                 best = x;
@@ -798,8 +830,8 @@ std::vector<int> Arrangements::sequence(int b) const {
 
 // Appends b's component to seq, breadth first from b.
 void Arrangements::breadthfirst(int b, std::vector<int>& seq) const {
-    std::vector<bool> seen(bunchcount());
-    std::vector<bool> reached(groups_.size());
+    std::vector<char> seen(bunchcount());
+    std::vector<char> reached(groups_.size());
     const std::size_t first = seq.size();
     seq.push_back(b);
     seen[b] = true;

@@ -79,7 +79,7 @@ private:
     // Groups that share no bunch: the mines still to come are at least the needs of one such
     // packing, and at most the needs of another plus the open cells outside it.
     struct Packing {
-        std::vector<bool> in;  // each bunch: inside a packed group
+        std::vector<char> in;  // each bunch: inside a packed group
         int initial = 0;       // the fewest, or the most, mines at the start
         int needs = 0;         // the packed groups' needs now
         int outside = 0;       // open cells in no packed group
@@ -130,6 +130,8 @@ private:
 
     std::vector<int> bunchof_;
     std::vector<Bunch> bunches_;
+    // 0 to the bunch count less one: the walk's candidates when any bunch may mend the count.
+    std::vector<int> allbunches_;
     std::vector<Group> groups_;
     // Each bunch's mines, -1 while unassigned; the first base_ entries of the trail are certain.
     std::vector<int> value_;
@@ -138,7 +140,7 @@ private:
     // Groups to settle, groups whose overlaps to look at (each once), and scratch for the overlaps.
     std::vector<int> queue_;
     std::vector<int> dirty_;
-    std::vector<bool> isdirty_;
+    std::vector<char> isdirty_;
     // Each pair of groups that share a bunch, and the open cells they share: the groups each group
     // shares a bunch with, as {group, pair}, and the pairs each bunch lies in, each list from its
     // start in a flat array.
