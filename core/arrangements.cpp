@@ -710,8 +710,9 @@ bool Arrangements::ruledout(const Key& key, int from, int to) const {
 void Arrangements::ruleout(const Key& key, int from, int to) {
     const auto [at, added] = ruledout_.try_emplace(key, totals_.size());
     if (added) totals_.resize(totals_.size() + cells_ / 64 + 1);
+    const std::size_t row = at->second;
     eachword(from, to, [&](int w, std::uint64_t bits) {
-        totals_[at->second + w] |= bits;
+        totals_[row + w] |= bits;
         return true;
     });
 }
