@@ -5,7 +5,6 @@
 #include <cmath>
 #include <compare>
 #include <cstdlib>
-#include <numeric>
 #include <span>
 #include <utility>
 
@@ -13,17 +12,11 @@ namespace tw {
 
 namespace {
 
-// Calls each(w, bits) with the bits of word w that stand for the totals from to to, word by word,
-// while it returns true.
-template <typename Each>
-void eachword(int from, int to, Each each) {
-    if (to < from) return;
-    for (int w = from / 64; w <= to / 64; ++w) {
-        const int lo = std::max(from, 64 * w) - 64 * w;
-        const int hi = std::min(to, 64 * w + 63) - 64 * w;
-        const std::uint64_t bits = (hi == 63 ? ~std::uint64_t{0} : (std::uint64_t{1} << (hi + 1)) - 1) >> lo << lo;
-        if (!each(w, bits)) return;
-    }
+// The bits of word w, of a state's totals a bit each, that stand for the totals from to to.
+std::uint64_t totalbits(int from, int to, int w) {
+    const int lo = std::max(from, 64 * w) - 64 * w;
+    const int hi = std::min(to, 64 * w + 63) - 64 * w;
+    return (hi == 63 ? ~std::uint64_t{0} : (std::uint64_t{1} << (hi + 1)) - 1) >> lo << lo;
 }
 
 // A query's first search gives up after one step a bunch (Arrangements::searchsteps), as the
@@ -97,8 +90,6 @@ Arrangements::Arrangements(const std::vector<Need>& needs, int cells) : bunchof_
         groups_[k].open = needs[k].size;
     }
     value_.assign(bunchcount(), -1);
-    allbunches_.resize(bunchcount());
-    std::iota(allbunches_.begin(), allbunches_.end(), 0);
     seen_.resize(bunchcount());
     pairup();
     isdirty_.assign(groups_.size(), false);
@@ -702,19 +693,17 @@ bool Arrangements::branch(int b, int first, int last, const std::vector<int>& se
 bool Arrangements::ruledout(const Key& key, int from, int to) const {
     const auto at = ruledout_.find(key);
     if (at == ruledout_.end()) return false;
-    bool all = true;
-    eachword(from, to, [&](int w, std::uint64_t bits) { return all = (totals_[at->second + w] & bits) == bits; });
-    return all;
+    for (int w = from / 64; from <= to && w <= to / 64; ++w) {
+        const std::uint64_t bits = totalbits(from, to, w);
+        if ((totals_[at->second + w] & bits) != bits) return false;
+    }
+    return true;
 }
 
 void Arrangements::ruleout(const Key& key, int from, int to) {
     const auto [at, added] = ruledout_.try_emplace(key, totals_.size());
     if (added) totals_.resize(totals_.size() + cells_ / 64 + 1);
-    const std::size_t row = at->second;
-    eachword(from, to, [&](int w, std::uint64_t bits) {
-        totals_[row + w] |= bits;
-        return true;
-    });
+    for (int w = from / 64; from <= to && w <= to / 64; ++w) totals_[at->second + w] |= totalbits(from, to, w);
 }
 
 // The clock is read once in a thousand steps: a step is far cheaper than reading it.
@@ -779,11 +768,12 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
         int best = -1;
         int bestgain = 0;
         int ties = 0;
-        const int n = k >= 0 ? groups_[k].bunchcount : bunchcount();
-        const int* candidates = k >= 0 ? groups_[k].bunches.data() : allbunches_.data();
         const int countgain = countoff(total + d) - countoff(total);
+        // The bunches of group k, or every bunch when the count is what is wrong.
+        const int* candidates = k >= 0 ? groups_[k].bunches.data() : nullptr;
+        const int n = k >= 0 ? groups_[k].bunchcount : bunchcount();
         for (int i = 0; i < n; ++i) {
-            const int x = candidates[i];
+            const int x = candidates != nullptr ? candidates[i] : i;
             const int to = counts[x] + d;
             if (value_[x] >= 0 || to < 0 || to > bunches_[x].size || (x == b && (to < first || to > last))) continue;
             int gain = 0;

@@ -130,8 +130,6 @@ private:
 
     std::vector<int> bunchof_;
     std::vector<Bunch> bunches_;
-    // 0 to the bunch count less one: the walk's candidates when any bunch may mend the count.
-    std::vector<int> allbunches_;
     std::vector<Group> groups_;
     // Each bunch's mines, -1 while unassigned; the first base_ entries of the trail are certain.
     std::vector<int> value_;
