@@ -35,17 +35,64 @@ bool provesnone(const std::vector<SumOf>& sums, const std::vector<int>& lower, c
     return least > target || most < target;
 }
 
-// A dense tableau with one artificial variable a row, which takes up what its sum misses at the
-// start; the pivots drive the artificials of the rows that miss something to zero, while those
-// of the rows that hold stay at zero. When the missing total stays above zero, the prices of the
-// rows at the end are weights that prove it, checked in whole numbers.
+namespace {
+
+// The weights y on the rows that price every basic column at its cost: y times the basis is the
+// basic costs, solved by elimination. Column r of the basis is column `basic[r]` of the rows
+// (row i's sign times its sum's variables), or the unit column of row i for artificial n + i.
+std::vector<double> prices(const std::vector<SumOf>& sums, const std::vector<double>& sign, const std::vector<int>& basic,
+                           const std::vector<double>& cost, int n) {
+    const int m = static_cast<int>(sums.size());
+    // a holds the basis transposed, with the basic costs as its last column.
+    std::vector<double> a(static_cast<std::size_t>(m) * (m + 1), 0.0);
+    const auto at = [&](int r, int c) -> double& { return a[static_cast<std::size_t>(r) * (m + 1) + c]; };
+    std::vector<int> rowof(n + m, -1);
+    for (int r = 0; r < m; ++r) rowof[basic[r]] = r;
+    for (int i = 0; i < m; ++i) {
+        for (int j : sums[i].vars) {
+            if (rowof[j] >= 0) at(rowof[j], i) = sign[i];
+        }
+        if (rowof[n + i] >= 0) at(rowof[n + i], i) = 1;
+    }
+    for (int r = 0; r < m; ++r) at(r, m) = basic[r] >= n ? cost[basic[r] - n] : 0;
+    for (int c = 0; c < m; ++c) {
+        int pivot = c;
+        for (int r = c + 1; r < m; ++r) {
+            if (std::abs(at(r, c)) > std::abs(at(pivot, c))) pivot = r;
+        }
+        if (std::abs(at(pivot, c)) < kTiny) return {};
+        if (pivot != c) {
+            for (int k = c; k <= m; ++k) std::swap(at(c, k), at(pivot, k));
+        }
+        for (int r = c + 1; r < m; ++r) {
+            const double f = at(r, c) / at(c, c);
+            if (f == 0) continue;
+            for (int k = c; k <= m; ++k) at(r, k) -= f * at(c, k);
+        }
+    }
+    std::vector<double> y(m);
+    for (int c = m - 1; c >= 0; --c) {
+        double v = at(c, m);
+        for (int k = c + 1; k < m; ++k) v -= at(c, k) * y[k];
+        y[c] = v / at(c, c);
+    }
+    return y;
+}
+
+}  // namespace
+
+// A dense tableau of the sums' variables, with one artificial variable a row that takes up what
+// its sum misses at the start; the pivots drive the artificials of the rows that miss something
+// to zero, while those of the rows that hold stay at zero. An artificial that leaves never comes
+// back, so the tableau keeps no column for them. When the missing total stays above zero, the
+// prices of the rows at the end are weights that prove it, checked in whole numbers.
 Fractions fractions(const std::vector<SumOf>& sums, const std::vector<int>& lower, const std::vector<int>& upper,
                     std::vector<int>& values) {
     const int m = static_cast<int>(sums.size());
     const int n = static_cast<int>(lower.size());
     const int width = n + m;
-    std::vector<double> t(static_cast<std::size_t>(m) * width, 0.0);
-    const auto at = [&](int i, int j) -> double& { return t[static_cast<std::size_t>(i) * width + j]; };
+    std::vector<double> t(static_cast<std::size_t>(m) * n, 0.0);
+    const auto at = [&](int i, int j) -> double& { return t[static_cast<std::size_t>(i) * n + j]; };
     std::vector<double> lo(width, 0.0);
     std::vector<double> hi(width, 0.0);
     std::vector<double> value(width, 0.0);
@@ -57,8 +104,8 @@ Fractions fractions(const std::vector<SumOf>& sums, const std::vector<int>& lowe
     std::vector<double> sign(m);
     std::vector<int> basic(m);
     std::vector<int> row(width, -1);
-    // The objective row: each column's reduced cost, the artificials of missing rows costing one.
-    std::vector<double> reduced(width, 0.0);
+    // The objective row: each variable's reduced cost, with the artificials of missing rows costing one.
+    std::vector<double> reduced(n, 0.0);
     std::vector<double> cost(m, 0.0);
     double missing = 0;
     for (int i = 0; i < m; ++i) {
@@ -66,7 +113,6 @@ Fractions fractions(const std::vector<SumOf>& sums, const std::vector<int>& lowe
         for (int j : sums[i].vars) miss -= values[j];
         sign[i] = miss < 0 ? -1 : 1;
         for (int j : sums[i].vars) at(i, j) = sign[i];
-        at(i, n + i) = 1;
         basic[i] = n + i;
         row[n + i] = i;
         value[n + i] = std::abs(miss);
@@ -86,7 +132,7 @@ Fractions fractions(const std::vector<SumOf>& sums, const std::vector<int>& lowe
         int enter = -1;
         double best = kTiny;
         int direction = 0;
-        for (int j = 0; j < width; ++j) {
+        for (int j = 0; j < n; ++j) {
             if (row[j] >= 0 || lo[j] == hi[j]) continue;
             const double r = reduced[j];
             const double gain = r < -kTiny && value[j] < hi[j] - kTiny ? -r : r > kTiny && value[j] > lo[j] + kTiny ? r : 0;
@@ -124,7 +170,7 @@ Fractions fractions(const std::vector<SumOf>& sums, const std::vector<int>& lowe
         double* pivotrow = &at(leave, 0);
         // The rows are sparse: only the pivot row's nonzero columns change the others.
         nonzero.clear();
-        for (int j = 0; j < width; ++j) {
+        for (int j = 0; j < n; ++j) {
             if (pivotrow[j] == 0) continue;
             pivotrow[j] /= pivot;
             nonzero.push_back(j);
@@ -165,11 +211,11 @@ Fractions fractions(const std::vector<SumOf>& sums, const std::vector<int>& lowe
         values = whole;
         return Fractions::Whole;
     }
-    // The row prices are the objective row's entries under the artificials, less their costs.
-    std::vector<double> price(m);
+    // The row prices, as weights on the sums as they were given.
+    std::vector<double> price = prices(sums, sign, basic, cost, n);
     double largest = 0;
-    for (int k = 0; k < m; ++k) {
-        price[k] = sign[k] * (cost[k] - reduced[n + k]);
+    for (int k = 0; k < static_cast<int>(price.size()); ++k) {
+        price[k] *= sign[k];
         largest = std::max(largest, std::abs(price[k]));
     }
     if (largest == 0) return Fractions::Unknown;
