@@ -347,16 +347,18 @@ bool Arrangements::rounds(int b, int first, int last, std::vector<int>& counts) 
     const std::vector<int> seq = b < 0 ? order_ : sequence(b);
     // Searches in two orders by turns and walks, each longer than the last, with tighter bounds
     // on the mines while the count may cut arrangements off. The states searched in vain stay
-    // known from one search to the next.
+    // known from one search to the next. The order that answered the last question goes first:
+    // the questions of one position tend to suit the same one.
     for (int round = 0;; ++round) {
         const int growth = std::min(round / 2, 40);
-        tightest_ = round % 2 == 1;
+        tightest_ = (round % 2 == 1) != tightfirst_;
         checktime();
         const long steps = (searchsteps_ * bunchcount() + 1) << growth;
         budget_ = steps;
         aborted_ = false;
         const bool ok = countfits() && (b < 0 ? search(seq, 0) : branch(b, first, last, seq, 0));
         budget_ = -1;
+        if (ok || !aborted_) tightfirst_ = tightest_;
         if (ok) {
             found(value_);
             undo(base_);

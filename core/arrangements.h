@@ -180,6 +180,8 @@ private:
     void checktime() const;
     // Whether the search goes next to the group with the least choice rather than breadth first.
     bool tightest_ = false;
+    // Whether the order by least choice goes first in a question's rounds.
+    bool tightfirst_ = false;
     // For each state searched in vain: the totals of mines to come that no arrangement from it
     // reaches, a bit each, at an offset in totals_.
     std::unordered_map<Key, std::size_t, KeyHash> ruledout_;
