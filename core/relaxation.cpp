@@ -38,23 +38,24 @@ bool provesnone(const std::vector<SumOf>& sums, const std::vector<int>& lower, c
 namespace {
 
 // The weights y on the rows that price every basic column at its cost: y times the basis is the
-// basic costs, solved by elimination. Column r of the basis is column `basic[r]` of the rows
-// (row i's sign times its sum's variables), or the unit column of row i for artificial n + i.
-std::vector<double> prices(const std::vector<SumOf>& sums, const std::vector<double>& sign, const std::vector<int>& basic,
+// basic costs, solved by elimination. `row` gives each basic variable's row, -1 for the others;
+// a variable's column is row i's sign times its sum's variables, artificial n + i's the unit
+// column of row i, the only ones that cost anything.
+std::vector<double> prices(const std::vector<SumOf>& sums, const std::vector<double>& sign, const std::vector<int>& row,
                            const std::vector<double>& cost, int n) {
     const int m = static_cast<int>(sums.size());
     // a holds the basis transposed, with the basic costs as its last column.
     std::vector<double> a(static_cast<std::size_t>(m) * (m + 1), 0.0);
     const auto at = [&](int r, int c) -> double& { return a[static_cast<std::size_t>(r) * (m + 1) + c]; };
-    std::vector<int> rowof(n + m, -1);
-    for (int r = 0; r < m; ++r) rowof[basic[r]] = r;
     for (int i = 0; i < m; ++i) {
         for (int j : sums[i].vars) {
-            if (rowof[j] >= 0) at(rowof[j], i) = sign[i];
+            if (row[j] >= 0) at(row[j], i) = sign[i];
         }
-        if (rowof[n + i] >= 0) at(rowof[n + i], i) = 1;
+        if (row[n + i] >= 0) {
+            at(row[n + i], i) = 1;
+            at(row[n + i], m) = cost[i];
+        }
     }
-    for (int r = 0; r < m; ++r) at(r, m) = basic[r] >= n ? cost[basic[r] - n] : 0;
     for (int c = 0; c < m; ++c) {
         int pivot = c;
         for (int r = c + 1; r < m; ++r) {
@@ -212,7 +213,7 @@ Fractions fractions(const std::vector<SumOf>& sums, const std::vector<int>& lowe
         return Fractions::Whole;
     }
     // The row prices, as weights on the sums as they were given.
-    std::vector<double> price = prices(sums, sign, basic, cost, n);
+    std::vector<double> price = prices(sums, sign, row, cost, n);
     double largest = 0;
     for (int k = 0; k < static_cast<int>(price.size()); ++k) {
         price[k] *= sign[k];
