@@ -93,6 +93,7 @@ Arrangements::Arrangements(const std::vector<Need>& needs, int cells) : bunchof_
     seen_.resize(bunchcount());
     pairup();
     isdirty_.assign(groups_.size(), false);
+    clashes_.assign(groups_.size(), 1);
     free_ = cells;
     cells_ = cells;
     component_.assign(bunchcount(), -1);
@@ -498,6 +499,7 @@ bool Arrangements::assign(int b, int mines) {
         if (!isdirty_[k]) dirty_.push_back(k);
         isdirty_[k] = true;
         if (g.need < 0 || g.need > g.open) {
+            ++clashes_[k];
             ok = false;
         } else if (g.open > 0 && (g.need == 0 || g.need == g.open)) {
             queue_.push_back(k);
@@ -609,7 +611,11 @@ bool Arrangements::overlaps(int a) {
         const int restc = gc.open - both;
         const int least = std::max({0, need - rest, gc.need - restc});
         const int most = std::min({both, need, gc.need});
-        if (least > most) return false;
+        if (least > most) {
+            ++clashes_[a];
+            ++clashes_[c];
+            return false;
+        }
         if (rest > 0 && (need == least || need - most == rest)) outside(ga, c, need == least);
         if (restc > 0 && (gc.need == least || gc.need - most == restc)) outside(gc, a, gc.need == least);
     }
@@ -625,16 +631,20 @@ bool Arrangements::search(const std::vector<int>& seq, std::size_t pos) {
     while (pos < seq.size() && value_[seq[pos]] >= 0) ++pos;
     if (pos == seq.size()) return true;
     int b = seq[pos];
-    // Breadth first from the query's bunch, or the bunch of the group with the least choice.
+    // Breadth first from the query's bunch, or the bunch of the group with the least choice for
+    // its clashes: the least score / clashes, compared as score * clashes of the other.
     if (tightest_) {
-        int best = 1 << 30;
-        for (const Group& g : groups_) {
+        std::int64_t best = -1;
+        std::int64_t bestclashes = 1;
+        for (std::size_t k = 0; k < groups_.size(); ++k) {
+            const Group& g = groups_[k];
             if (g.open == 0) continue;
-            const int score = std::min(g.need, g.open - g.need) * 64 + g.open;
-            if (score >= best) continue;
+            const std::int64_t score = std::min(g.need, g.open - g.need) * 64 + g.open;
+            if (best >= 0 && score * bestclashes >= best * clashes_[k]) continue;
             for (int i = 0; i < g.bunchcount; ++i) {
                 if (value_[g.bunches[i]] < 0) {
                     best = score;
+                    bestclashes = clashes_[k];
                     b = g.bunches[i];
                     break;
                 }

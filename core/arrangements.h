@@ -182,6 +182,9 @@ private:
     bool tightest_ = false;
     // Whether the order by least choice goes first in a question's rounds.
     bool tightfirst_ = false;
+    // One more than the times each group could not be met in a search: the order by least choice
+    // divides a group's choice by it, so that a search starts where those before it failed.
+    std::vector<std::int64_t> clashes_;
     // For each state searched in vain: the totals of mines to come that no arrangement from it
     // reaches, a bit each, at an offset in totals_.
     std::unordered_map<Key, std::size_t, KeyHash> ruledout_;
