@@ -631,8 +631,8 @@ bool Arrangements::search(const std::vector<int>& seq, std::size_t pos) {
     while (pos < seq.size() && value_[seq[pos]] >= 0) ++pos;
     if (pos == seq.size()) return true;
     int b = seq[pos];
-    // Breadth first from the query's bunch, or the bunch of the group with the least choice for
-    // its clashes: the least score / clashes, compared as score * clashes of the other.
+    // Breadth first from the query's bunch, or a bunch of the group whose choice is least for its
+    // clashes: score / clashes, compared by cross-multiplying to stay in whole numbers.
     if (tightest_) {
         std::int64_t best = -1;
         std::int64_t bestclashes = 1;
