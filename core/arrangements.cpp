@@ -5,6 +5,7 @@
 #include <cmath>
 #include <compare>
 #include <cstdlib>
+#include <numeric>
 #include <span>
 #include <utility>
 
@@ -289,14 +290,21 @@ bool Arrangements::settle(int lo, int hi) {
 bool Arrangements::exists(int lo, int hi) { return exists(-1, 0, 0, lo, hi); }
 
 std::vector<std::vector<int>> Arrangements::layouts(const std::vector<int>& name) const {
+    // The cells of each bunch in order, each bunch's from its start in a flat list: a layout's
+    // mines in a bunch go on its first cells.
+    std::vector<int> from(bunchcount() + 1, 0);
+    for (int c = 0; c < cells_; ++c) ++from[bunchof_[c] + 1];
+    for (int b = 0; b < bunchcount(); ++b) from[b + 1] += from[b];
+    std::vector<int> cellsof(cells_);
+    std::vector<int> at(from.begin(), from.end() - 1);
+    for (int c = 0; c < cells_; ++c) cellsof[at[bunchof_[c]]++] = name[c];
     std::vector<std::vector<int>> layouts;
-    for (std::vector<int> left : shown_) {
+    layouts.reserve(shown_.size());
+    for (const std::vector<int>& counts : shown_) {
         std::vector<int>& cells = layouts.emplace_back();
-        for (int c = 0; c < cells_; ++c) {
-            if (left[bunchof_[c]] > 0) {
-                --left[bunchof_[c]];
-                cells.push_back(name[c]);
-            }
+        cells.reserve(std::accumulate(counts.begin(), counts.end(), std::size_t{0}));
+        for (int b = 0; b < bunchcount(); ++b) {
+            for (int i = from[b]; i < from[b] + counts[b]; ++i) cells.push_back(cellsof[i]);
         }
     }
     return layouts;
