@@ -118,22 +118,33 @@ private:
             if (!unsure(x) || (except != 0 && touches(except, x))) continue;
             d_.certainty[x] = certainty;
             if (certainty == Certainty::Safe) d_.reason[x] = why;
+            around(x, [&](int c) {
+                if (numberat_[c] < 0) return;
+                Tally& t = tallies_[numberat_[c]];
+                --t.undecided;
+                t.need -= certainty == Certainty::Mine;
+            });
         }
     }
 
     // One number at a time, then pairs of numbers, until neither decides any more.
     void reason() {
+        // Each number's tally, kept as decide settles cells.
+        tallies_.clear();
+        for (const Number& k : numbers_) tallies_.push_back(tally(k));
         for (bool more = true; more;) {
             more = false;
-            for (const Number& a : numbers_) {
-                const Tally t = tally(a);
+            for (std::size_t n = 0; n < numbers_.size(); ++n) {
+                const Number& a = numbers_[n];
+                const Tally t = tallies_[n];
                 if (t.undecided == 0 || (t.need != 0 && t.need != t.undecided)) continue;
                 decide(a, 0, t.need == 0 ? Certainty::Safe : Certainty::Mine, {Why::Satisfied, {{{a.cell, a.number}}}});
                 more = true;
             }
             if (more) continue;
-            for (const Number& a : numbers_) {
-                const Tally ta = tally(a);
+            for (std::size_t n = 0; n < numbers_.size(); ++n) {
+                const Number& a = numbers_[n];
+                const Tally ta = tallies_[n];
                 if (ta.undecided == 0) continue;
                 int first = 0;
                 for (int i = 0; i < a.size && first == 0; ++i) first = unsure(a.covered[i]) ? a.covered[i] : 0;
@@ -141,7 +152,7 @@ private:
                 around(first, [&](int c) {
                     if (numberat_[c] < 0 || c == a.cell) return;
                     const Number& b = numbers_[numberat_[c]];
-                    const Tally tb = tally(b);
+                    const Tally tb = tallies_[numberat_[c]];
                     const int rest = tb.undecided - ta.undecided;
                     if (rest <= 0 || (tb.need != ta.need && tb.need - ta.need != rest)) return;
                     for (int i = 0; i < a.size; ++i) {
@@ -272,6 +283,7 @@ private:
     bool near_[5][5] = {};
     std::vector<Number> numbers_;
     std::vector<int> numberat_;
+    std::vector<Tally> tallies_;
     std::chrono::steady_clock::time_point giveupat_ = std::chrono::steady_clock::time_point::max();
 };
 
