@@ -5,6 +5,7 @@
 #include <cmath>
 #include <compare>
 #include <cstdlib>
+#include <limits>
 #include <numeric>
 #include <span>
 #include <utility>
@@ -741,13 +742,21 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
     // Each group's mines less its need.
     std::vector<int> excess(groups_.size());
     for (std::size_t k = 0; k < groups_.size(); ++k) excess[k] = -groups_[k].need;
+    // The mines each bunch may hold: a settled bunch its own, b first to last.
+    std::vector<int> least(bunchcount(), 0);
+    std::vector<int> most(bunchcount());
     int total = 0;
     for (int c = 0; c < bunchcount(); ++c) {
         if (value_[c] >= 0) {
-            counts[c] = value_[c];
+            counts[c] = least[c] = most[c] = value_[c];
             continue;
         }
-        if (c == b) counts[c] = std::clamp(counts[c], first, last);
+        most[c] = bunches_[c].size;
+        if (c == b) {
+            least[c] = std::max(least[c], first);
+            most[c] = std::min(most[c], last);
+            counts[c] = std::clamp(counts[c], first, last);
+        }
         total += counts[c];
         if (counts[c] == 0) continue;
         for (int i = 0; i < bunches_[c].groupcount; ++i) excess[bunches_[c].groups[i]] += counts[c];
@@ -786,34 +795,38 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
         const int d = k >= 0 ? (excess[k] > 0 ? -1 : 1) : (total > hi_ - mines_ ? -1 : 1);
         const bool any = below(10) < 3;
         int best = -1;
-        int bestgain = 0;
+        int bestgain = std::numeric_limits<int>::max();
         int ties = 0;
         const int countgain = countoff(total + d) - countoff(total);
-        // The bunches of group k, or every bunch when the count is what is wrong.
-        const int* candidates = k >= 0 ? groups_[k].bunches.data() : nullptr;
-        const int n = k >= 0 ? groups_[k].bunchcount : bunchcount();
-        for (int i = 0; i < n; ++i) {
-            const int x = candidates != nullptr ? candidates[i] : i;
-            const int to = counts[x] + d;
-            if (value_[x] >= 0 || to < 0 || to > bunches_[x].size || (x == b && (to < first || to > last))) continue;
-            int gain = 0;
-            if (!any && k < 0) {
-                // Only the count is wrong, so every group is right and each of x's goes wrong by one.
-                gain = countgain + bunches_[x].groupcount;
-            } else if (!any) {
-                // A step of d mends each group whose excess has the other sign and wrongs each other one.
-                int mended = 0;
-                for (int h = 0; h < bunches_[x].groupcount; ++h) {
-                    mended += static_cast<int>(static_cast<unsigned>(excess[bunches_[x].groups[h]] * d) >> 31);
-                }
-                gain = countgain + bunches_[x].groupcount - 2 * mended;
-            }
-            if (best < 0 || gain < bestgain) {
+        // The least gain wins, a tie by lot.
+        const auto consider = [&](int x, int gain) {
+            if (gain < bestgain) {
                 best = x;
                 bestgain = gain;
                 ties = 1;
             } else if (gain == bestgain && below(++ties) == 0) {
                 best = x;
+            }
+        };
+        if (k >= 0) {
+            // A step of d in a bunch of group k mends each of its groups whose excess has the other
+            // sign and wrongs each other one.
+            const Group& g = groups_[k];
+            for (int i = 0; i < g.bunchcount; ++i) {
+                const int x = g.bunches[i];
+                const int to = counts[x] + d;
+                if (to < least[x] || to > most[x]) continue;
+                int mended = 0;
+                for (int h = 0; !any && h < bunches_[x].groupcount; ++h) {
+                    mended += static_cast<int>(static_cast<unsigned>(excess[bunches_[x].groups[h]] * d) >> 31);
+                }
+                consider(x, any ? 0 : countgain + bunches_[x].groupcount - 2 * mended);
+            }
+        } else {
+            // Only the count is wrong, so every group is right and each of x's goes wrong by one.
+            for (int x = 0; x < bunchcount(); ++x) {
+                const int to = counts[x] + d;
+                if (to >= least[x] && to <= most[x]) consider(x, any ? 0 : countgain + bunches_[x].groupcount);
             }
         }
         if (best < 0) continue;
