@@ -764,6 +764,7 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
     const auto countoff = [&](int t) { return std::max({0, lo_ - mines_ - t, t - (hi_ - mines_)}); };
     // The groups that are wrong, and where each is in that list.
     std::vector<int> wrong;
+    wrong.reserve(groups_.size());
     std::vector<int> at(groups_.size(), -1);
     const auto recheck = [&](int k) {
         const bool bad = excess[k] != 0;

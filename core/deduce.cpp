@@ -42,11 +42,12 @@ public:
         reason();
         if (!decidebycount()) {
             giveupat_ = giveupat;
-            const Deduction sure = d_;
             try {
                 searchfrontier();
             } catch (const GaveUp&) {
-                d_ = sure;
+                // Back to what single numbers and pairs show, as before the search.
+                d_ = Deduction{};
+                reason();
                 d_.complete = false;
                 // What the memory holds stays proved: it is kept for the next deduction.
                 return;
@@ -232,6 +233,7 @@ private:
             std::vector<std::vector<int>> starts;
             for (const std::vector<int>& layout : memory_->layouts) {
                 std::vector<int>& cells = starts.emplace_back();
+                cells.reserve(layout.size());
                 for (int c : layout) {
                     if (frontierat[c] >= 0) cells.push_back(frontierat[c]);
                 }
