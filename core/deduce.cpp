@@ -119,6 +119,7 @@ private:
             if (!unsure(x) || (except != 0 && touches(except, x))) continue;
             d_.certainty[x] = certainty;
             if (certainty == Certainty::Safe) d_.reason[x] = why;
+            // The numbers around x are the ones that count it: every neighbourhood is symmetric.
             around(x, [&](int c) {
                 if (numberat_[c] < 0) return;
                 Tally& t = tallies_[numberat_[c]];
