@@ -176,11 +176,18 @@ Fractions fractions(const std::vector<SumOf>& sums, const std::vector<int>& lowe
             pivotrow[j] /= pivot;
             nonzero.push_back(j);
         }
+        // Where most of it is nonzero, whole rows go in vector steps: taking f times a zero
+        // changes nothing.
+        const bool dense = 4 * nonzero.size() > static_cast<std::size_t>(n);
         for (int i = 0; i < m; ++i) {
             const double f = at(i, enter);
             if (i == leave || f == 0) continue;
             double* r = &at(i, 0);
-            for (int j : nonzero) r[j] -= f * pivotrow[j];
+            if (dense) {
+                for (int j = 0; j < n; ++j) r[j] -= f * pivotrow[j];
+            } else {
+                for (int j : nonzero) r[j] -= f * pivotrow[j];
+            }
         }
         const double f = reduced[enter];
         for (int j : nonzero) reduced[j] -= f * pivotrow[j];
