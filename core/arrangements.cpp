@@ -753,8 +753,8 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
         }
         most[c] = bunches_[c].size;
         if (c == b) {
-            least[c] = std::max(least[c], first);
-            most[c] = std::min(most[c], last);
+            least[c] = std::max(0, first);
+            most[c] = std::min(bunches_[c].size, last);
             counts[c] = std::clamp(counts[c], first, last);
         }
         total += counts[c];

@@ -176,8 +176,8 @@ Fractions fractions(const std::vector<SumOf>& sums, const std::vector<int>& lowe
             pivotrow[j] /= pivot;
             nonzero.push_back(j);
         }
-        // Where most of it is nonzero, whole rows go in vector steps: taking f times a zero
-        // changes nothing.
+        // Where more than a quarter of it is nonzero, whole rows go in vector steps: taking f
+        // times a zero changes nothing.
         const bool dense = 4 * nonzero.size() > static_cast<std::size_t>(n);
         for (int i = 0; i < m; ++i) {
             const double f = at(i, enter);
