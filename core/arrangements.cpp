@@ -302,11 +302,9 @@ std::vector<std::vector<int>> Arrangements::layouts(const std::vector<int>& name
     std::vector<std::vector<int>> layouts;
     layouts.reserve(shown_.size());
     for (const std::vector<int>& counts : shown_) {
-        std::vector<int>& cells = layouts.emplace_back();
-        cells.reserve(std::accumulate(counts.begin(), counts.end(), std::size_t{0}));
-        for (int b = 0; b < bunchcount(); ++b) {
-            for (int i = from[b]; i < from[b] + counts[b]; ++i) cells.push_back(cellsof[i]);
-        }
+        std::vector<int>& cells = layouts.emplace_back(std::accumulate(counts.begin(), counts.end(), std::size_t{0}));
+        auto out = cells.begin();
+        for (int b = 0; b < bunchcount(); ++b) out = std::copy_n(cellsof.begin() + from[b], counts[b], out);
     }
     return layouts;
 }
@@ -611,11 +609,15 @@ bool Arrangements::overlaps(int a) {
     };
     const int need = ga.need;
     const int open = ga.open;
-    for (int n = nearstart_[a]; n < nearstart_[a + 1]; ++n) {
-        const auto [c, pair] = near_[n];
-        const int both = pairopen_[pair];
+    // The lists are read through spans, which the loop cannot change (it writes only to settled),
+    // so that their starts are not loaded again at every pair.
+    const std::span<const std::pair<int, int>> near(near_.data() + nearstart_[a], near_.data() + nearstart_[a + 1]);
+    const std::span<const int> pairopen(pairopen_);
+    const std::span<const Group> groups(groups_);
+    for (const auto& [c, pair] : near) {
+        const int both = pairopen[pair];
         if (both == 0) continue;
-        const Group& gc = groups_[c];
+        const Group& gc = groups[c];
         const int rest = open - both;
         const int restc = gc.open - both;
         const int least = std::max({0, need - rest, gc.need - restc});
@@ -736,15 +738,18 @@ void Arrangements::checktime() const {
 // with first to last mines in bunch b (when there is one): each step adds or takes one mine in
 // one bunch to mend a group with too many or too few, mostly the change that leaves the fewest
 // wrong, sometimes any. Fills counts when it arrives.
-bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>& counts) const {
+bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>& counts) {
     counts = last_;
     counts.resize(bunchcount());
     // Each group's mines less its need.
-    std::vector<int> excess(groups_.size());
+    std::vector<int>& excess = walkexcess_;
+    excess.resize(groups_.size());
     for (std::size_t k = 0; k < groups_.size(); ++k) excess[k] = -groups_[k].need;
     // The mines each bunch may hold: a settled bunch its own, b first to last.
-    std::vector<int> least(bunchcount(), 0);
-    std::vector<int> most(bunchcount());
+    std::vector<int>& least = walkleast_;
+    std::vector<int>& most = walkmost_;
+    least.assign(bunchcount(), 0);
+    most.resize(bunchcount());
     int total = 0;
     for (int c = 0; c < bunchcount(); ++c) {
         if (value_[c] >= 0) {
@@ -763,9 +768,10 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
     }
     const auto countoff = [&](int t) { return std::max({0, lo_ - mines_ - t, t - (hi_ - mines_)}); };
     // The groups that are wrong, and where each is in that list.
-    std::vector<int> wrong;
-    wrong.reserve(groups_.size());
-    std::vector<int> at(groups_.size(), -1);
+    std::vector<int>& wrong = walkwrong_;
+    wrong.clear();
+    std::vector<int>& at = walkat_;
+    at.assign(groups_.size(), -1);
     const auto recheck = [&](int k) {
         const bool bad = excess[k] != 0;
         if (bad && at[k] < 0) {

@@ -124,7 +124,7 @@ private:
     bool branch(int b, int first, int last, const std::vector<int>& seq, std::size_t pos);
     bool ruledout(const Key& key, int from, int to) const;
     void ruleout(const Key& key, int from, int to);
-    bool walk(int b, int first, int last, long steps, std::vector<int>& counts) const;
+    bool walk(int b, int first, int last, long steps, std::vector<int>& counts);
     std::vector<int> sequence(int b) const;
     void breadthfirst(int b, std::vector<int>& seq) const;
 
@@ -164,6 +164,13 @@ private:
     std::vector<int> start_;
     std::vector<Seen> seen_;
     std::vector<int> last_;
+    // Scratch for the walks, kept from one to the next: each group's excess, each bunch's least
+    // and most mines, the wrong groups and where each is among them.
+    std::vector<int> walkexcess_;
+    std::vector<int> walkleast_;
+    std::vector<int> walkmost_;
+    std::vector<int> walkwrong_;
+    std::vector<int> walkat_;
     std::vector<std::vector<int>> starts_;
     std::vector<std::vector<int>> unmended_;
     std::vector<std::vector<int>> shown_;
