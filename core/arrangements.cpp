@@ -192,20 +192,39 @@ std::int64_t Arrangements::boundfrom(const Dual& d, const std::vector<std::int64
 void Arrangements::weigh(Dual& d, int steps) {
     const double sign = d.lower ? 1 : -1;
     d.y.resize(groups_.size());
+    std::vector<int> open;
+    for (int b = 0; b < bunchcount(); ++b) {
+        if (value_[b] < 0) open.push_back(b);
+    }
+    // The subgradient at the weights y: each group's need less the cells of its bunches that y
+    // would fill. Each pass over the bunches also bounds by the rounded weights of the last step.
     std::vector<double> g(groups_.size());
     std::vector<std::int64_t> rounded(groups_.size());
+    const auto pass = [&](bool slope, bool bound) {
+        std::int64_t total = mines_ * kScale;
+        for (std::size_t k = 0; k < groups_.size(); ++k) {
+            g[k] = slope ? groups_[k].need : 0;
+            total += rounded[k] * groups_[k].need;
+        }
+        for (int b : open) {
+            const Bunch& bunch = bunches_[b];
+            double r = 1;
+            std::int64_t reduced = kScale;
+            for (int i = 0; i < bunch.groupcount; ++i) {
+                r -= d.y[bunch.groups[i]];
+                reduced -= rounded[bunch.groups[i]];
+            }
+            if (bound) total += bunch.size * (d.lower ? std::min<std::int64_t>(0, reduced) : std::max<std::int64_t>(0, reduced));
+            if (!slope || sign * r >= 0) continue;
+            for (int i = 0; i < bunch.groupcount; ++i) g[bunch.groups[i]] -= bunch.size;
+        }
+        return total;
+    };
     std::vector<std::int64_t> best = d.weight;
     std::int64_t bestbound = boundfrom(d, best);
+    if (steps > 0) pass(true, false);
     for (int end = d.steps + steps; d.steps < end; ++d.steps) {
         checktime();
-        for (std::size_t k = 0; k < groups_.size(); ++k) g[k] = groups_[k].need;
-        for (int b = 0; b < bunchcount(); ++b) {
-            if (value_[b] >= 0) continue;
-            double r = 1;
-            for (int i = 0; i < bunches_[b].groupcount; ++i) r -= d.y[bunches_[b].groups[i]];
-            if (sign * r >= 0) continue;
-            for (int i = 0; i < bunches_[b].groupcount; ++i) g[bunches_[b].groups[i]] -= bunches_[b].size;
-        }
         double norm = 0;
         for (double v : g) norm += v * v;
         if (norm == 0) break;
@@ -214,7 +233,7 @@ void Arrangements::weigh(Dual& d, int steps) {
             d.y[k] += t * g[k];
             rounded[k] = std::llround(d.y[k] * kScale);
         }
-        const std::int64_t bound = boundfrom(d, rounded);
+        const std::int64_t bound = pass(d.steps + 1 < end, true);
         if (sign * static_cast<double>(bound - bestbound) > 0) {
             bestbound = bound;
             best = rounded;
