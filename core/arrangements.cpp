@@ -764,23 +764,27 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
     std::vector<int>& excess = walkexcess_;
     excess.resize(groups_.size());
     for (std::size_t k = 0; k < groups_.size(); ++k) excess[k] = -groups_[k].need;
-    // The mines each bunch may hold: a settled bunch its own, b first to last.
-    std::vector<int>& least = walkleast_;
-    std::vector<int>& most = walkmost_;
-    least.assign(bunchcount(), 0);
-    most.resize(bunchcount());
+    // The mines each bunch may still gain and lose: a settled bunch none, b within first to last.
+    std::vector<int>& up = walkup_;
+    std::vector<int>& down = walkdown_;
+    up.resize(bunchcount());
+    down.resize(bunchcount());
     int total = 0;
     for (int c = 0; c < bunchcount(); ++c) {
         if (value_[c] >= 0) {
-            counts[c] = least[c] = most[c] = value_[c];
+            counts[c] = value_[c];
+            up[c] = down[c] = 0;
             continue;
         }
-        most[c] = bunches_[c].size;
+        int least = 0;
+        int most = bunches_[c].size;
         if (c == b) {
-            least[c] = std::max(0, first);
-            most[c] = std::min(bunches_[c].size, last);
+            least = std::max(0, first);
+            most = std::min(bunches_[c].size, last);
             counts[c] = std::clamp(counts[c], first, last);
         }
+        up[c] = most - counts[c];
+        down[c] = counts[c] - least;
         total += counts[c];
         if (counts[c] == 0) continue;
         for (int i = 0; i < bunches_[c].groupcount; ++i) excess[bunches_[c].groups[i]] += counts[c];
@@ -820,6 +824,7 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
         const int k = wrong.empty() ? -1 : wrong[below(static_cast<int>(wrong.size()))];
         const int d = k >= 0 ? (excess[k] > 0 ? -1 : 1) : (total > hi_ - mines_ ? -1 : 1);
         const bool any = below(10) < 3;
+        const std::vector<int>& room = d > 0 ? up : down;
         int best = -1;
         int bestgain = std::numeric_limits<int>::max();
         int ties = 0;
@@ -840,8 +845,7 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
             const Group& g = groups_[k];
             for (int i = 0; i < g.bunchcount; ++i) {
                 const int x = g.bunches[i];
-                const int to = counts[x] + d;
-                if (to < least[x] || to > most[x]) continue;
+                if (room[x] <= 0) continue;
                 int mended = 0;
                 for (int h = 0; !any && h < bunches_[x].groupcount; ++h) {
                     mended += static_cast<int>(static_cast<unsigned>(excess[bunches_[x].groups[h]] * d) >> 31);
@@ -851,12 +855,13 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
         } else {
             // Only the count is wrong, so every group is right and each of x's goes wrong by one.
             for (int x = 0; x < bunchcount(); ++x) {
-                const int to = counts[x] + d;
-                if (to >= least[x] && to <= most[x]) consider(x, any ? 0 : countgain + bunches_[x].groupcount);
+                if (room[x] > 0) consider(x, any ? 0 : countgain + bunches_[x].groupcount);
             }
         }
         if (best < 0) continue;
         counts[best] += d;
+        up[best] -= d;
+        down[best] += d;
         total += d;
         for (int h = 0; h < bunches_[best].groupcount; ++h) {
             excess[bunches_[best].groups[h]] += d;

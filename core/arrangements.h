@@ -164,11 +164,11 @@ private:
     std::vector<int> start_;
     std::vector<Seen> seen_;
     std::vector<int> last_;
-    // Scratch for the walks, kept from one to the next: each group's excess, each bunch's least
-    // and most mines, the wrong groups and where each is among them.
+    // Scratch for the walks, kept from one to the next: each group's excess, the mines each bunch
+    // may gain and lose, the wrong groups and where each is among them.
     std::vector<int> walkexcess_;
-    std::vector<int> walkleast_;
-    std::vector<int> walkmost_;
+    std::vector<int> walkup_;
+    std::vector<int> walkdown_;
     std::vector<int> walkwrong_;
     std::vector<int> walkat_;
     std::vector<std::vector<int>> starts_;
