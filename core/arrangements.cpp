@@ -175,18 +175,6 @@ void Arrangements::pairup() {
     }
 }
 
-std::int64_t Arrangements::boundfrom(const Dual& d, const std::vector<std::int64_t>& weight) const {
-    std::int64_t bound = mines_ * kScale;
-    for (std::size_t k = 0; k < groups_.size(); ++k) bound += weight[k] * groups_[k].need;
-    for (int b = 0; b < bunchcount(); ++b) {
-        if (value_[b] >= 0) continue;
-        std::int64_t r = kScale;
-        for (int i = 0; i < bunches_[b].groupcount; ++i) r -= weight[bunches_[b].groups[i]];
-        bound += bunches_[b].size * (d.lower ? std::min<std::int64_t>(0, r) : std::max<std::int64_t>(0, r));
-    }
-    return bound;
-}
-
 // Looks for better weights by `steps` more subgradient steps, keeping the best bound met, and
 // orders the bunches by how much a mine more or less there costs.
 void Arrangements::weigh(Dual& d, int steps) {
@@ -196,15 +184,15 @@ void Arrangements::weigh(Dual& d, int steps) {
     for (int b = 0; b < bunchcount(); ++b) {
         if (value_[b] < 0) open.push_back(b);
     }
-    // The subgradient at the weights y: each group's need less the cells of its bunches that y
-    // would fill. Each pass over the bunches also bounds by the rounded weights of the last step.
+    // One pass over the open bunches bounds the mines by the rounded weights and, with slope, finds
+    // the subgradient at the weights y: each group's need less the cells of its bunches y would fill.
     std::vector<double> g(groups_.size());
-    std::vector<std::int64_t> rounded(groups_.size());
-    const auto pass = [&](bool slope, bool bound) {
-        std::int64_t total = mines_ * kScale;
+    std::vector<std::int64_t> rounded = d.weight;
+    const auto pass = [&](bool slope) {
+        std::int64_t bound = mines_ * kScale;
         for (std::size_t k = 0; k < groups_.size(); ++k) {
-            g[k] = slope ? groups_[k].need : 0;
-            total += rounded[k] * groups_[k].need;
+            if (slope) g[k] = groups_[k].need;
+            bound += rounded[k] * groups_[k].need;
         }
         for (int b : open) {
             const Bunch& bunch = bunches_[b];
@@ -214,15 +202,14 @@ void Arrangements::weigh(Dual& d, int steps) {
                 r -= d.y[bunch.groups[i]];
                 reduced -= rounded[bunch.groups[i]];
             }
-            if (bound) total += bunch.size * (d.lower ? std::min<std::int64_t>(0, reduced) : std::max<std::int64_t>(0, reduced));
+            bound += bunch.size * (d.lower ? std::min<std::int64_t>(0, reduced) : std::max<std::int64_t>(0, reduced));
             if (!slope || sign * r >= 0) continue;
             for (int i = 0; i < bunch.groupcount; ++i) g[bunch.groups[i]] -= bunch.size;
         }
-        return total;
+        return bound;
     };
     std::vector<std::int64_t> best = d.weight;
-    std::int64_t bestbound = boundfrom(d, best);
-    if (steps > 0) pass(true, false);
+    std::int64_t bestbound = pass(steps > 0);
     for (int end = d.steps + steps; d.steps < end; ++d.steps) {
         checktime();
         double norm = 0;
@@ -233,7 +220,7 @@ void Arrangements::weigh(Dual& d, int steps) {
             d.y[k] += t * g[k];
             rounded[k] = std::llround(d.y[k] * kScale);
         }
-        const std::int64_t bound = pass(d.steps + 1 < end, true);
+        const std::int64_t bound = pass(d.steps + 1 < end);
         if (sign * static_cast<double>(bound - bestbound) > 0) {
             bestbound = bound;
             best = rounded;

@@ -108,7 +108,6 @@ private:
     int bunchcount() const { return static_cast<int>(bunches_.size()); }
     void pairup();
     void weigh(Dual& d, int steps);
-    std::int64_t boundfrom(const Dual& d, const std::vector<std::int64_t>& weight) const;
     Packing pack(bool fewest) const;
     bool countfits() const;
     bool exists(int b, int first, int last, int lo, int hi);
