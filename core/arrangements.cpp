@@ -14,6 +14,27 @@ namespace tw {
 
 namespace {
 
+// Lists kept one after another in one vector: list i is items[start[i]] up to items[start[i + 1]].
+template <typename Item>
+struct FlatLists {
+    std::vector<int> start;
+    std::vector<Item> items;
+    std::span<const Item> operator[](int i) const { return {items.data() + start[i], items.data() + start[i + 1]}; }
+};
+
+// Puts each item in the list it names, by counting: each list holds its items in the order given.
+template <typename Item>
+FlatLists<Item> bylist(int lists, const std::vector<std::pair<int, Item>>& entries) {
+    FlatLists<Item> flat;
+    flat.start.assign(lists + 1, 0);
+    for (const auto& entry : entries) ++flat.start[entry.first + 1];
+    for (int i = 0; i < lists; ++i) flat.start[i + 1] += flat.start[i];
+    flat.items.resize(entries.size());
+    std::vector<int> at(flat.start.begin(), flat.start.end() - 1);
+    for (const auto& [list, item] : entries) flat.items[at[list]++] = item;
+    return flat;
+}
+
 // The bits of word w, of a state's totals a bit each, that stand for the totals from to to.
 std::uint64_t totalbits(int from, int to, int w) {
     const int lo = std::max(from, 64 * w) - 64 * w;
@@ -36,43 +57,37 @@ constexpr std::size_t kMostRuledOut = std::size_t{1} << 20;
 }  // namespace
 
 Arrangements::Arrangements(const std::vector<Need>& needs, int cells) : bunchof_(cells) {
-    // The numbers around each cell, in order, each cell's from its start in a flat list.
-    std::vector<int> from(cells + 1, 0);
-    for (const Need& n : needs) {
-        for (int i = 0; i < n.size; ++i) ++from[n.cells[i] + 1];
-    }
-    for (int c = 0; c < cells; ++c) from[c + 1] += from[c];
-    std::vector<int> around(from[cells]);
-    std::vector<int> at(from.begin(), from.end() - 1);
+    // The numbers around each cell, in order.
+    std::vector<std::pair<int, int>> cellnumbers;
+    cellnumbers.reserve(std::accumulate(needs.begin(), needs.end(), std::size_t{0},
+                                        [](std::size_t sum, const Need& n) { return sum + n.size; }));
     for (int k = 0; k < static_cast<int>(needs.size()); ++k) {
-        for (int i = 0; i < needs[k].size; ++i) around[at[needs[k].cells[i]]++] = k;
+        for (int i = 0; i < needs[k].size; ++i) cellnumbers.emplace_back(needs[k].cells[i], k);
     }
-    const auto numbers = [&](int c) {
-        return std::span<const int>(around.data() + from[c], around.data() + from[c + 1]);
-    };
+    const FlatLists<int> numbers = bylist(cells, cellnumbers);
     // Alike cells sort together, by a hash of their numbers first; a bunch is numbered by its first cell.
     std::vector<std::uint64_t> hash(cells);
     for (int c = 0; c < cells; ++c) {
-        for (int k : numbers(c)) hash[c] = (hash[c] ^ static_cast<std::uint64_t>(k + 1)) * 0x9e3779b97f4a7c15ull;
+        for (int k : numbers[c]) hash[c] = (hash[c] ^ static_cast<std::uint64_t>(k + 1)) * 0x9e3779b97f4a7c15ull;
     }
     std::vector<int> sorted(cells);
     for (int c = 0; c < cells; ++c) sorted[c] = c;
     std::sort(sorted.begin(), sorted.end(), [&](int a, int b) {
         if (hash[a] != hash[b]) return hash[a] < hash[b];
-        const auto na = numbers(a);
-        const auto nb = numbers(b);
+        const auto na = numbers[a];
+        const auto nb = numbers[b];
         const auto order = std::lexicographical_compare_three_way(na.begin(), na.end(), nb.begin(), nb.end());
         return order < 0 || (order == 0 && a < b);
     });
     std::vector<int> first(cells);
     for (int i = 0; i < cells; ++i) {
-        const bool alike = i > 0 && std::ranges::equal(numbers(sorted[i]), numbers(sorted[i - 1]));
+        const bool alike = i > 0 && std::ranges::equal(numbers[sorted[i]], numbers[sorted[i - 1]]);
         first[sorted[i]] = alike ? first[sorted[i - 1]] : sorted[i];
     }
     for (int c = 0; c < cells; ++c) {
         if (first[c] == c) {
             Bunch b;
-            for (int k : numbers(c)) b.groups[b.groupcount++] = k;
+            for (int k : numbers[c]) b.groups[b.groupcount++] = k;
             bunchof_[c] = bunchcount();
             bunches_.push_back(b);
         } else {
@@ -135,7 +150,7 @@ void Arrangements::pairup() {
     std::vector<int> metby(groups_.size(), -1);
     std::vector<int> pairat(groups_.size());
     std::vector<std::array<int, 2>> pairs;
-    std::vector<std::array<int, 2>> shares;  // each bunch with each pair it lies in
+    std::vector<std::pair<int, int>> shares;  // each bunch with each pair it lies in
     for (int g1 = 0; g1 < static_cast<int>(groups_.size()); ++g1) {
         for (int i = 0; i < groups_[g1].bunchcount; ++i) {
             const int x = groups_[g1].bunches[i];
@@ -150,29 +165,23 @@ void Arrangements::pairup() {
                     pairopen_.push_back(0);
                 }
                 pairopen_[pairat[g2]] += bx.size;
-                shares.push_back({x, pairat[g2]});
+                shares.emplace_back(x, pairat[g2]);
             }
         }
     }
-    // Flat lists by counting: the pairs of each bunch, the neighbours of each group.
-    pairsofstart_.assign(bunchcount() + 1, 0);
-    for (const auto& share : shares) ++pairsofstart_[share[0] + 1];
-    for (int b = 0; b < bunchcount(); ++b) pairsofstart_[b + 1] += pairsofstart_[b];
-    pairsof_.resize(shares.size());
-    std::vector<int> at(pairsofstart_.begin(), pairsofstart_.end() - 1);
-    for (const auto& share : shares) pairsof_[at[share[0]]++] = share[1];
-    nearstart_.assign(groups_.size() + 1, 0);
-    for (const auto& pair : pairs) {
-        ++nearstart_[pair[0] + 1];
-        ++nearstart_[pair[1] + 1];
-    }
-    for (std::size_t k = 0; k < groups_.size(); ++k) nearstart_[k + 1] += nearstart_[k];
-    near_.resize(2 * pairs.size());
-    at.assign(nearstart_.begin(), nearstart_.end() - 1);
+    // The pairs of each bunch, the neighbours of each group.
+    FlatLists<int> pairsof = bylist(bunchcount(), shares);
+    pairsofstart_ = std::move(pairsof.start);
+    pairsof_ = std::move(pairsof.items);
+    std::vector<std::pair<int, std::pair<int, int>>> neighbours;
+    neighbours.reserve(2 * pairs.size());
     for (int p = 0; p < static_cast<int>(pairs.size()); ++p) {
-        near_[at[pairs[p][0]]++] = {pairs[p][1], p};
-        near_[at[pairs[p][1]]++] = {pairs[p][0], p};
+        neighbours.push_back({pairs[p][0], {pairs[p][1], p}});
+        neighbours.push_back({pairs[p][1], {pairs[p][0], p}});
     }
+    FlatLists<std::pair<int, int>> near = bylist(static_cast<int>(groups_.size()), neighbours);
+    nearstart_ = std::move(near.start);
+    near_ = std::move(near.items);
 }
 
 // Looks for better weights by `steps` more subgradient steps, keeping the best bound met, and
@@ -297,20 +306,16 @@ bool Arrangements::settle(int lo, int hi) {
 bool Arrangements::exists(int lo, int hi) { return exists(-1, 0, 0, lo, hi); }
 
 std::vector<std::vector<int>> Arrangements::layouts(const std::vector<int>& name) const {
-    // The cells of each bunch in order, each bunch's from its start in a flat list: a layout's
-    // mines in a bunch go on its first cells.
-    std::vector<int> from(bunchcount() + 1, 0);
-    for (int c = 0; c < cells_; ++c) ++from[bunchof_[c] + 1];
-    for (int b = 0; b < bunchcount(); ++b) from[b + 1] += from[b];
-    std::vector<int> cellsof(cells_);
-    std::vector<int> at(from.begin(), from.end() - 1);
-    for (int c = 0; c < cells_; ++c) cellsof[at[bunchof_[c]]++] = name[c];
+    // The cells of each bunch in order: a layout's mines in a bunch go on its first cells.
+    std::vector<std::pair<int, int>> named(cells_);
+    for (int c = 0; c < cells_; ++c) named[c] = {bunchof_[c], name[c]};
+    const FlatLists<int> cellsof = bylist(bunchcount(), named);
     std::vector<std::vector<int>> layouts;
     layouts.reserve(shown_.size());
     for (const std::vector<int>& counts : shown_) {
         std::vector<int>& cells = layouts.emplace_back(std::accumulate(counts.begin(), counts.end(), std::size_t{0}));
         auto out = cells.begin();
-        for (int b = 0; b < bunchcount(); ++b) out = std::copy_n(cellsof.begin() + from[b], counts[b], out);
+        for (int b = 0; b < bunchcount(); ++b) out = std::copy_n(cellsof[b].begin(), counts[b], out);
     }
     return layouts;
 }
