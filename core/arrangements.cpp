@@ -787,8 +787,15 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
     wrong.clear();
     std::vector<int>& at = walkat_;
     at.assign(groups_.size(), -1);
+    // Which groups have too few mines and which too many, for the steps' count of the groups mended.
+    std::vector<char>& under = walkunder_;
+    std::vector<char>& over = walkover_;
+    under.resize(groups_.size());
+    over.resize(groups_.size());
     const auto recheck = [&](int k) {
         const bool bad = excess[k] != 0;
+        under[k] = excess[k] < 0;
+        over[k] = excess[k] > 0;
         if (bad && at[k] < 0) {
             at[k] = static_cast<int>(wrong.size());
             wrong.push_back(k);
@@ -835,12 +842,13 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
             // A step of d in a bunch of group k mends each of its groups whose excess has the other
             // sign and wrongs each other one.
             const Group& g = groups_[k];
+            const char* mends = d > 0 ? under.data() : over.data();
             for (int i = 0; i < g.bunchcount; ++i) {
                 const int x = g.bunches[i];
                 if (room[x] <= 0) continue;
                 int mended = 0;
                 for (int h = 0; !any && h < bunches_[x].groupcount; ++h) {
-                    mended += static_cast<int>(static_cast<unsigned>(excess[bunches_[x].groups[h]] * d) >> 31);
+                    mended += mends[bunches_[x].groups[h]];
                 }
                 consider(x, any ? 0 : countgain + bunches_[x].groupcount - 2 * mended);
             }

@@ -164,12 +164,15 @@ private:
     std::vector<Seen> seen_;
     std::vector<int> last_;
     // Scratch for the walks, kept from one to the next: each group's excess, the mines each bunch
-    // may gain and lose, the wrong groups and where each is among them.
+    // may gain and lose, the wrong groups and where each is among them, and which groups have too
+    // few mines and which too many.
     std::vector<int> walkexcess_;
     std::vector<int> walkup_;
     std::vector<int> walkdown_;
     std::vector<int> walkwrong_;
     std::vector<int> walkat_;
+    std::vector<char> walkunder_;
+    std::vector<char> walkover_;
     std::vector<std::vector<int>> starts_;
     std::vector<std::vector<int>> unmended_;
     std::vector<std::vector<int>> shown_;
