@@ -277,11 +277,13 @@ bool Arrangements::settle(int lo, int hi) {
     lo_ = lo;
     hi_ = hi;
     bool fits = false;
-    for (const std::vector<int>& cells : starts_) {
-        std::vector<int> counts(bunchcount());
-        for (int c : cells) ++counts[bunchof_[c]];
-        const std::vector<int> before = std::exchange(last_, counts);
-        if (walk(-1, 0, 0, bunchcount(), counts)) {
+    // Where the last mend ended: each mend after the first resumes from there.
+    std::vector<int> counts;
+    for (std::size_t i = 0; i < starts_.size(); ++i) {
+        std::vector<int> start(bunchcount());
+        for (int c : starts_[i]) ++start[bunchof_[c]];
+        const std::vector<int> before = std::exchange(last_, std::move(start));
+        if (walk(-1, 0, 0, bunchcount(), counts, i > 0)) {
             found(counts);
             fits = true;
         } else {
@@ -748,50 +750,77 @@ void Arrangements::checktime() const {
 // A walk of at most `steps` steps from the last arrangement found, or from no mines, towards one
 // with first to last mines in bunch b (when there is one): each step adds or takes one mine in
 // one bunch to mend a group with too many or too few, mostly the change that leaves the fewest
-// wrong, sometimes any. Fills counts when it arrives.
-bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>& counts) {
-    counts = last_;
-    counts.resize(bunchcount());
-    // Each group's mines less its need.
+// wrong, sometimes any. Fills counts when it arrives. To resume is to start from last_ as well,
+// from counts where the last walk of the whole frontier ended with nothing settled since.
+bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>& counts, bool resume) {
+    // Each group's mines less its need; the mines each bunch may still gain and lose (a settled
+    // bunch none, b within first to last); the groups that are wrong, where each is in that list,
+    // and which have too few mines and which too many.
     std::vector<int>& excess = walkexcess_;
-    excess.resize(groups_.size());
-    for (std::size_t k = 0; k < groups_.size(); ++k) excess[k] = -groups_[k].need;
-    // The mines each bunch may still gain and lose: a settled bunch none, b within first to last.
     std::vector<int>& up = walkup_;
     std::vector<int>& down = walkdown_;
-    up.resize(bunchcount());
-    down.resize(bunchcount());
-    int total = 0;
-    for (int c = 0; c < bunchcount(); ++c) {
-        if (value_[c] >= 0) {
-            counts[c] = value_[c];
-            up[c] = down[c] = 0;
-            continue;
-        }
-        int least = 0;
-        int most = bunches_[c].size;
-        if (c == b) {
-            least = std::max(0, first);
-            most = std::min(bunches_[c].size, last);
-            counts[c] = std::clamp(counts[c], first, last);
-        }
-        up[c] = most - counts[c];
-        down[c] = counts[c] - least;
-        total += counts[c];
-        if (counts[c] == 0) continue;
-        for (int i = 0; i < bunches_[c].groupcount; ++i) excess[bunches_[c].groups[i]] += counts[c];
-    }
-    const auto countoff = [&](int t) { return std::max({0, lo_ - mines_ - t, t - (hi_ - mines_)}); };
-    // The groups that are wrong, and where each is in that list.
     std::vector<int>& wrong = walkwrong_;
-    wrong.clear();
     std::vector<int>& at = walkat_;
-    at.assign(groups_.size(), -1);
-    // Which groups have too few mines and which too many, for the steps' count of the groups mended.
     std::vector<char>& under = walkunder_;
     std::vector<char>& over = walkover_;
-    under.resize(groups_.size());
-    over.resize(groups_.size());
+    int total = 0;
+    if (resume) {
+        // Only the bunches where the start differs from where the last walk ended change.
+        for (int c = 0; c < bunchcount(); ++c) {
+            if (value_[c] >= 0) continue;
+            const int change = last_[c] - counts[c];
+            total += last_[c];
+            if (change == 0) continue;
+            counts[c] = last_[c];
+            up[c] -= change;
+            down[c] += change;
+            for (int i = 0; i < bunches_[c].groupcount; ++i) {
+                const int k = bunches_[c].groups[i];
+                excess[k] += change;
+                under[k] = excess[k] < 0;
+                over[k] = excess[k] > 0;
+            }
+        }
+        for (int k : wrong) at[k] = -1;
+        wrong.clear();
+        // In the order of the groups, as a walk from the start alone lists them.
+        for (int k = 0; k < static_cast<int>(groups_.size()); ++k) {
+            if (excess[k] == 0) continue;
+            at[k] = static_cast<int>(wrong.size());
+            wrong.push_back(k);
+        }
+    } else {
+        counts = last_;
+        counts.resize(bunchcount());
+        excess.resize(groups_.size());
+        for (std::size_t k = 0; k < groups_.size(); ++k) excess[k] = -groups_[k].need;
+        up.resize(bunchcount());
+        down.resize(bunchcount());
+        for (int c = 0; c < bunchcount(); ++c) {
+            if (value_[c] >= 0) {
+                counts[c] = value_[c];
+                up[c] = down[c] = 0;
+                continue;
+            }
+            int least = 0;
+            int most = bunches_[c].size;
+            if (c == b) {
+                least = std::max(0, first);
+                most = std::min(bunches_[c].size, last);
+                counts[c] = std::clamp(counts[c], first, last);
+            }
+            up[c] = most - counts[c];
+            down[c] = counts[c] - least;
+            total += counts[c];
+            if (counts[c] == 0) continue;
+            for (int i = 0; i < bunches_[c].groupcount; ++i) excess[bunches_[c].groups[i]] += counts[c];
+        }
+        wrong.clear();
+        at.assign(groups_.size(), -1);
+        under.resize(groups_.size());
+        over.resize(groups_.size());
+    }
+    const auto countoff = [&](int t) { return std::max({0, lo_ - mines_ - t, t - (hi_ - mines_)}); };
     const auto recheck = [&](int k) {
         const bool bad = excess[k] != 0;
         under[k] = excess[k] < 0;
@@ -806,7 +835,9 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
             at[k] = -1;
         }
     };
-    for (int k = 0; k < static_cast<int>(groups_.size()); ++k) recheck(k);
+    if (!resume) {
+        for (int k = 0; k < static_cast<int>(groups_.size()); ++k) recheck(k);
+    }
     // Fixed seeds, so that every run walks alike.
     std::uint64_t random = 0x2545f4914f6cdd1dull + static_cast<std::uint64_t>(b + 1) * 0x9e3779b97f4a7c15ull +
                            static_cast<std::uint64_t>(steps);

@@ -123,7 +123,7 @@ private:
     bool branch(int b, int first, int last, const std::vector<int>& seq, std::size_t pos);
     bool ruledout(const Key& key, int from, int to) const;
     void ruleout(const Key& key, int from, int to);
-    bool walk(int b, int first, int last, long steps, std::vector<int>& counts);
+    bool walk(int b, int first, int last, long steps, std::vector<int>& counts, bool resume = false);
     std::vector<int> sequence(int b) const;
     void breadthfirst(int b, std::vector<int>& seq) const;
 
@@ -163,9 +163,7 @@ private:
     std::vector<int> start_;
     std::vector<Seen> seen_;
     std::vector<int> last_;
-    // Scratch for the walks, kept from one to the next: each group's excess, the mines each bunch
-    // may gain and lose, the wrong groups and where each is among them, and which groups have too
-    // few mines and which too many.
+    // Scratch for the walks, kept from one to the next (see walk).
     std::vector<int> walkexcess_;
     std::vector<int> walkup_;
     std::vector<int> walkdown_;
