@@ -317,7 +317,9 @@ std::vector<std::vector<int>> Arrangements::layouts(const std::vector<int>& name
     for (const std::vector<int>& counts : shown_) {
         std::vector<int>& cells = layouts.emplace_back(std::accumulate(counts.begin(), counts.end(), std::size_t{0}));
         auto out = cells.begin();
-        for (int b = 0; b < bunchcount(); ++b) out = std::copy_n(cellsof[b].begin(), counts[b], out);
+        for (int b = 0; b < bunchcount(); ++b) {
+            for (int i = 0; i < counts[b]; ++i) *out++ = cellsof[b][i];
+        }
     }
     return layouts;
 }
