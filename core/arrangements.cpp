@@ -752,8 +752,9 @@ void Arrangements::checktime() const {
 // A walk of at most `steps` steps from the last arrangement found, or from no mines, towards one
 // with first to last mines in bunch b (when there is one): each step adds or takes one mine in
 // one bunch to mend a group with too many or too few, mostly the change that leaves the fewest
-// wrong, sometimes any. Fills counts when it arrives. To resume is to start from last_ as well,
-// from counts where the last walk of the whole frontier ended with nothing settled since.
+// wrong, sometimes any. Fills counts when it arrives. To resume, counts and the scratch lists hold
+// where the last walk of the whole frontier ended, nothing settled since; only what last_ changes
+// from there is redone.
 bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>& counts, bool resume) {
     // Each group's mines less its need; the mines each bunch may still gain and lose (a settled
     // bunch none, b within first to last); the groups that are wrong, where each is in that list,
@@ -765,6 +766,10 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
     std::vector<int>& at = walkat_;
     std::vector<char>& under = walkunder_;
     std::vector<char>& over = walkover_;
+    const auto sides = [&](int k) {
+        under[k] = excess[k] < 0;
+        over[k] = excess[k] > 0;
+    };
     int total = 0;
     if (resume) {
         // Only the bunches where the start differs from where the last walk ended change.
@@ -779,8 +784,7 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
             for (int i = 0; i < bunches_[c].groupcount; ++i) {
                 const int k = bunches_[c].groups[i];
                 excess[k] += change;
-                under[k] = excess[k] < 0;
-                over[k] = excess[k] > 0;
+                sides(k);
             }
         }
         for (int k : wrong) at[k] = -1;
@@ -825,8 +829,7 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
     const auto countoff = [&](int t) { return std::max({0, lo_ - mines_ - t, t - (hi_ - mines_)}); };
     const auto recheck = [&](int k) {
         const bool bad = excess[k] != 0;
-        under[k] = excess[k] < 0;
-        over[k] = excess[k] > 0;
+        sides(k);
         if (bad && at[k] < 0) {
             at[k] = static_cast<int>(wrong.size());
             wrong.push_back(k);
