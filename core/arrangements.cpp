@@ -14,14 +14,6 @@ namespace tw {
 
 namespace {
 
-// Lists kept one after another in one vector: list i is items[start[i]] up to items[start[i + 1]].
-template <typename Item>
-struct FlatLists {
-    std::vector<int> start;
-    std::vector<Item> items;
-    std::span<const Item> operator[](int i) const { return {items.data() + start[i], items.data() + start[i + 1]}; }
-};
-
 // Puts each item in the list it names, by counting: each list holds its items in the order given.
 template <typename Item>
 FlatLists<Item> bylist(int lists, const std::vector<std::pair<int, Item>>& entries) {
@@ -170,18 +162,14 @@ void Arrangements::pairup() {
         }
     }
     // The pairs of each bunch, the neighbours of each group.
-    FlatLists<int> pairsof = bylist(bunchcount(), shares);
-    pairsofstart_ = std::move(pairsof.start);
-    pairsof_ = std::move(pairsof.items);
+    pairsof_ = bylist(bunchcount(), shares);
     std::vector<std::pair<int, std::pair<int, int>>> neighbours;
     neighbours.reserve(2 * pairs.size());
     for (int p = 0; p < static_cast<int>(pairs.size()); ++p) {
         neighbours.push_back({pairs[p][0], {pairs[p][1], p}});
         neighbours.push_back({pairs[p][1], {pairs[p][0], p}});
     }
-    FlatLists<std::pair<int, int>> near = bylist(static_cast<int>(groups_.size()), neighbours);
-    nearstart_ = std::move(near.start);
-    near_ = std::move(near.items);
+    near_ = bylist(static_cast<int>(groups_.size()), neighbours);
 }
 
 // Looks for better weights by `steps` more subgradient steps, keeping the best bound met, and
@@ -508,7 +496,7 @@ bool Arrangements::assign(int b, int mines) {
     }
     for (int h = 0; h < 2; ++h) key_[h] += bunch.key[h];
     for (Dual& d : dual_) d.bound += d.shift(b, mines, bunch.size);
-    for (int i = pairsofstart_[b]; i < pairsofstart_[b + 1]; ++i) pairopen_[pairsof_[i]] -= bunch.size;
+    for (int p : pairsof_[b]) pairopen_[p] -= bunch.size;
     bool ok = true;
     for (int i = 0; i < bunch.groupcount; ++i) {
         const int k = bunch.groups[i];
@@ -546,7 +534,7 @@ void Arrangements::undo(std::size_t mark) {
         }
         for (int h = 0; h < 2; ++h) key_[h] -= bunch.key[h];
         for (Dual& d : dual_) d.bound -= d.shift(b, mines, bunch.size);
-        for (int i = pairsofstart_[b]; i < pairsofstart_[b + 1]; ++i) pairopen_[pairsof_[i]] += bunch.size;
+        for (int p : pairsof_[b]) pairopen_[p] += bunch.size;
         for (Packing* p : {&fewest_, &most_}) {
             if (p->in[b]) p->needs += mines;
             else p->outside += bunch.size;
@@ -626,7 +614,7 @@ bool Arrangements::overlaps(int a) {
     const int open = ga.open;
     // The lists are read through spans, which the loop cannot change (it writes only to settled),
     // so that their starts are not loaded again at every pair.
-    const std::span<const std::pair<int, int>> near(near_.data() + nearstart_[a], near_.data() + nearstart_[a + 1]);
+    const std::span<const std::pair<int, int>> near = near_[a];
     const std::span<const int> pairopen(pairopen_);
     const std::span<const Group> groups(groups_);
     for (const auto& [c, pair] : near) {
@@ -752,20 +740,18 @@ void Arrangements::checktime() const {
 // A walk of at most `steps` steps from the last arrangement found, or from no mines, towards one
 // with first to last mines in bunch b (when there is one): each step adds or takes one mine in
 // one bunch to mend a group with too many or too few, mostly the change that leaves the fewest
-// wrong, sometimes any. Fills counts when it arrives. To resume, counts and the scratch lists hold
+// wrong, sometimes any. Fills counts when it arrives. To resume, counts and walk_ hold
 // where the last walk of the whole frontier ended, nothing settled since; only what last_ changes
 // from there is redone.
 bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>& counts, bool resume) {
-    // Each group's mines less its need; the mines each bunch may still gain and lose (a settled
-    // bunch none, b within first to last); the groups that are wrong, where each is in that list,
-    // and which have too few mines and which too many.
-    std::vector<int>& excess = walkexcess_;
-    std::vector<int>& up = walkup_;
-    std::vector<int>& down = walkdown_;
-    std::vector<int>& wrong = walkwrong_;
-    std::vector<int>& at = walkat_;
-    std::vector<char>& under = walkunder_;
-    std::vector<char>& over = walkover_;
+    // Bunch b may gain and lose only within first to last.
+    std::vector<int>& excess = walk_.excess;
+    std::vector<int>& up = walk_.up;
+    std::vector<int>& down = walk_.down;
+    std::vector<int>& wrong = walk_.wrong;
+    std::vector<int>& at = walk_.at;
+    std::vector<char>& under = walk_.under;
+    std::vector<char>& over = walk_.over;
     const auto sides = [&](int k) {
         under[k] = excess[k] < 0;
         over[k] = excess[k] > 0;

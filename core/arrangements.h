@@ -5,6 +5,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <span>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -22,6 +23,14 @@ struct Need {
     std::array<int, 24> cells{};
     int size = 0;
     int need = 0;
+};
+
+// Lists kept one after another in one vector: list i is items[start[i]] up to items[start[i + 1]].
+template <typename Item>
+struct FlatLists {
+    std::vector<int> start;
+    std::vector<Item> items;
+    std::span<const Item> operator[](int i) const { return {items.data() + start[i], items.data() + start[i + 1]}; }
 };
 
 // Every way of laying mines on the frontier cells that gives each number what it needs, and
@@ -139,13 +148,10 @@ private:
     std::vector<int> dirty_;
     std::vector<char> isdirty_;
     // Each pair of groups that share a bunch, and the open cells they share: the groups each group
-    // shares a bunch with, as {group, pair}, and the pairs each bunch lies in, each list from its
-    // start in a flat array.
+    // shares a bunch with, as {group, pair}, and the pairs each bunch lies in.
     std::vector<int> pairopen_;
-    std::vector<std::pair<int, int>> near_;
-    std::vector<int> nearstart_;
-    std::vector<int> pairsof_;
-    std::vector<int> pairsofstart_;
+    FlatLists<std::pair<int, int>> near_;
+    FlatLists<int> pairsof_;
     std::vector<int> settled_;
     int mines_ = 0;
     int free_ = 0;
@@ -163,14 +169,17 @@ private:
     std::vector<int> start_;
     std::vector<Seen> seen_;
     std::vector<int> last_;
-    // Scratch for the walks, kept from one to the next (see walk).
-    std::vector<int> walkexcess_;
-    std::vector<int> walkup_;
-    std::vector<int> walkdown_;
-    std::vector<int> walkwrong_;
-    std::vector<int> walkat_;
-    std::vector<char> walkunder_;
-    std::vector<char> walkover_;
+    // What a walk keeps of where it stands, kept from one walk to the next.
+    struct Walk {
+        std::vector<int> excess;  // each group's mines less its need
+        std::vector<int> up;      // the mines each bunch may still gain: a settled bunch none
+        std::vector<int> down;    // and lose
+        std::vector<int> wrong;   // the groups whose excess is not nought
+        std::vector<int> at;      // where each group is in wrong, or -1
+        std::vector<char> under;  // whether each group has too few mines
+        std::vector<char> over;   // and too many
+    };
+    Walk walk_;
     std::vector<std::vector<int>> starts_;
     std::vector<std::vector<int>> unmended_;
     std::vector<std::vector<int>> shown_;
