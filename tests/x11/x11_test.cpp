@@ -204,8 +204,10 @@ std::vector<unsigned long> shownCursor() {
 // title bar, or with Super held where the window manager draws none (kwin without its theme);
 // whether the window got there. fluxbox moves the window from the pointer's first motion, not
 // from where the button went down: what the first drag loses, a second one adds.
-bool drag(const QWidget& window, QPoint to) {
+// Says, when the frame never gets there, where each attempt left it and how tall the title was.
+testing::AssertionResult drag(const QWidget& window, QPoint to) {
     QPoint lost;
+    std::string attempts;
     for (int attempt = 0; attempt < 3 && frameOnServer(window).topLeft() != to; ++attempt) {
         const QRect frame = frameOnServer(window);
         const int title = int(frameExtents(window)[2]);
@@ -223,8 +225,11 @@ bool drag(const QWidget& window, QPoint to) {
         xdotool({"mouseup", "1"});
         if (!hold.isEmpty()) xdotool({"keyup", hold});
         lost = to - frameOnServer(window).topLeft();
+        attempts += " (" + std::to_string(frameOnServer(window).left()) + ", " + std::to_string(frameOnServer(window).top()) +
+                    ", title " + std::to_string(title) + ")";
     }
-    return soon([&] { return frameOnServer(window).topLeft() == to; });
+    if (soon([&] { return frameOnServer(window).topLeft() == to; })) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "the frame stood after each attempt at" << attempts;
 }
 
 // The changes of a window's size and place ("width x height at left, top") that the server reports
