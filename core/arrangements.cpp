@@ -2,6 +2,7 @@
 #include "core/arrangements.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <compare>
 #include <cstdlib>
@@ -377,9 +378,11 @@ bool Arrangements::rounds(int b, int first, int last, std::vector<int>& counts) 
         }
         if (!aborted_) return false;
         // Neither order's first search ended: the fractional relaxation often proves there is no
-        // arrangement, or finds one, where the search would take exponentially long. Each round
-        // after starts it from the last rounding, which often leads to another corner.
-        if (round >= 1) {
+        // arrangement, or finds one, where the search would take exponentially long. It is the
+        // dearest step, so it runs at the second round, the fourth, the eighth and so on, each
+        // time from the last rounding, which often leads to another corner; the rounds between
+        // start from that rounding.
+        if (round > 0 && std::has_single_bit(static_cast<unsigned>(round) + 1)) {
             const Fractions relaxed = relax(b, first, last, counts);
             if (relaxed == Fractions::None) return false;
             if (relaxed == Fractions::Whole) {
