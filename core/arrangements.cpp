@@ -740,25 +740,14 @@ void Arrangements::checktime() const {
     if (sincecheck_++ % 1024 == 0 && std::chrono::steady_clock::now() > giveupat_) throw GaveUp{};
 }
 
-// A walk of at most `steps` steps from the last arrangement found, or from no mines, towards one
-// with first to last mines in bunch b (when there is one): each step adds or takes one mine in
-// one bunch to mend a group with too many or too few, mostly the change that leaves the fewest
-// wrong, sometimes any. Fills counts when it arrives. To resume, counts and walk_ hold
-// where the last walk of the whole frontier ended, nothing settled since; only what last_ changes
-// from there is redone.
-bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>& counts, bool resume) {
-    // Bunch b may gain and lose only within first to last.
+// Sets a walk up from last_, bunch b within first to last, and gives the mines it starts with:
+// from nothing, or, to resume, from where counts and walk_ stand (see walk).
+int Arrangements::startwalk(int b, int first, int last, std::vector<int>& counts, bool resume) {
     std::vector<int>& excess = walk_.excess;
     std::vector<int>& up = walk_.up;
     std::vector<int>& down = walk_.down;
     std::vector<int>& wrong = walk_.wrong;
     std::vector<int>& at = walk_.at;
-    std::vector<char>& under = walk_.under;
-    std::vector<char>& over = walk_.over;
-    const auto sides = [&](int k) {
-        under[k] = excess[k] < 0;
-        over[k] = excess[k] > 0;
-    };
     int total = 0;
     if (resume) {
         // Only the bunches where the start differs from where the last walk ended change.
@@ -773,7 +762,7 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
             for (int i = 0; i < bunches_[c].groupcount; ++i) {
                 const int k = bunches_[c].groups[i];
                 excess[k] += change;
-                sides(k);
+                walk_.sides(k);
             }
         }
         for (int k : wrong) at[k] = -1;
@@ -784,54 +773,57 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
             at[k] = static_cast<int>(wrong.size());
             wrong.push_back(k);
         }
-    } else {
-        counts = last_;
-        counts.resize(bunchcount());
-        excess.resize(groups_.size());
-        for (std::size_t k = 0; k < groups_.size(); ++k) excess[k] = -groups_[k].need;
-        up.resize(bunchcount());
-        down.resize(bunchcount());
-        for (int c = 0; c < bunchcount(); ++c) {
-            if (value_[c] >= 0) {
-                counts[c] = value_[c];
-                up[c] = down[c] = 0;
-                continue;
-            }
-            int least = 0;
-            int most = bunches_[c].size;
-            if (c == b) {
-                least = std::max(0, first);
-                most = std::min(bunches_[c].size, last);
-                counts[c] = std::clamp(counts[c], first, last);
-            }
-            up[c] = most - counts[c];
-            down[c] = counts[c] - least;
-            total += counts[c];
-            if (counts[c] == 0) continue;
-            for (int i = 0; i < bunches_[c].groupcount; ++i) excess[bunches_[c].groups[i]] += counts[c];
-        }
-        wrong.clear();
-        at.assign(groups_.size(), -1);
-        under.resize(groups_.size());
-        over.resize(groups_.size());
+        return total;
     }
+    counts = last_;
+    counts.resize(bunchcount());
+    excess.resize(groups_.size());
+    for (std::size_t k = 0; k < groups_.size(); ++k) excess[k] = -groups_[k].need;
+    up.resize(bunchcount());
+    down.resize(bunchcount());
+    for (int c = 0; c < bunchcount(); ++c) {
+        if (value_[c] >= 0) {
+            counts[c] = value_[c];
+            up[c] = down[c] = 0;
+            continue;
+        }
+        int least = 0;
+        int most = bunches_[c].size;
+        if (c == b) {
+            least = std::max(0, first);
+            most = std::min(bunches_[c].size, last);
+            counts[c] = std::clamp(counts[c], first, last);
+        }
+        up[c] = most - counts[c];
+        down[c] = counts[c] - least;
+        total += counts[c];
+        if (counts[c] == 0) continue;
+        for (int i = 0; i < bunches_[c].groupcount; ++i) excess[bunches_[c].groups[i]] += counts[c];
+    }
+    wrong.clear();
+    at.assign(groups_.size(), -1);
+    walk_.under.resize(groups_.size());
+    walk_.over.resize(groups_.size());
+    for (int k = 0; k < static_cast<int>(groups_.size()); ++k) walk_.recheck(k);
+    return total;
+}
+
+// A walk of at most `steps` steps from the last arrangement found, or from no mines, towards one
+// with first to last mines in bunch b (when there is one): each step adds or takes one mine in
+// one bunch to mend a group with too many or too few, mostly the change that leaves the fewest
+// wrong, sometimes any. Fills counts when it arrives. To resume, counts and walk_ hold
+// where the last walk of the whole frontier ended, nothing settled since; only what last_ changes
+// from there is redone.
+bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>& counts, bool resume) {
+    // Bunch b may gain and lose only within first to last.
+    int total = startwalk(b, first, last, counts, resume);
+    std::vector<int>& excess = walk_.excess;
+    std::vector<int>& up = walk_.up;
+    std::vector<int>& down = walk_.down;
+    std::vector<int>& wrong = walk_.wrong;
+    std::vector<char>& under = walk_.under;
+    std::vector<char>& over = walk_.over;
     const auto countoff = [&](int t) { return std::max({0, lo_ - mines_ - t, t - (hi_ - mines_)}); };
-    const auto recheck = [&](int k) {
-        const bool bad = excess[k] != 0;
-        sides(k);
-        if (bad && at[k] < 0) {
-            at[k] = static_cast<int>(wrong.size());
-            wrong.push_back(k);
-        } else if (!bad && at[k] >= 0) {
-            wrong[at[k]] = wrong.back();
-            at[wrong.back()] = at[k];
-            wrong.pop_back();
-            at[k] = -1;
-        }
-    };
-    if (!resume) {
-        for (int k = 0; k < static_cast<int>(groups_.size()); ++k) recheck(k);
-    }
     // Fixed seeds, so that every run walks alike.
     std::uint64_t random = 0x2545f4914f6cdd1dull + static_cast<std::uint64_t>(b + 1) * 0x9e3779b97f4a7c15ull +
                            static_cast<std::uint64_t>(steps);
@@ -890,7 +882,7 @@ bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>
         total += d;
         for (int h = 0; h < bunches_[best].groupcount; ++h) {
             excess[bunches_[best].groups[h]] += d;
-            recheck(bunches_[best].groups[h]);
+            walk_.recheck(bunches_[best].groups[h]);
         }
     }
     return false;

@@ -133,6 +133,7 @@ private:
     bool ruledout(const Key& key, int from, int to) const;
     void ruleout(const Key& key, int from, int to);
     bool walk(int b, int first, int last, long steps, std::vector<int>& counts, bool resume = false);
+    int startwalk(int b, int first, int last, std::vector<int>& counts, bool resume);
     std::vector<int> sequence(int b) const;
     void breadthfirst(int b, std::vector<int>& seq) const;
 
@@ -178,6 +179,24 @@ private:
         std::vector<int> at;      // where each group is in wrong, or -1
         std::vector<char> under;  // whether each group has too few mines
         std::vector<char> over;   // and too many
+        // Group k's sides and its place in wrong, after its excess changed.
+        void sides(int k) {
+            under[k] = excess[k] < 0;
+            over[k] = excess[k] > 0;
+        }
+        void recheck(int k) {
+            const bool bad = excess[k] != 0;
+            sides(k);
+            if (bad && at[k] < 0) {
+                at[k] = static_cast<int>(wrong.size());
+                wrong.push_back(k);
+            } else if (!bad && at[k] >= 0) {
+                wrong[at[k]] = wrong.back();
+                at[wrong.back()] = at[k];
+                wrong.pop_back();
+                at[k] = -1;
+            }
+        }
     };
     Walk walk_;
     std::vector<std::vector<int>> starts_;
