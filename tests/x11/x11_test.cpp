@@ -224,9 +224,9 @@ testing::AssertionResult drag(const QWidget& window, QPoint to) {
         xdotool({"mousemove", n(end.x()), n(end.y())}, [&] { return frameOnServer(window).topLeft() != started; });
         xdotool({"mouseup", "1"});
         if (!hold.isEmpty()) xdotool({"keyup", hold});
-        lost = to - frameOnServer(window).topLeft();
-        attempts += " (" + std::to_string(frameOnServer(window).left()) + ", " + std::to_string(frameOnServer(window).top()) +
-                    ", title " + std::to_string(title) + ")";
+        const QPoint ended = frameOnServer(window).topLeft();
+        lost = to - ended;
+        attempts += " (" + std::to_string(ended.x()) + ", " + std::to_string(ended.y()) + ", title " + std::to_string(title) + ")";
     }
     if (soon([&] { return frameOnServer(window).topLeft() == to; })) return testing::AssertionSuccess();
     return testing::AssertionFailure() << "the frame stood after each attempt at" << attempts;
