@@ -787,6 +787,7 @@ int Arrangements::startwalk(int b, int first, int last, std::vector<int>& counts
             up[c] = down[c] = 0;
             continue;
         }
+        // Bunch b may gain and lose only within first to last.
         int least = 0;
         int most = bunches_[c].size;
         if (c == b) {
@@ -815,7 +816,6 @@ int Arrangements::startwalk(int b, int first, int last, std::vector<int>& counts
 // where the last walk of the whole frontier ended, nothing settled since; only what last_ changes
 // from there is redone.
 bool Arrangements::walk(int b, int first, int last, long steps, std::vector<int>& counts, bool resume) {
-    // Bunch b may gain and lose only within first to last.
     int total = startwalk(b, first, last, counts, resume);
     std::vector<int>& excess = walk_.excess;
     std::vector<int>& up = walk_.up;
