@@ -200,32 +200,38 @@ std::vector<unsigned long> shownCursor() {
     return seen;
 }
 
-// The player drags the window until its frame's top-left corner is at `to`: by the middle of its
-// title bar, or with Super held where the window manager draws none (kwin without its theme);
-// whether the window got there. fluxbox moves the window from the pointer's first motion, not
-// from where the button went down: what the first drag loses, a second one adds.
+// The player drags the window until its frame's top-left corner is at `to`: by its title bar near
+// the left end, so that the pointer stays on the screen (fluxbox takes a window dragged to the
+// screen's edge to the next workspace), or with Super held where the window manager draws no title
+// (kwin without its theme); whether the window got there. Most window managers move the frame from
+// where the button went down, fluxbox from where a motion after it took the drag: the drag starts
+// with a motion across and one down, and how far the frame has followed them tells from where.
 // Says, when the frame never gets there, where each attempt left it and how tall the title was.
 testing::AssertionResult drag(const QWidget& window, QPoint to) {
-    QPoint lost;
     std::string attempts;
     for (int attempt = 0; attempt < 3 && frameOnServer(window).topLeft() != to; ++attempt) {
         const QRect frame = frameOnServer(window);
         const int title = int(frameExtents(window)[2]);
-        const QPoint grip(frame.width() / 2, title > 0 ? title / 2 : frame.height() / 2);
+        const QPoint grip(std::min(frame.width() / 2, 80), title > 0 ? title / 2 : frame.height() / 2);
         const QPoint from = frame.topLeft() + grip;
-        const QPoint end = to + grip + lost;
+        const QPoint across = from + QPoint(12, 0);
+        const QPoint down = across + QPoint(0, 12);
         const QString hold = title > 0 ? QString() : QStringLiteral("super");
         xdotool(QStringList{"mousemove", n(from.x()), n(from.y())});
         if (!hold.isEmpty()) xdotool({"keydown", hold});
-        // The window manager has taken the drag once the frame follows the pointer.
-        xdotool({"mousedown", "1", "mousemove", n(from.x() + 8), n(from.y() + 8)},
-                [&] { return frameOnServer(window).topLeft() != frame.topLeft(); });
-        const QPoint started = frameOnServer(window).topLeft();
-        xdotool({"mousemove", n(end.x()), n(end.y())}, [&] { return frameOnServer(window).topLeft() != started; });
+        // The press and each motion come on their own: metacity and openbox can miss the second
+        // of two motions that come together, fluxbox the first motion after a press, until the
+        // next comes. Once the frame has followed the motion down, it moves with the pointer; a
+        // frame that has not takes the drag from there.
+        xdotool({"mousedown", "1"});
+        xdotool({"mousemove", n(across.x()), n(across.y())});
+        xdotool({"mousemove", n(down.x()), n(down.y())}, [&] { return frameOnServer(window).top() == frame.top() + 12; });
+        const QPoint followed = frameOnServer(window).topLeft() - frame.topLeft();
+        const QPoint end = down - followed + to - frame.topLeft();
+        xdotool({"mousemove", n(end.x()), n(end.y())}, [&] { return frameOnServer(window).topLeft() == to; });
         xdotool({"mouseup", "1"});
         if (!hold.isEmpty()) xdotool({"keyup", hold});
         const QPoint ended = frameOnServer(window).topLeft();
-        lost = to - ended;
         attempts += " (" + std::to_string(ended.x()) + ", " + std::to_string(ended.y()) + ", title " + std::to_string(title) + ")";
     }
     if (soon([&] { return frameOnServer(window).topLeft() == to; })) return testing::AssertionSuccess();
