@@ -620,10 +620,17 @@ bool Arrangements::overlaps(int a) {
     const std::span<const std::pair<int, int>> near = near_[a];
     const std::span<const int> pairopen(pairopen_);
     const std::span<const Group> groups(groups_);
+    const bool plain = need != 0 && need != open;
     for (const auto& [c, pair] : near) {
         const int both = pairopen[pair];
         if (both == 0) continue;
         const Group& gc = groups[c];
+        // Two groups that each still need a mine and leave a cell free decide something about each
+        // other only when their shared cells are at least one's need and the other's free cells.
+        if (plain && both < need + (gc.open - gc.need) && both < gc.need + (open - need) && gc.need != 0 &&
+            gc.need != gc.open) {
+            continue;
+        }
         const int rest = open - both;
         const int restc = gc.open - both;
         const int least = std::max({0, need - rest, gc.need - restc});
