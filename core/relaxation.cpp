@@ -80,10 +80,13 @@ std::vector<double> prices(const std::vector<SumOf>& sums, const std::vector<dou
     return y;
 }
 
-// Takes f times the pivot row from a row, all n columns: vector steps, as wide as the processor
-// has (the same sums, one column at a time, so the same values at every width).
-#if defined(__x86_64__) && defined(__GNUC__)
+// Takes f times the pivot row from a row, all n columns, in vector steps as wide as the processor
+// has (chosen once, where the C library can): each column is worked out alone, so every width
+// gives the same values.
+#if defined(__x86_64__) && defined(__GLIBC__) && defined(__has_attribute)
+#if __has_attribute(target_clones)
 __attribute__((target_clones("avx2", "default")))
+#endif
 #endif
 void subtract(double* row, const double* pivotrow, double f, int n) {
     for (int j = 0; j < n; ++j) row[j] -= f * pivotrow[j];
