@@ -214,8 +214,9 @@ testing::AssertionResult drag(const QWidget& window, QPoint to) {
         const int title = int(frameExtents(window)[2]);
         const QPoint grip(std::min(frame.width() / 2, 80), title > 0 ? title / 2 : frame.height() / 2);
         const QPoint from = frame.topLeft() + grip;
-        const QPoint across = from + QPoint(12, 0);
-        const QPoint down = across + QPoint(0, 12);
+        const int step = 12;
+        const QPoint across = from + QPoint(step, 0);
+        const QPoint down = across + QPoint(0, step);
         const QString hold = title > 0 ? QString() : QStringLiteral("super");
         xdotool(QStringList{"mousemove", n(from.x()), n(from.y())});
         if (!hold.isEmpty()) xdotool({"keydown", hold});
@@ -225,7 +226,7 @@ testing::AssertionResult drag(const QWidget& window, QPoint to) {
         // frame that has not takes the drag from there.
         xdotool({"mousedown", "1"});
         xdotool({"mousemove", n(across.x()), n(across.y())});
-        xdotool({"mousemove", n(down.x()), n(down.y())}, [&] { return frameOnServer(window).top() == frame.top() + 12; });
+        xdotool({"mousemove", n(down.x()), n(down.y())}, [&] { return frameOnServer(window).top() == frame.top() + step; });
         const QPoint followed = frameOnServer(window).topLeft() - frame.topLeft();
         const QPoint end = down - followed + to - frame.topLeft();
         xdotool({"mousemove", n(end.x()), n(end.y())}, [&] { return frameOnServer(window).topLeft() == to; });
