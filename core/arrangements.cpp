@@ -514,7 +514,7 @@ bool Arrangements::assign(int b, int mines) {
         if (g.need < 0 || g.need > g.open) {
             ++clashes_[k];
             ok = false;
-        } else if (g.open > 0 && (g.need == 0 || g.need == g.open)) {
+        } else if (g.open > 0 && !g.unforced()) {
             queue_.push_back(k);
         }
     }
@@ -559,7 +559,7 @@ bool Arrangements::propagate() {
         if (!queue_.empty()) {
             const Group& g = groups_[queue_.back()];
             queue_.pop_back();
-            if (g.open == 0 || (g.need != 0 && g.need != g.open)) continue;
+            if (g.open == 0 || g.unforced()) continue;
             for (int i = 0; i < g.bunchcount; ++i) {
                 const int b = g.bunches[i];
                 if (value_[b] < 0 && !assign(b, g.need == 0 ? 0 : bunches_[b].size)) return false;
@@ -620,15 +620,14 @@ bool Arrangements::overlaps(int a) {
     const std::span<const std::pair<int, int>> near = near_[a];
     const std::span<const int> pairopen(pairopen_);
     const std::span<const Group> groups(groups_);
-    const bool plain = need != 0 && need != open;
+    const bool unforced = ga.unforced();
     for (const auto& [c, pair] : near) {
         const int both = pairopen[pair];
         if (both == 0) continue;
         const Group& gc = groups[c];
         // Two groups that each still need a mine and leave a cell free decide something about each
         // other only when their shared cells are at least one's need and the other's free cells.
-        if (plain && both < need + (gc.open - gc.need) && both < gc.need + (open - need) && gc.need != 0 &&
-            gc.need != gc.open) {
+        if (unforced && gc.unforced() && both < need + (gc.open - gc.need) && both < gc.need + (open - need)) {
             continue;
         }
         const int rest = open - both;

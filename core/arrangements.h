@@ -79,6 +79,8 @@ private:
         int need = 0;
         int open = 0;  // the cells of its unassigned bunches
         std::array<std::uint64_t, 2> key{};
+        // Whether its open cells may still go either way: it needs a mine and leaves a cell free.
+        bool unforced() const { return need != 0 && need != open; }
     };
     // Whether an arrangement found so far left a cell of the bunch free, or put a mine on one.
     struct Seen {
